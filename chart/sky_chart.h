@@ -1,0 +1,64 @@
+#pragma once
+
+#include "astro/observation.h"
+#include "catalog/star_tables.h"
+#include "chart/surface.h"
+
+namespace chart {
+
+// What the option boxes ask the chart to draw.
+struct ChartOptions {
+  bool equator = false;   // dotted celestial equator
+  bool ecliptic = false;  // dotted ecliptic
+  bool grid = false;      // altitude/azimuth grid
+  bool names = false;     // labels beside bodies and named stars
+};
+
+// The sky toward one of four directions, in a Winkel tripel projection of the
+// horizontal sphere centred on the horizon point straight ahead. It draws the
+// positions of the last run of the observation pipeline and uses its
+// Horizontal (ObjRA, ObjDec -> ObjAlt, ObjAz) for stars and dotted lines.
+class SkyChart {
+ public:
+  SkyChart(astro::Observation& observation, catalog::StarTables& stars, Surface& surface);
+
+  // Window mapping [twips]: x = CentreX + ScaleX * ChartX, y = HorizonY - ScaleY * ChartY.
+  double ScaleX = 150;
+  double ScaleY = 80;
+  double CentreX = 7000;
+  double HorizonY = 9000;
+
+  ChartOptions Options;  // read by the views when they draw
+
+  // Projection outputs [degrees of chart]: right of centre and up from the horizon.
+  double ChartX = 0;
+  double ChartY = 0;
+
+  // Projects (ObjAlt, ObjAz) of the Horizontal for a view centred on the given
+  // azimuth [degrees]. Returns false, leaving ChartX/ChartY unchanged, where the
+  // projection has no defined result (the view centre point and the zenith).
+  bool Plot(double centre_azimuth);
+  bool PlotNorth() { return Plot(0); }
+  bool PlotEast() { return Plot(90); }
+  bool PlotSouth() { return Plot(180); }
+  bool PlotWest() { return Plot(270); }
+
+  // Clear the surface and draw the view toward one direction.
+  void DrawNorth();
+  void DrawEast();
+  void DrawSouth();
+  void DrawWest();
+
+  // The dotted altitude/azimuth grid, the same for every view; day or night colour.
+  void DrawGrid();
+
+ private:
+  struct View;
+  void Draw(const View& view);
+
+  astro::Observation& observation_;
+  catalog::StarTables& stars_;
+  Surface& surface_;
+};
+
+}  // namespace chart
