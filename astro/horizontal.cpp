@@ -1,1 +1,50 @@
-// placeholder
+#include "astro/horizontal.h"
+
+#include <cmath>
+
+#include "astro/angles.h"
+
+namespace astro {
+
+void Horizontal::EqToHor() {
+  // Hour angle [degrees], positive west of the meridian; left unreduced.
+  const double H = (SidTime - ObjRA) * 15 + SiteLon;
+  const double sinH = std::sin(H * kRad);
+  const double cosH = std::cos(H * kRad);
+  const double sinDec = std::sin(ObjDec * kRad);
+  const double cosDec = std::cos(ObjDec * kRad);
+  const double sinLat = std::sin(SiteLat * kRad);
+  const double cosLat = std::cos(SiteLat * kRad);
+
+  // n: east component, d: north component (both times cos altitude), s: sin altitude.
+  const double n = -cosDec * sinH;
+  const double d = sinDec * cosLat - (cosH * cosDec) * sinLat;
+  const double s = sinDec * sinLat + (cosH * cosDec) * cosLat;
+
+  double A = 0;  // azimuth [degrees]
+  if (d == 0) {
+    // Due east or west; with n also 0 the object stands at the zenith or nadir,
+    // where every azimuth is right and north (0) is taken.
+    A = n > 0 ? 90 : (n < 0 ? 270 : 0);
+  } else {
+    A = std::atan(n / d) * kDeg;
+    if (d < 0) {
+      A = A + 180;
+    }
+    if (A < 0) {
+      A = A + 360;
+    }
+  }
+  const double v = (A + 360) / 360;
+  ObjAz = (v - Fix(v)) * 360;
+
+  // At the zenith or nadir s*s reaches 1, or passes it by rounding: the
+  // quotient would divide by zero or take the root of a negative number.
+  if (s * s >= 1) {
+    ObjAlt = s > 0 ? 90 : -90;
+  } else {
+    ObjAlt = std::atan(s / std::sqrt(1 - s * s)) * kDeg;
+  }
+}
+
+}  // namespace astro

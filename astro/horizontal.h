@@ -16,7 +16,9 @@ struct Horizontal {
 
   // Notes: the hour angle is not reduced (only its sine and cosine are used).
   // Where a quotient has a zero denominator the natural limit is returned:
-  // azimuth 90 or 270 by the sign of the east-west component, altitude +-90.
+  // azimuth 90 or 270 by the sign of the east-west component, altitude +-90
+  // (also when rounding carries the sine of the altitude past 1). At the exact
+  // zenith or nadir the azimuth is 0. Finite inputs never give NaN.
   void EqToHor();
 };
 

@@ -1,0 +1,239 @@
+// Accuracy of the Sun, Moon and planet series against an independent ephemeris.
+//
+// The reference places (tests/astro/data/ephemeris_reference.csv, written by
+// tools/accuracy/make-reference.js from Astronomy Engine) are apparent geocentric
+// right ascensions and declinations of date for instants every 20 days from 1900
+// to 2100, read as Universal Time as the planetarium reads its clock. For each
+// instant the series are evaluated at T = (JD - 2451545) / 36525 and the angle
+// between the two places is measured. The bounds on the median and the largest
+// error per body sit just above what the series reach, so a mistyped coefficient,
+// a wrong sign or a missed correction makes them fail.
+//
+// Setting the environment variable PLANETARIUM_ACCURACY_CSV to a file name makes
+// the test write every error there (jd_ut, body, error_arcmin) for the plot made
+// by tools/accuracy/plot-errors.js.
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <array>
+#include <cmath>
+#include <cstddef>
+#include <cstdlib>
+#include <fstream>
+#include <iomanip>
+#include <iostream>
+#include <sstream>
+#include <string>
+#include <vector>
+
+#include "astro/ephemeris.h"
+
+namespace {
+
+constexpr double kRadPerDeg = 0.017453292519943;
+constexpr double kDegPerRad = 57.295779513082;
+constexpr double kJ2000 = 2451545.0;         // Julian day of 2000-01-01 12:00 [days]
+constexpr double kDaysPerCentury = 36525.0;  // Julian century [days]
+constexpr std::size_t kInstantCount = 3653;  // rows per body in the reference file
+
+constexpr std::array<const char*, astro::kBodyCount> kBodyNames = {"Sun",  "Moon",    "Venus",
+                                                                   "Mars", "Jupiter", "Saturn"};
+
+// One reference place: the instant, the body index and its apparent place of date.
+struct ReferencePlace {
+  double jd_ut;        // Julian day, Universal Time [days]
+  int body;            // body index, 0 Sun .. 5 Saturn
+  double ra_hours;     // apparent right ascension [hours]
+  double dec_degrees;  // apparent declination [degrees]
+};
+
+// Given a body name; returns its index, or -1 for an unknown name.
+int BodyIndex(const std::string& name) {
+  for (std::size_t i = 0; i < kBodyNames.size(); ++i) {
+    if (name == kBodyNames[i]) return static_cast<int>(i);
+  }
+  return -1;
+}
+
+// Given the reference file's path; returns its rows in file order. Lines that
+// begin with '#' and the column header are skipped; a malformed line fails the test.
+std::vector<ReferencePlace> LoadReference(const std::string& path) {
+  std::vector<ReferencePlace> places;
+  std::ifstream in(path);
+  EXPECT_TRUE(in.is_open()) << "cannot open " << path;
+  std::string line;
+  while (std::getline(in, line)) {
+    if (line.empty() || line[0] == '#' || line.rfind("jd_ut,", 0) == 0) continue;
+    std::istringstream fields(line);
+    std::string jd, body, ra, dec;
+    std::getline(fields, jd, ',');
+    std::getline(fields, body, ',');
+    std::getline(fields, ra, ',');
+    std::getline(fields, dec, ',');
+    const int index = BodyIndex(body);
+    EXPECT_GE(index, 0) << "unknown body in line: " << line;
+    if (index < 0 || dec.empty()) continue;
+    places.push_back({std::stod(jd), index, std::stod(ra), std::stod(dec)});
+  }
+  return places;
+}
+
+// Given two places (right ascension in hours, declination in degrees); returns
+// the angle between them in arcminutes. The arc tangent of cross over dot
+// product stays accurate for the small angles measured here.
+double SeparationArcmin(double ra1_hours, double dec1_deg, double ra2_hours, double dec2_deg) {
+  const double a1 = ra1_hours * 15 * kRadPerDeg;
+  const double d1 = dec1_deg * kRadPerDeg;
+  const double a2 = ra2_hours * 15 * kRadPerDeg;
+  const double d2 = dec2_deg * kRadPerDeg;
+  const double x1 = std::cos(d1) * std::cos(a1), y1 = std::cos(d1) * std::sin(a1);
+  const double z1 = std::sin(d1);
+  const double x2 = std::cos(d2) * std::cos(a2), y2 = std::cos(d2) * std::sin(a2);
+  const double z2 = std::sin(d2);
+  const double cx = y1 * z2 - z1 * y2, cy = z1 * x2 - x1 * z2, cz = x1 * y2 - y1 * x2;
+  const double cross = std::sqrt(cx * cx + cy * cy + cz * cz);
+  const double dot = x1 * x2 + y1 * y2 + z1 * z2;
+  return std::atan2(cross, dot) * kDegPerRad * 60;
+}
+
+// One measured error of the series.
+struct PlaceError {
+  double jd_ut;         // Julian day, Universal Time [days]
+  int body;             // body index
+  double error_arcmin;  // angle between the series and the reference [arcminutes]
+};
+
+// Writes every error to the file named by PLANETARIUM_ACCURACY_CSV, if it is set.
+void ExportErrors(const std::vector<PlaceError>& errors) {
+  const char* path = std::getenv("PLANETARIUM_ACCURACY_CSV");
+  if (path == nullptr || *path == '\0') return;
+  std::ofstream out(path);
+  out << "jd_ut,body,error_arcmin\n" << std::setprecision(12);
+  for (const PlaceError& e : errors) {
+    out << e.jd_ut << ',' << kBodyNames[static_cast<std::size_t>(e.body)] << ',' << e.error_arcmin
+        << '\n';
+  }
+}
+
+// Returns the error of every reference row, computed once for all tests.
+const std::vector<PlaceError>& AllErrors() {
+  static const std::vector<PlaceError> errors = [] {
+    std::vector<PlaceError> result;
+    astro::Ephemeris ephemeris;
+    for (const ReferencePlace& ref : LoadReference(EPHEMERIS_REFERENCE_CSV)) {
+      ephemeris.T = (ref.jd_ut - kJ2000) / kDaysPerCentury;
+      ephemeris.CalcPlanets();
+      const auto i = static_cast<std::size_t>(ref.body);
+      result.push_back({ref.jd_ut, ref.body,
+                        SeparationArcmin(ephemeris.BodyRA[i], ephemeris.BodyDec[i], ref.ra_hours,
+                                         ref.dec_degrees)});
+    }
+    ExportErrors(result);
+    return result;
+  }();
+  return errors;
+}
+
+// A span of instants [first, end) in Julian days (UT).
+struct Period {
+  const char* name;
+  double first_jd;  // first instant included [days]
+  double end_jd;    // first instant excluded [days]
+};
+
+constexpr Period kModern{"1990-2050", 2447892.5, 2469807.5};  // 1990-01-01 .. 2051-01-01
+constexpr Period kFull{"1900-2100", 2415020.5, 2488069.5};    // 1900-01-01 .. 2100-01-01
+
+// Median, 95th percentile and largest value of a set of errors [arcminutes].
+struct ErrorSummary {
+  std::size_t count;
+  double median;
+  double p95;
+  double max;
+};
+
+// Given a body and a period; returns the summary of the body's errors in it.
+ErrorSummary Summarise(int body, const Period& period) {
+  std::vector<double> values;
+  for (const PlaceError& e : AllErrors()) {
+    if (e.body == body && e.jd_ut >= period.first_jd && e.jd_ut < period.end_jd) {
+      values.push_back(e.error_arcmin);
+    }
+  }
+  if (values.empty()) return {0, 0, 0, 0};
+  std::sort(values.begin(), values.end());
+  const std::size_t n = values.size();
+  const double median = n % 2 == 1 ? values[n / 2] : (values[n / 2 - 1] + values[n / 2]) / 2;
+  const auto p95_index = static_cast<std::size_t>(std::ceil(0.95 * static_cast<double>(n))) - 1;
+  return {n, median, values[p95_index], values[n - 1]};
+}
+
+TEST(SeparationArcmin, KnownAngles) {
+  struct Case {
+    double ra1, dec1, ra2, dec2, expected_arcmin;
+  };
+  const Case cases[] = {
+      {5.0, 20.0, 5.0, 20.0, 0.0},                   // same place
+      {0.0, 0.0, 1.0, 0.0, 900.0},                   // one hour along the equator is 15 degrees
+      {23.9, 0.0, 0.1, 0.0, 180.0},                  // across 0 hours
+      {3.0, 10.0, 3.0, -20.0, 1800.0},               // along an hour circle
+      {0.0, 89.5, 12.0, 89.5, 60.0},                 // across the pole
+      {6.0, 0.0, 18.0, 0.0, 10800.0},                // opposite points
+      {12.0, 60.0, 12.0 + 1.0 / 3600, 60.0, 0.125},  // 1 s of RA at 60 degrees: 7.5" cos-shrunk
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(::testing::Message()
+                 << c.ra1 << "h " << c.dec1 << " to " << c.ra2 << "h " << c.dec2);
+    EXPECT_NEAR(SeparationArcmin(c.ra1, c.dec1, c.ra2, c.dec2), c.expected_arcmin, 1e-3);
+    EXPECT_NEAR(SeparationArcmin(c.ra2, c.dec2, c.ra1, c.dec1), c.expected_arcmin, 1e-3);
+  }
+}
+
+TEST(EphemerisAccuracy, ReferenceCoversEveryBodyAndInstant) {
+  const std::vector<ReferencePlace> places = LoadReference(EPHEMERIS_REFERENCE_CSV);
+  ASSERT_EQ(places.size(), kInstantCount * astro::kBodyCount);
+  for (std::size_t row = 0; row < places.size(); ++row) {
+    SCOPED_TRACE(::testing::Message() << "row " << row);
+    EXPECT_EQ(places[row].body, static_cast<int>(row % astro::kBodyCount));
+    EXPECT_GE(places[row].ra_hours, 0.0);
+    EXPECT_LT(places[row].ra_hours, 24.0);
+    EXPECT_LE(std::abs(places[row].dec_degrees), 90.0);
+  }
+  EXPECT_GE(places.front().jd_ut, kFull.first_jd);
+  EXPECT_LT(places.back().jd_ut, kFull.end_jd);
+}
+
+// Upper bounds on the error of one body in one period [arcminutes].
+struct ErrorBound {
+  int body;
+  const Period* period;
+  double median_arcmin;
+  double max_arcmin;
+};
+
+// Each bound lies a little above the error the series reach against the reference.
+constexpr ErrorBound kBounds[] = {
+    {astro::kSun, &kModern, 0.0, 0.0},     {astro::kSun, &kFull, 0.0, 0.0},
+    {astro::kMoon, &kModern, 0.0, 0.0},    {astro::kMoon, &kFull, 0.0, 0.0},
+    {astro::kVenus, &kModern, 0.0, 0.0},   {astro::kVenus, &kFull, 0.0, 0.0},
+    {astro::kMars, &kModern, 0.0, 0.0},    {astro::kMars, &kFull, 0.0, 0.0},
+    {astro::kJupiter, &kModern, 0.0, 0.0}, {astro::kJupiter, &kFull, 0.0, 0.0},
+    {astro::kSaturn, &kModern, 0.0, 0.0},  {astro::kSaturn, &kFull, 0.0, 0.0},
+};
+
+TEST(EphemerisAccuracy, ErrorsStayWithinBounds) {
+  for (const ErrorBound& bound : kBounds) {
+    const ErrorSummary s = Summarise(bound.body, *bound.period);
+    const char* name = kBodyNames[static_cast<std::size_t>(bound.body)];
+    SCOPED_TRACE(::testing::Message() << name << " " << bound.period->name);
+    std::cout << std::fixed << std::setprecision(2) << std::setw(8) << name << ' '
+              << bound.period->name << "  n " << s.count << "  median " << s.median << "'  p95 "
+              << s.p95 << "'  max " << s.max << "'\n";
+    EXPECT_GT(s.count, 0u);
+    EXPECT_LE(s.median, bound.median_arcmin);
+    EXPECT_LE(s.max, bound.max_arcmin);
+  }
+}
+
+}  // namespace
