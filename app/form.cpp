@@ -1,1 +1,130 @@
-// placeholder
+#include "app/form.h"
+
+#include <cstddef>
+
+namespace app {
+namespace {
+
+// Every control but the buttons uses the proportional Japanese Gothic face
+// (Shift-JIS character set on the original platform).
+constexpr const char* kGothic = "ＭＳ Ｐゴシック";
+constexpr double kRegularPoints = 12;
+constexpr double kDatePoints = 14.25;        // date and time boxes and their units
+constexpr double kCoordinatePoints = 15.75;  // latitude and longitude boxes
+
+Font Gothic(double points, bool bold = false) {
+  return Font{kGothic, points, bold};
+}
+
+void Place(Control& control, Bounds bounds, Font font, int tab_index = -1) {
+  control.bounds = bounds;
+  control.font = std::move(font);
+  control.TabIndex = tab_index;
+}
+
+void PlaceLabel(Label& label, Bounds bounds, double points, const char* caption) {
+  Place(label, bounds, Gothic(points));
+  label.Caption = caption;
+}
+
+void PlaceButton(CommandButton& button, Bounds bounds, const char* caption, int tab_index) {
+  button.bounds = bounds;
+  button.font = Font{};  // the window's default font
+  button.usesToolkitColours = true;
+  button.TabIndex = tab_index;
+  button.Caption = caption;
+}
+
+// The readout rows: two blocks of rows 480 twips apart from y = 2280; rows
+// 0..14 on the left, 15..26 on the right.
+constexpr int kReadoutTop = 2280;   // [twips]
+constexpr int kReadoutPitch = 480;  // [twips]
+constexpr int kLeftBlockRows = 15;
+constexpr int kReadoutHeight = 375;  // [twips]
+struct ReadoutColumns {
+  int name_x, altitude_x, azimuth_x;  // [twips]
+};
+constexpr ReadoutColumns kLeftBlock{720, 2640, 3720};
+constexpr ReadoutColumns kRightBlock{5760, 7560, 8640};
+constexpr int kNameWidth = 1575;   // [twips]
+constexpr int kNumberWidth = 855;  // [twips]
+
+}  // namespace
+
+Form1::Form1(Services services) : chart(observation, stars, services.surface), services_(services) {
+  LayOutControls();
+}
+
+void Form1::LayOutControls() {
+  Caption = "プラネタリウム";
+
+  // Keyboard focus order: the date and time, the site list, exit, readout,
+  // the coordinates, the compass rose, the planetarium button, the two
+  // interval lists, the display options.
+  Place(lstCITY, {120, 120, 975, 1230}, Gothic(kRegularPoints), 5);
+  const int date_left[] = {1320, 2280, 3000, 3840, 4680};  // [twips]
+  const int date_width[] = {615, 375, 375, 375, 375};      // [twips]
+  for (std::size_t i = 0; i < txtYMD.size(); ++i) {
+    Place(txtYMD[i], {date_left[i], 120, date_width[i], 375}, Gothic(kDatePoints),
+          static_cast<int>(i));
+  }
+  PlaceLabel(Label2, {1920, 120, 495, 375}, kDatePoints, "年");
+  PlaceLabel(Label3, {2640, 120, 495, 375}, kDatePoints, "月");
+  PlaceLabel(Label4, {3360, 120, 495, 375}, kDatePoints, "日");
+  PlaceLabel(Label5, {4200, 120, 495, 375}, kDatePoints, "時");
+  PlaceLabel(Label6, {5040, 120, 495, 375}, kDatePoints, "分");
+  PlaceLabel(Label10, {1680, 600, 2895, 255}, kRegularPoints, "");
+
+  PlaceLabel(Label1, {1440, 1020, 615, 255}, kRegularPoints, "緯度");
+  Place(txtIDO, {2040, 960, 855, 375}, Gothic(kCoordinatePoints), 8);
+  PlaceLabel(Label7, {3360, 1020, 615, 255}, kRegularPoints, "経度");
+  Place(txtKEIDO, {3960, 960, 975, 375}, Gothic(kCoordinatePoints), 9);
+
+  PlaceLabel(Label8, {6240, 240, 975, 255}, kRegularPoints, "間隔（分)");
+  Place(lstINTV1, {6360, 480, 615, 510}, Gothic(kRegularPoints), 15);
+  lstINTV1.items = {" 2", " 5", "10", "15", "30", "60", "90", "120"};
+  PlaceLabel(Label9, {7440, 240, 1455, 255}, kRegularPoints, "表示間隔（秒）");
+  Place(lstINTV2, {7560, 480, 615, 510}, Gothic(kRegularPoints), 16);
+  lstINTV2.items = {" 0", " 1", " 3", " 6", "10", "20", "30", "60"};
+
+  // The compass rose around the planetarium button; the south view at start.
+  const Bounds direction_bounds[] = {
+      {9480, 0, 495, 375}, {10200, 480, 495, 375}, {9480, 960, 495, 375}, {8640, 480, 495, 375}};
+  const char* direction_captions[] = {"北", "東", "南", "西"};
+  for (std::size_t i = 0; i < optDIR.size(); ++i) {
+    Place(optDIR[i], direction_bounds[i], Gothic(kRegularPoints), 10 + static_cast<int>(i));
+    optDIR[i].Caption = direction_captions[i];
+    optDIR[i].Value = i == 2;
+  }
+  PlaceButton(Command3, {9240, 360, 855, 495}, "プラネタリウム", 14);
+
+  const Bounds option_bounds[] = {{11040, 240, 855, 255},
+                                  {11040, 600, 975, 255},
+                                  {12120, 240, 1695, 255},
+                                  {12120, 600, 1935, 255}};
+  const char* option_captions[] = {"赤道", "黄道", "高度・方位線", "星の名前"};
+  for (std::size_t i = 0; i < chkOP.size(); ++i) {
+    Place(chkOP[i], option_bounds[i], Gothic(kRegularPoints), 17 + static_cast<int>(i));
+    chkOP[i].Caption = option_captions[i];
+    chkOP[i].Value = 0;
+  }
+
+  PlaceButton(Command2, {13920, 240, 615, 375}, "数値", 7);
+  PlaceButton(Command1, {14520, 840, 615, 375}, "終了", 6);
+  Timer1.Interval = 0;
+
+  for (int i = 0; i < kReadoutLabels; ++i) {
+    const bool left = i < kLeftBlockRows;
+    const ReadoutColumns& columns = left ? kLeftBlock : kRightBlock;
+    const int y = kReadoutTop + kReadoutPitch * (left ? i : i - kLeftBlockRows);
+    const auto row = static_cast<std::size_t>(i);
+    Place(lblST[row], {columns.name_x, y, kNameWidth, kReadoutHeight},
+          Gothic(kRegularPoints, true));
+    Place(lblH[row], {columns.altitude_x, y, kNumberWidth, kReadoutHeight},
+          Gothic(kRegularPoints, true));
+    Place(lblV[row], {columns.azimuth_x, y, kNumberWidth, kReadoutHeight},
+          Gothic(kRegularPoints, true));
+  }
+}
+
+}  // namespace app

@@ -3,9 +3,11 @@
 #include <array>
 #include <cstdint>
 #include <string>
+#include <vector>
 
 #include "app/controls.h"
 #include "app/services.h"
+#include "app/start_file.h"
 #include "astro/observation.h"
 #include "catalog/star_tables.h"
 #include "chart/sky_chart.h"
@@ -24,21 +26,21 @@ class Form1 {
   Form1& operator=(const Form1&) = delete;
 
   // --- Controls ---------------------------------------------------------
-  std::string Caption;       // window caption
-  chart::Colour BackColor;   // window background, the sky of the chart
-  ListBox lstCITY;           // observing site
+  std::string Caption;            // window caption
+  chart::Colour BackColor;        // window background, the sky of the chart
+  ListBox lstCITY;                // observing site
   std::array<TextBox, 5> txtYMD;  // year, month, day, hour, minute (Japan Standard Time)
   Label Label1, Label2, Label3, Label4, Label5, Label6, Label7, Label8, Label9, Label10;
-  TextBox txtIDO;            // latitude [degrees, north positive]
-  TextBox txtKEIDO;          // longitude [degrees, east positive]
-  ListBox lstINTV1;          // animation time step [minutes]
-  ListBox lstINTV2;          // animation display interval [seconds], " 0" stops
+  TextBox txtIDO;                      // latitude [degrees, north positive]
+  TextBox txtKEIDO;                    // longitude [degrees, east positive]
+  ListBox lstINTV1;                    // animation time step [minutes]
+  ListBox lstINTV2;                    // animation display interval [seconds], " 0" stops
   std::array<OptionButton, 4> optDIR;  // north, east, south, west
   std::array<CheckBox, 4> chkOP;       // equator, ecliptic, grid, names
-  CommandButton Command1;    // "終了": save the start file and exit
-  CommandButton Command2;    // "数値": numeric readout
-  CommandButton Command3;    // "プラネタリウム": chart and animation
-  Timer Timer1;              // animation clock
+  CommandButton Command1;              // "終了": save the start file and exit
+  CommandButton Command2;              // "数値": numeric readout
+  CommandButton Command3;              // "プラネタリウム": chart and animation
+  Timer Timer1;                        // animation clock
   std::array<Label, kReadoutLabels> lblST, lblH, lblV;  // readout: name, altitude, azimuth
 
   // --- Event handlers ---------------------------------------------------
@@ -49,17 +51,45 @@ class Form1 {
   void Timer1_Timer();
 
   // --- Procedures -------------------------------------------------------
-  void CalcSky();
+  // Runs the observation pipeline for the boxes' date, time and site, loads the
+  // named bright stars and fills readout rows 1..6. Returns false, changing
+  // nothing, when a year or month does not fit 16 bits, a number does not fit a
+  // double or the calendar cannot represent the date.
+  bool CalcSky();
   void ShowValues();
   void SetColours();
   void RefreshView();
 
+  // The controls that take the scheme colour as background, in the order
+  // SetColours colours them (the window itself comes first, the buttons never).
+  std::vector<Control*> SchemeColouredControls();
+
   // --- Form-level values ------------------------------------------------
+  std::array<std::string, kTableSlots> CityName{};     // site names, entries 1..75
+  std::array<double, kTableSlots> CityLat{};           // [degrees, north positive]
+  std::array<double, kTableSlots> CityLon{};           // [degrees, east positive]
+  std::array<std::string, kTableSlots> ReadoutName{};  // readout rows 1..26
+  std::array<double, kTableSlots> ReadoutAlt{};        // [degrees above the horizon]
+  std::array<double, kTableSlots> ReadoutAz{};         // [degrees, north 0, east 90]
+  NumberOrText StartLat = 0.0;    // latitude of the start file [degrees] or its text
+  double StartLon = 0;            // longitude of the start file [degrees]
+  double PrevSunAlt = 0;          // Sun altitude of the previous chart computation [degrees]
+  std::int16_t ColourScheme = 0;  // 1 night, 2 day
+  std::int16_t ReadoutMode = 0;   // 1: the readout is renewed on every tick
+
   astro::Observation observation;
   catalog::StarTables stars;
   chart::SkyChart chart;
 
  private:
+  void LayOutControls();
+  void FillSites();
+  void ApplySiteSelection();
+  void ClearReadoutRows();
+  void SetTimerFromDisplayInterval();
+  void ChooseColoursForSun(double sun_altitude);
+  void DrawSelectedView();
+
   Services services_;
 };
 

@@ -1,0 +1,126 @@
+#include <climits>
+#include <cmath>
+#include <cstddef>
+#include <cstdint>
+#include <string>
+
+#include "app/form.h"
+#include "app/text_number.h"
+#include "astro/calendar.h"
+
+namespace app {
+namespace {
+
+constexpr double kMinutesPerDay = 1440;
+// Half a second [days]: added to the stepped Julian day before it is cut into
+// calendar fields, so that the truncating conversion lands on the intended
+// whole minute instead of 59.99... seconds before it.
+constexpr double kHalfSecond = 0.5 / 86400;
+
+}  // namespace
+
+// Computes and draws the sky for the boxes and starts the animation.
+void Form1::Command3_Click() {
+  ApplySiteSelection();
+  // The site label follows the selection here too, as on every tick; otherwise
+  // it would name the previous site over a chart of the new one.
+  Label10.Caption = lstCITY.Text();
+  ReadoutMode = 0;
+  SetTimerFromDisplayInterval();
+  ClearReadoutRows();
+  if (!CalcSky()) return;
+  const double sun_altitude = observation.BodyAlt[astro::kSun];  // [degrees]
+  PrevSunAlt = sun_altitude;
+  ChooseColoursForSun(sun_altitude);
+  DrawSelectedView();
+}
+
+// One animation step: the readout for the time in the boxes when it is on, then
+// the boxes advance by the time step and the chart is drawn for the new time.
+// A year or month outside 16 bits, or a step that leaves the calendar, skips
+// the tick and leaves the boxes as they are.
+void Form1::Timer1_Timer() {
+  if (ReadoutMode == 1) ShowValues();
+
+  const auto year = RoundToInt16(LeadingNumber(txtYMD[0].Text));
+  const auto month = RoundToInt16(LeadingNumber(txtYMD[1].Text));
+  if (!year || !month) return;
+  const double day = LeadingNumber(txtYMD[2].Text);
+  const double hour = LeadingNumber(txtYMD[3].Text);
+  const double minute = LeadingNumber(txtYMD[4].Text);
+  const double day_with_fraction = day + hour / 24 + minute / kMinutesPerDay;
+  const double step = LeadingNumber(lstINTV1.Text());  // [minutes]
+  const double t = day_with_fraction + step / kMinutesPerDay;
+
+  const auto julian_day = astro::ymdYD(*year, *month, t);
+  if (!julian_day) return;
+  // Whole-minute times come back exactly; a fractional minute in the boxes is
+  // rounded to the nearest second before its minute is taken.
+  std::int16_t new_year = 0, new_month = 0, new_day = 0, new_hour = 0, new_minute = 0, second = 0;
+  if (!astro::ydYMD(*julian_day + kHalfSecond, new_year, new_month, new_day, new_hour, new_minute,
+                    second)) {
+    return;
+  }
+  txtYMD[0].Text = std::to_string(new_year);
+  txtYMD[1].Text = std::to_string(new_month);
+  txtYMD[2].Text = std::to_string(new_day);
+  txtYMD[3].Text = std::to_string(new_hour);
+  txtYMD[4].Text = std::to_string(new_minute);
+  RefreshView();
+}
+
+// The chart for the boxes' time; the colours change only when the Sun has
+// crossed the horizon since the previous computation.
+void Form1::RefreshView() {
+  SetTimerFromDisplayInterval();
+  ApplySiteSelection();
+  Label10.Caption = lstCITY.Text();
+  if (!CalcSky()) return;
+  const double sun_altitude = observation.BodyAlt[astro::kSun];  // [degrees]
+  PrevSunAlt = PrevSunAlt * sun_altitude;
+  if (PrevSunAlt < 0) ChooseColoursForSun(sun_altitude);
+  DrawSelectedView();
+  PrevSunAlt = sun_altitude;
+}
+
+// Night at or below the horizon, day at or above; exactly on it both are
+// applied in turn and the day wins.
+void Form1::ChooseColoursForSun(double sun_altitude) {
+  if (sun_altitude <= 0) {
+    ColourScheme = 1;
+    SetColours();
+  }
+  if (sun_altitude >= 0) {
+    ColourScheme = 2;
+    SetColours();
+  }
+}
+
+// The display interval in seconds becomes the timer's interval in
+// milliseconds; " 0" (or no selection) stops the timer.
+void Form1::SetTimerFromDisplayInterval() {
+  const double milliseconds = LeadingNumber(lstINTV2.Text()) * 1000;
+  int interval = 0;
+  if (milliseconds >= INT_MAX) {
+    interval = INT_MAX;
+  } else if (milliseconds > 0) {
+    interval = static_cast<int>(std::lround(milliseconds));
+  }
+  Timer1.Interval = interval;
+  services_.timer.SetInterval(interval);
+}
+
+// The view of every selected direction option (exactly one in practice), with
+// the display options as the boxes show them now.
+void Form1::DrawSelectedView() {
+  chart.Options.equator = chkOP[0].Value == 1;
+  chart.Options.ecliptic = chkOP[1].Value == 1;
+  chart.Options.grid = chkOP[2].Value == 1;
+  chart.Options.names = chkOP[3].Value == 1;
+  if (optDIR[0].Value) chart.DrawNorth();
+  if (optDIR[1].Value) chart.DrawEast();
+  if (optDIR[2].Value) chart.DrawSouth();
+  if (optDIR[3].Value) chart.DrawWest();
+}
+
+}  // namespace app

@@ -1,0 +1,82 @@
+#include <cmath>
+#include <cstddef>
+
+#include "app/form.h"
+#include "app/text_number.h"
+
+namespace app {
+namespace {
+
+// Readout names of the six bodies: a space and two characters each (the Moon's
+// one character padded by an ideographic space), so that the column lines up.
+constexpr const char* kBodyNames[astro::kBodyCount] = {" 太陽", " 月　", " 金星",
+                                                       " 火星", " 木星", " 土星"};
+constexpr int kFirstStarRow = astro::kBodyCount + 1;                         // row of bright star 1
+constexpr int kReadoutRows = astro::kBodyCount + catalog::kBrightStarCount;  // rows 1..26
+
+}  // namespace
+
+bool Form1::CalcSky() {
+  const auto year = RoundToInt16(LeadingNumber(txtYMD[0].Text));
+  const auto month = RoundToInt16(LeadingNumber(txtYMD[1].Text));
+  const double day = LeadingNumber(txtYMD[2].Text);
+  const double hour = LeadingNumber(txtYMD[3].Text);
+  const double minute = LeadingNumber(txtYMD[4].Text);
+  const double latitude = LeadingNumber(txtIDO.Text);     // [degrees]
+  const double longitude = LeadingNumber(txtKEIDO.Text);  // [degrees]
+  if (!year || !month) return false;
+  for (const double value : {day, hour, minute, latitude, longitude}) {
+    if (!std::isfinite(value)) return false;
+  }
+  if (!observation.Compute(*year, *month, day, hour, minute, latitude, longitude)) return false;
+
+  stars.SetBrightStars();
+  for (std::size_t i = 0; i < astro::kBodyCount; ++i) {
+    ReadoutAlt[i + 1] = observation.BodyAlt[i];
+    ReadoutAz[i + 1] = observation.BodyAz[i];
+    ReadoutName[i + 1] = kBodyNames[i];
+  }
+  return true;
+}
+
+// The numeric table from now on, also on every tick of the animation.
+void Form1::Command2_Click() {
+  ReadoutMode = 1;
+  ShowValues();
+}
+
+// Replaces the chart by the table of altitudes and azimuths of the six bodies
+// and the twenty named bright stars. When the boxes cannot be computed the
+// table stays empty: the last results belong to another date or site.
+void Form1::ShowValues() {
+  ClearReadoutRows();
+  services_.surface.Cls();
+  if (!CalcSky()) return;
+
+  astro::Horizontal& horizontal = observation.horizontal;
+  for (int k = 1; k <= catalog::kBrightStarCount; ++k) {
+    horizontal.ObjRA = stars.StarTable(1, k);
+    horizontal.ObjDec = stars.StarTable(2, k);
+    horizontal.EqToHor();
+    const auto row = static_cast<std::size_t>(k + kFirstStarRow - 1);
+    ReadoutAlt[row] = horizontal.ObjAlt;
+    ReadoutAz[row] = horizontal.ObjAz;
+    ReadoutName[row] = stars.StarName[static_cast<std::size_t>(k)];
+  }
+
+  for (std::size_t r = 1; r <= kReadoutRows; ++r) {
+    lblST[r - 1].Caption = ReadoutName[r];
+    lblH[r - 1].Caption = FormatOneDecimal(ReadoutAlt[r]);
+    lblV[r - 1].Caption = FormatOneDecimal(ReadoutAz[r]);
+  }
+}
+
+void Form1::ClearReadoutRows() {
+  for (std::size_t i = 0; i < kReadoutLabels; ++i) {
+    lblST[i].Caption.clear();
+    lblH[i].Caption.clear();
+    lblV[i].Caption.clear();
+  }
+}
+
+}  // namespace app

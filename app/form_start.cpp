@@ -1,0 +1,88 @@
+#include <cstddef>
+#include <string>
+
+#include "app/form.h"
+#include "app/sites.h"
+#include "app/start_file.h"
+#include "app/text_number.h"
+
+namespace app {
+namespace {
+
+constexpr int kStartStepPosition = 3;      // "15" minutes
+constexpr int kStartIntervalPosition = 3;  // " 6" seconds
+
+// Window mapping of the chart [twips per chart unit and twips].
+constexpr double kScaleX = 150;
+constexpr double kScaleY = 80;
+constexpr double kCentreX = 7000;
+constexpr double kHorizonY = 9000;
+
+}  // namespace
+
+// Opens the window: the stored site, the night colours, the clock's date and
+// time in the boxes. Computes and draws nothing.
+void Form1::Form_Load() {
+  const StartSettings start = ReadStartSettings(services_.startFile.ReadLine());
+  StartLat = start.latitude;
+  StartLon = start.longitude;
+
+  PrevSunAlt = -1;
+  ColourScheme = 1;
+  ReadoutMode = 0;
+  SetColours();
+
+  chart.ScaleX = kScaleX;
+  chart.ScaleY = kScaleY;
+  chart.CentreX = kCentreX;
+  chart.HorizonY = kHorizonY;
+
+  const LocalDateTime now = services_.clock.Now();
+  txtYMD[0].Text = std::to_string(now.year);
+  txtYMD[1].Text = std::to_string(now.month);
+  txtYMD[2].Text = std::to_string(now.day);
+  txtYMD[3].Text = std::to_string(now.hour);
+  txtYMD[4].Text = std::to_string(now.minute);
+
+  lstINTV1.ListIndex = kStartStepPosition;
+  lstINTV2.ListIndex = kStartIntervalPosition;
+
+  FillSites();
+  lstCITY.ListIndex = start.siteIndex;
+  Label10.Caption = lstCITY.Text();
+
+  if (UsesTableCoordinates(lstCITY.ListIndex)) {
+    ApplySiteSelection();
+  } else {
+    txtIDO.Text = BoxText(StartLat);
+    txtKEIDO.Text = ShortestText(StartLon);
+  }
+}
+
+// Saves the site and its box texts, then ends the program. A start file that
+// cannot be written is given up silently: the exit must never be blocked.
+void Form1::Command1_Click() {
+  services_.startFile.Write(FormatStartLine(lstCITY.ListIndex, txtIDO.Text, txtKEIDO.Text));
+  services_.process.End();
+}
+
+void Form1::FillSites() {
+  for (std::size_t i = 0; i < kSites.size(); ++i) {
+    CityName[i + 1] = std::string(kSites[i].name);
+    CityLat[i + 1] = kSites[i].latitude;
+    CityLon[i + 1] = kSites[i].longitude;
+  }
+  lstCITY.items.assign(CityName.begin() + 1, CityName.begin() + 1 + kSiteCount);
+}
+
+// A named site puts its table coordinates into the boxes, replacing whatever
+// was typed there; the typed entry "入力" leaves the boxes to the user.
+void Form1::ApplySiteSelection() {
+  const int position = lstCITY.ListIndex;
+  if (!UsesTableCoordinates(position)) return;
+  const auto entry = static_cast<std::size_t>(position + 1);
+  txtIDO.Text = ShortestText(CityLat[entry]);
+  txtKEIDO.Text = ShortestText(CityLon[entry]);
+}
+
+}  // namespace app

@@ -1,0 +1,144 @@
+#include "app/start_file.h"
+
+#include <cstddef>
+
+#include "app/sites.h"
+#include "app/text_number.h"
+
+namespace app {
+namespace {
+
+constexpr std::size_t kZoneWidth = 14;         // [columns]
+constexpr std::size_t kMaxLatitudeText = 256;  // [bytes] longer is not a latitude
+
+bool IsBlank(char c) {
+  return c == ' ' || c == '\t';
+}
+bool EndsField(char c) {
+  return IsBlank(c) || c == ',' || c == '\r' || c == '\n';
+}
+bool EndsLine(char c) {
+  return c == '\r' || c == '\n';
+}
+
+// Cuts a line into fields.
+class FieldReader {
+ public:
+  explicit FieldReader(std::string_view line) : line_(line) {}
+
+  // The next field, std::nullopt at the end of the line.
+  std::optional<std::string_view> Next() {
+    SkipBlanks();
+    if (pos_ >= line_.size() || EndsLine(line_[pos_])) return std::nullopt;
+    const std::size_t start = pos_;
+    while (pos_ < line_.size() && !EndsField(line_[pos_])) ++pos_;
+    const std::string_view field = line_.substr(start, pos_ - start);
+    SkipBlanks();
+    if (pos_ < line_.size() && line_[pos_] == ',') ++pos_;
+    return field;
+  }
+
+ private:
+  void SkipBlanks() {
+    while (pos_ < line_.size() && IsBlank(line_[pos_])) ++pos_;
+  }
+
+  std::string_view line_;
+  std::size_t pos_ = 0;
+};
+
+// Well-formed UTF-8 without control characters.
+bool IsPrintableUtf8(std::string_view text) {
+  std::size_t i = 0;
+  while (i < text.size()) {
+    const auto lead = static_cast<unsigned char>(text[i]);
+    std::size_t length = 0;
+    char32_t code = 0;
+    if (lead < 0x80) {
+      if (lead < 0x20 || lead == 0x7F) return false;
+      ++i;
+      continue;
+    }
+    if (lead >= 0xC2 && lead <= 0xDF) {
+      length = 2;
+      code = lead & 0x1Fu;
+    } else if (lead >= 0xE0 && lead <= 0xEF) {
+      length = 3;
+      code = lead & 0x0Fu;
+    } else if (lead >= 0xF0 && lead <= 0xF4) {
+      length = 4;
+      code = lead & 0x07u;
+    } else {
+      return false;
+    }
+    if (i + length > text.size()) return false;
+    for (std::size_t k = 1; k < length; ++k) {
+      const auto next = static_cast<unsigned char>(text[i + k]);
+      if ((next & 0xC0u) != 0x80u) return false;
+      code = (code << 6) | (next & 0x3Fu);
+    }
+    const bool overlong = (length == 3 && code < 0x800) || (length == 4 && code < 0x10000);
+    const bool surrogate = code >= 0xD800 && code <= 0xDFFF;
+    if (overlong || surrogate || code > 0x10FFFF) return false;
+    i += length;
+  }
+  return true;
+}
+
+std::optional<NumberOrText> ReadLatitude(std::string_view field) {
+  if (const auto number = WholeNumber(field)) return NumberOrText{*number};
+  if (field.size() > kMaxLatitudeText || !IsPrintableUtf8(field)) return std::nullopt;
+  return NumberOrText{std::string(field)};
+}
+
+}  // namespace
+
+std::string BoxText(const NumberOrText& value) {
+  if (const double* number = std::get_if<double>(&value)) return ShortestText(*number);
+  return std::get<std::string>(value);
+}
+
+std::optional<StartSettings> ParseStartLine(std::string_view line) {
+  FieldReader reader(line);
+  const auto index_field = reader.Next();
+  const auto latitude_field = reader.Next();
+  const auto longitude_field = reader.Next();
+  if (!index_field || !latitude_field || !longitude_field) return std::nullopt;
+
+  const auto index_number = WholeNumber(*index_field);
+  if (!index_number) return std::nullopt;
+  const auto index = RoundToInt16(*index_number);
+  const auto latitude = ReadLatitude(*latitude_field);
+  const auto longitude = WholeNumber(*longitude_field);
+  if (!index || !latitude || !longitude) return std::nullopt;
+  return StartSettings{*index, *latitude, *longitude};
+}
+
+StartSettings ReadStartSettings(const std::optional<std::string>& line) {
+  StartSettings settings;
+  if (line) {
+    if (auto parsed = ParseStartLine(*line)) settings = std::move(*parsed);
+  }
+  if (settings.siteIndex < 0 || settings.siteIndex >= kSiteCount) {
+    settings.siteIndex = kDefaultSiteIndex;
+  }
+  return settings;
+}
+
+std::string FormatStartLine(int listIndex, std::string_view latitudeText,
+                            std::string_view longitudeText) {
+  std::string line = (listIndex >= 0 ? " " : "") + std::to_string(listIndex) + " ";
+  std::size_t field_start = 0;
+  for (const std::string_view text : {latitudeText, longitudeText}) {
+    // First boundary after the last column of the field before (or after its
+    // start, when it was empty).
+    const std::size_t last_column = line.size() > field_start ? line.size() - 1 : field_start;
+    field_start = (last_column / kZoneWidth + 1) * kZoneWidth;
+    line.resize(field_start, ' ');
+    line += text;
+  }
+  line += "\r\n";
+  return line;
+}
+
+}  // namespace app

@@ -1,0 +1,57 @@
+#pragma once
+
+#include <cstdint>
+#include <optional>
+#include <string>
+#include <string_view>
+#include <variant>
+
+namespace app {
+
+// The start file carries the chosen observing site from one run to the next:
+// one line of three fields, the site list position, the latitude box text and
+// the longitude box text, on print zones 14 columns wide, ended by CR LF.
+
+// A latitude field as read: a number when the field reads as one, else its text.
+using NumberOrText = std::variant<double, std::string>;
+
+// The text a latitude box shows for a stored value: a number in its shortest
+// decimal form (139.75), a text unchanged.
+std::string BoxText(const NumberOrText& value);
+
+inline constexpr std::int16_t kDefaultSiteIndex = 12;  // "東京"
+inline constexpr double kDefaultStartLat = 35.65;      // [degrees]
+inline constexpr double kDefaultStartLon = 139.75;     // [degrees]
+
+struct StartSettings {
+  std::int16_t siteIndex = kDefaultSiteIndex;  // list position, 0..74 after ReadStartSettings
+  NumberOrText latitude = kDefaultStartLat;    // [degrees] or typed text
+  double longitude = kDefaultStartLon;         // [degrees]
+};
+
+// Given:    the file's first line without its line end; any bytes.
+// Returned: the three fields, or std::nullopt when the line does not hold them:
+//           fewer than three fields, a site index that is not a number or does
+//           not fit 16 bits (a fraction rounds half to even), a longitude that is
+//           not a finite number, or a latitude text that is not short printable
+//           UTF-8. A latitude too large for a double is kept as text.
+// Notes:    fields are cut at blanks (space, tab), commas, CR, LF and the end;
+//           leading blanks are skipped and one comma after a field is consumed.
+std::optional<StartSettings> ParseStartLine(std::string_view line);
+
+// Given:    the file's first line, std::nullopt when the file could not be read.
+// Returned: the settings to start with. A line that cannot be read as a whole
+//           gives the defaults (nothing read before the failure is kept); a site
+//           index outside the list (0..74) falls back to the default 12.
+StartSettings ReadStartSettings(const std::optional<std::string>& line);
+
+// Given:    the site list position and the texts of the latitude and longitude boxes.
+// Returned: the file's contents: the position with a leading space when not
+//           negative and one trailing space, then each text at the first zone
+//           boundary (column 15, 29, 43, ...) after the end of the field before
+//           it, gaps filled with spaces, then CR LF. An empty text still takes
+//           its own zone.
+std::string FormatStartLine(int listIndex, std::string_view latitudeText,
+                            std::string_view longitudeText);
+
+}  // namespace app

@@ -1,0 +1,213 @@
+#include "app/text_number.h"
+
+#include <charconv>
+#include <cmath>
+#include <cstddef>
+#include <limits>
+#include <system_error>
+
+namespace app {
+namespace {
+
+bool IsBlank(char c) {
+  return c == ' ' || c == '\t';
+}
+bool IsDigit(char c) {
+  return c >= '0' && c <= '9';
+}
+
+// What a scan of the number grammar found at the start of a text.
+struct NumberScan {
+  bool found = false;     // at least one mantissa digit
+  bool negative = false;  // a leading minus sign
+  std::string mantissa;   // digits with at most one '.'
+  std::string exponent;   // signed exponent digits ("-12"), empty when absent
+  std::size_t end = 0;    // bytes of the text that belong to the number
+};
+
+class Scanner {
+ public:
+  Scanner(std::string_view text, bool skip_blanks) : text_(text), skip_blanks_(skip_blanks) {}
+
+  NumberScan Scan() {
+    NumberScan scan;
+    SkipBlanks();
+    if (Peek() == '+' || Peek() == '-') {
+      scan.negative = Peek() == '-';
+      ++pos_;
+    }
+    bool seen_point = false;
+    for (SkipBlanks(); pos_ < text_.size(); SkipBlanks()) {
+      const char c = text_[pos_];
+      if (IsDigit(c)) {
+        scan.found = true;
+      } else if (c != '.' || seen_point) {
+        break;
+      } else {
+        seen_point = true;
+      }
+      scan.mantissa += c;
+      ++pos_;
+    }
+    if (!scan.found) return NumberScan{};
+    scan.end = pos_;
+    ScanExponent(scan);
+    return scan;
+  }
+
+ private:
+  // An exponent counts only with at least one digit; otherwise the letter is
+  // not part of the number ("1e" reads as 1).
+  void ScanExponent(NumberScan& scan) {
+    const char letter = Peek();
+    if (letter != 'e' && letter != 'E' && letter != 'd' && letter != 'D') return;
+    ++pos_;
+    SkipBlanks();
+    std::string exponent;
+    if (Peek() == '+' || Peek() == '-') {
+      if (Peek() == '-') exponent += '-';
+      ++pos_;
+    }
+    bool any_digit = false;
+    for (SkipBlanks(); pos_ < text_.size() && IsDigit(text_[pos_]); SkipBlanks()) {
+      exponent += text_[pos_];
+      any_digit = true;
+      ++pos_;
+    }
+    if (!any_digit) return;
+    scan.exponent = std::move(exponent);
+    scan.end = pos_;
+  }
+
+  void SkipBlanks() {
+    while (skip_blanks_ && pos_ < text_.size() && IsBlank(text_[pos_])) ++pos_;
+  }
+  char Peek() const { return pos_ < text_.size() ? text_[pos_] : '\0'; }
+
+  std::string_view text_;
+  bool skip_blanks_;
+  std::size_t pos_ = 0;
+};
+
+// Decimal position of the leading non-zero digit plus the exponent: positive
+// for a value of 1 or more. Only consulted when the value left the double
+// range, to tell overflow from underflow.
+long long DecimalMagnitude(const NumberScan& scan) {
+  long long magnitude = 0;
+  bool before_point = true;
+  bool leading = true;
+  for (const char c : scan.mantissa) {
+    if (c == '.') {
+      before_point = false;
+    } else if (leading && c == '0') {
+      if (!before_point) --magnitude;
+    } else {
+      leading = false;
+      if (before_point) ++magnitude;
+    }
+  }
+  constexpr long long kLimit = 1'000'000'000'000LL;
+  long long exponent = 0;
+  for (const char c : scan.exponent) {
+    if (IsDigit(c) && exponent < kLimit) exponent = exponent * 10 + (c - '0');
+  }
+  if (!scan.exponent.empty() && scan.exponent.front() == '-') exponent = -exponent;
+  return magnitude + exponent;
+}
+
+double ValueOf(const NumberScan& scan) {
+  std::string text = scan.mantissa;
+  if (!scan.exponent.empty()) text += 'e' + scan.exponent;
+  double value = 0;
+  const auto [ptr, error] = std::from_chars(text.data(), text.data() + text.size(), value);
+  if (error == std::errc::result_out_of_range) {
+    value = DecimalMagnitude(scan) > 0 ? std::numeric_limits<double>::infinity() : 0.0;
+  } else if (error != std::errc{}) {
+    value = 0;
+  }
+  return scan.negative ? -value : value;
+}
+
+}  // namespace
+
+double LeadingNumber(std::string_view text) {
+  const NumberScan scan = Scanner(text, true).Scan();
+  return scan.found ? ValueOf(scan) : 0.0;
+}
+
+std::optional<double> WholeNumber(std::string_view field) {
+  const NumberScan scan = Scanner(field, false).Scan();
+  if (!scan.found || scan.end != field.size()) return std::nullopt;
+  const double value = ValueOf(scan);
+  if (!std::isfinite(value)) return std::nullopt;
+  return value;
+}
+
+std::optional<std::int16_t> RoundToInt16(double value) {
+  if (!std::isfinite(value)) return std::nullopt;
+  const double below = std::floor(value);
+  const double fraction = value - below;
+  double rounded = below;
+  if (fraction > 0.5 || (fraction == 0.5 && std::fmod(below, 2.0) != 0.0)) rounded = below + 1;
+  if (rounded < -32768.0 || rounded > 32767.0) return std::nullopt;
+  return static_cast<std::int16_t>(rounded);
+}
+
+std::string FormatOneDecimal(double value) {
+  char buffer[64];
+  if (!std::isfinite(value)) {
+    const auto result = std::to_chars(buffer, buffer + sizeof buffer, value);
+    return std::string(buffer, result.ptr);
+  }
+  // 15 significant digits "d.dddddddddddddde+XX" of the magnitude.
+  const auto result = std::to_chars(buffer, buffer + sizeof buffer, std::fabs(value),
+                                    std::chars_format::scientific, 14);
+  const std::string_view text(buffer, static_cast<std::size_t>(result.ptr - buffer));
+  const std::size_t e = text.find('e');
+  std::string digits = std::string(1, text[0]) + std::string(text.substr(2, e - 2));
+  int exponent = 0;
+  std::from_chars(text.data() + e + 1 + (text[e + 1] == '+' ? 1 : 0), text.data() + text.size(),
+                  exponent);
+
+  // integer_digits digits before the point; pad so that there is at least one.
+  int integer_digits = exponent + 1;
+  if (integer_digits < 1) {
+    digits.insert(0, static_cast<std::size_t>(1 - integer_digits), '0');
+    integer_digits = 1;
+  }
+  const auto kept = static_cast<std::size_t>(integer_digits + 1);
+  if (digits.size() > kept) {
+    const bool round_up = digits[kept] >= '5';
+    digits.resize(kept);
+    if (round_up) {
+      std::size_t i = kept;
+      while (i > 0 && digits[i - 1] == '9') digits[--i] = '0';
+      if (i == 0) {
+        digits.insert(0, 1, '1');
+        ++integer_digits;
+      } else {
+        ++digits[i - 1];
+      }
+    }
+  } else {
+    digits.resize(kept, '0');
+  }
+
+  std::size_t first = 0;
+  while (first + 1 < static_cast<std::size_t>(integer_digits) && digits[first] == '0') ++first;
+  const bool shows_non_zero = digits.find_first_not_of('0') != std::string::npos;
+  std::string out = value < 0 && shows_non_zero ? "-" : "";
+  out += digits.substr(first, static_cast<std::size_t>(integer_digits) - first);
+  out += '.';
+  out += digits.back();
+  return out;
+}
+
+std::string ShortestText(double value) {
+  if (value == 0) return "0";
+  char buffer[64];
+  const auto result = std::to_chars(buffer, buffer + sizeof buffer, value);
+  return std::string(buffer, result.ptr);
+}
+
+}  // namespace app
