@@ -25,7 +25,13 @@ struct Observation {
   //        minute as read from the window (Japan Standard Time, UT + 9 h),
   //        latitude and longitude in degrees (east positive).
   // Returned: true with every member above renewed; false, with nothing
-  //        changed, when the calendar cannot represent the date.
+  //        changed, when the calendar cannot represent the date (year -32768
+  //        in January or February), when an input is not finite, or when a
+  //        result would not be finite (a day such as 1e300 overflows T*T and
+  //        would carry NaN into the chart). The work is done on a copy that is
+  //        kept only when every result is finite.
+  // Notes: the date and time are Japan Standard Time for every site; no
+  //        correction from Universal to dynamical time is applied.
   bool Compute(std::int16_t year, std::int16_t month, double day, double hour, double minute,
                double latitude, double longitude);
 };
