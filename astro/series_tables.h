@@ -5,7 +5,7 @@
 // coefficient A in the quantity's unit (degrees for longitudes and latitudes,
 // au for distances and radii), the factor 1, T or T*T, and for periodic terms
 // the rate k [degrees per Julian century] and phase p [degrees] of the cosine.
-// The trailing number is the term's number in the published series.
+// The trailing comment numbers the rows.
 
 #include <array>
 #include <span>
