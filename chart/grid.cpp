@@ -1,1 +1,38 @@
-// placeholder
+#include "astro/ephemeris.h"
+#include "chart/sky_chart.h"
+#include "chart/winkel_tripel.h"
+
+namespace chart {
+
+namespace {
+
+// Lines of equal azimuth give up at the horizon itself (the view draws it as a line).
+constexpr WinkelGuards kAzimuthLineGuards{0.0001, 0.000001, true};
+constexpr WinkelGuards kAltitudeCircleGuards{0.00001, 0.00001, false};
+
+constexpr Colour kNightGridColour = RGB(186, 186, 186);
+constexpr Colour kDayGridColour = RGB(77, 77, 77);
+
+}  // namespace
+
+void SkyChart::DrawGrid() {
+  // One dot of the grid at altitude t and azimuth offset a from the view centre [degrees].
+  const auto dot = [this](double t, double a, const WinkelGuards& guards) {
+    const std::optional<ChartPoint> point = WinkelTripel(t, a, guards);
+    if (!point) return;
+    const Colour colour = observation_.BodyAlt[astro::kSun] < 0 ? kNightGridColour : kDayGridColour;
+    const double x = CentreX + ScaleX * point->x;  // [twips]
+    const double y = HorizonY - ScaleY * point->y;
+    surface_.PSet(static_cast<float>(x), static_cast<float>(y), colour);
+  };
+  // Lines of equal azimuth every 15 degrees, dotted every degree of altitude.
+  for (int a = -180; a <= 180; a += 15) {
+    for (int h = 0; h <= 900; h += 10) dot(h / 10.0, a, kAzimuthLineGuards);
+  }
+  // Circles of equal altitude every 10 degrees, dotted every degree of azimuth.
+  for (int t = 10; t <= 90; t += 10) {
+    for (int a = -180; a <= 180; ++a) dot(t, a, kAltitudeCircleGuards);
+  }
+}
+
+}  // namespace chart

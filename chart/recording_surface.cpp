@@ -1,1 +1,128 @@
-// placeholder
+#include "chart/recording_surface.h"
+
+#include <charconv>
+#include <cmath>
+#include <utility>
+
+namespace chart {
+
+namespace {
+
+void AppendNumber(std::string& out, float value) {
+  std::array<char, 32> buffer{};
+  const auto result = std::to_chars(buffer.data(), buffer.data() + buffer.size(), value);
+  out += ' ';
+  out.append(buffer.data(), result.ptr);
+}
+
+void AppendColour(std::string& out, Colour colour) {
+  for (const std::uint8_t byte : {colour.r, colour.g, colour.b}) {
+    out += ' ';
+    out += std::to_string(byte);
+  }
+}
+
+}  // namespace
+
+std::string FormatOperation(const RecordingSurface::Operation& operation) {
+  using Kind = RecordingSurface::Kind;
+  const auto& v = operation.values;
+  std::string out;
+  switch (operation.kind) {
+    case Kind::kCls:
+      out = "cls";
+      AppendColour(out, operation.colour);
+      break;
+    case Kind::kLine:
+      out = "line";
+      for (const float value : v) AppendNumber(out, value);
+      AppendColour(out, operation.colour);
+      break;
+    case Kind::kPSet:
+      out = "pset";
+      AppendNumber(out, v[0]);
+      AppendNumber(out, v[1]);
+      AppendColour(out, operation.colour);
+      break;
+    case Kind::kCircle:
+      out = "circle";
+      AppendNumber(out, v[0]);
+      AppendNumber(out, v[1]);
+      AppendNumber(out, v[2]);
+      AppendColour(out, operation.colour);
+      if (operation.filled) AppendColour(out, operation.fill);
+      break;
+    case Kind::kPrint:
+      out = "print";
+      AppendNumber(out, v[0]);
+      AppendNumber(out, v[1]);
+      out += ' ';
+      out += operation.text;
+      break;
+  }
+  return out;
+}
+
+void RecordingSurface::Cls() {
+  Operation operation;
+  operation.kind = Kind::kCls;
+  operation.colour = BackColor;
+  Record(std::move(operation), 0);
+}
+
+void RecordingSurface::Line(float x1, float y1, float x2, float y2, Colour colour) {
+  Operation operation;
+  operation.kind = Kind::kLine;
+  operation.values = {x1, y1, x2, y2};
+  operation.colour = colour;
+  Record(std::move(operation), 4);
+}
+
+void RecordingSurface::PSet(float x, float y, Colour colour) {
+  Operation operation;
+  operation.kind = Kind::kPSet;
+  operation.values = {x, y, 0, 0};
+  operation.colour = colour;
+  Record(std::move(operation), 2);
+}
+
+void RecordingSurface::Circle(float x, float y, float radius, Colour colour) {
+  Operation operation;
+  operation.kind = Kind::kCircle;
+  operation.values = {x, y, radius, 0};
+  operation.colour = colour;
+  operation.filled = FillStyle == 0;
+  if (operation.filled) operation.fill = FillColor;
+  Record(std::move(operation), 3);
+}
+
+void RecordingSurface::Print(std::string_view utf8_text) {
+  Operation operation;
+  operation.kind = Kind::kPrint;
+  operation.values = {CurrentX, CurrentY, 0, 0};
+  operation.text = utf8_text;
+  Record(std::move(operation), 2);
+}
+
+std::string RecordingSurface::Text() const {
+  std::string text;
+  for (const Operation& operation : operations_) {
+    if (!text.empty()) text += '\n';
+    text += FormatOperation(operation);
+  }
+  return text;
+}
+
+void RecordingSurface::Clear() {
+  operations_.clear();
+  non_finite_count_ = 0;
+}
+
+void RecordingSurface::Record(Operation operation, std::size_t value_count) {
+  for (std::size_t i = 0; i < value_count; ++i) {
+    if (!std::isfinite(operation.values[i])) ++non_finite_count_;
+  }
+  operations_.push_back(std::move(operation));
+}
+
+}  // namespace chart

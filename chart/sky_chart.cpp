@@ -1,1 +1,181 @@
-// placeholder
+#include "chart/sky_chart.h"
+
+#include <array>
+#include <cmath>
+
+#include "astro/angles.h"
+#include "astro/ephemeris.h"
+
+namespace chart {
+
+// What sets the four views apart: where they look and the words under the horizon.
+struct SkyChart::View {
+  double centre_azimuth;                  // [degrees, north 0, east 90]
+  std::array<std::string_view, 3> words;  // at the left, the middle and the right
+};
+
+// How a body appears on the chart.
+struct SkyChart::Body {
+  int index;               // into BodyAlt / BodyAz
+  double radius;           // of its disc [twips]
+  std::string_view label;  // shown beside it when names are on
+};
+
+namespace {
+
+constexpr Colour kHorizonColour = RGB(88, 88, 88);
+constexpr Colour kBodyColour = RGB(224, 80, 16);
+constexpr Colour kStarColour = RGB(240, 208, 0);
+constexpr Colour kEquatorColour = RGB(240, 48, 48);  // by night and by day
+constexpr Colour kNightEclipticColour = RGB(240, 255, 0);
+// By day the ecliptic turns a warmer yellow that stays visible on the light sky;
+// the equator keeps its red and each line stays under its own option.
+constexpr Colour kDayEclipticColour = RGB(255, 242, 0);
+
+// Window x of the three direction words [twips] and their drop below the horizon.
+constexpr std::array<double, 3> kWordX = {3500, 6950, 10200};
+constexpr double kWordDrop = 100;
+constexpr double kLabelShift = 80;  // labels start right of the disc centre [twips]
+
+// Obliquity of the ecliptic fixed for the dotted line: sine and cosine of 23.44 degrees.
+constexpr double kCosObliquity = 0.91748;
+constexpr double kSinObliquity = 0.39777;
+
+}  // namespace
+
+SkyChart::SkyChart(astro::Observation& observation, catalog::StarTables& stars, Surface& surface)
+    : observation_(observation), stars_(stars), surface_(surface) {}
+
+void SkyChart::DrawNorth() {
+  static constexpr View kNorth{0, {"北西", "北", "北東"}};
+  Draw(kNorth);
+}
+
+void SkyChart::DrawEast() {
+  static constexpr View kEast{90, {"東北", "東", "東南"}};
+  Draw(kEast);
+}
+
+void SkyChart::DrawSouth() {
+  static constexpr View kSouth{180, {"南東", "南", "南西"}};
+  Draw(kSouth);
+}
+
+void SkyChart::DrawWest() {
+  static constexpr View kWest{270, {"西南", "西", "西北"}};
+  Draw(kWest);
+}
+
+void SkyChart::Draw(const View& view) {
+  surface_.Cls();
+  surface_.Line(static_cast<float>(CentreX - 7000), static_cast<float>(HorizonY),
+                static_cast<float>(CentreX + 8500), static_cast<float>(HorizonY), kHorizonColour);
+  surface_.FillStyle = 0;
+  if (Options.grid) DrawGrid();
+  if (Options.equator || Options.ecliptic) DrawEclipticAndEquator(view);
+  // The Sun, the Moon and Venus are bright enough for the day sky.
+  static constexpr std::array<Body, 3> kDayBodies = {Body{astro::kSun, 100, "太陽"},
+                                                     Body{astro::kMoon, 120, "月"},
+                                                     Body{astro::kVenus, 50, "金星"}};
+  static constexpr std::array<Body, 3> kNightBodies = {Body{astro::kMars, 50, "火星"},
+                                                       Body{astro::kJupiter, 50, "木星"},
+                                                       Body{astro::kSaturn, 40, "土星"}};
+  for (const Body& body : kDayBodies) DrawBody(view, body);
+  if (observation_.BodyAlt[astro::kSun] <= 0) {
+    for (const Body& body : kNightBodies) DrawBody(view, body);
+    DrawStars(view);
+  }
+  for (std::size_t place = 0; place < view.words.size(); ++place) {
+    Label(kWordX[place], HorizonY + kWordDrop, view.words[place]);
+  }
+}
+
+// A projection that gives up (zenith, or the guard beside the view centre)
+// leaves ChartX/ChartY from the previous object; drawing there would put a
+// disc or label at another object's place, so the object is skipped instead.
+bool SkyChart::Project(const View& view, WindowPoint& point) {
+  if (!Plot(view.centre_azimuth)) return false;
+  point.x = CentreX + ScaleX * ChartX;
+  point.y = HorizonY - ScaleY * ChartY;
+  return true;
+}
+
+void SkyChart::DrawEclipticAndEquator(const View& view) {
+  astro::Horizontal& horizontal = observation_.horizontal;
+  const bool night = observation_.BodyAlt[astro::kSun] < 0;
+  const Colour ecliptic_colour = night ? kNightEclipticColour : kDayEclipticColour;
+  const auto dot = [&](bool wanted, Colour colour) {
+    WindowPoint point{};
+    if (horizontal.ObjAlt >= 0 && Project(view, point) && wanted) {
+      surface_.PSet(static_cast<float>(point.x), static_cast<float>(point.y), colour);
+    }
+  };
+  // One dot per degree of ecliptic longitude; the last repeats the first.
+  for (int i = 0; i <= 360; ++i) {
+    const double s = std::sin(i * astro::kRad);
+    const double c = std::cos(i * astro::kRad);
+    // The ecliptic point as an equatorial unit vector.
+    const double y = s * kCosObliquity;
+    const double x = c;
+    const double z = s * kSinObliquity;
+    double a = std::atan(y / x) * astro::kDeg;  // right ascension [degrees]
+    if (x < 0) a += 180;
+    if (a < 0) a += 360;
+    horizontal.ObjRA = a / 15;
+    horizontal.ObjDec = std::atan(z / std::sqrt(1 - z * z)) * astro::kDeg;
+    horizontal.EqToHor();
+    dot(Options.ecliptic, ecliptic_colour);
+    // The equator point at the same right ascension.
+    horizontal.ObjDec = 0;
+    horizontal.EqToHor();
+    dot(Options.equator, kEquatorColour);
+  }
+}
+
+void SkyChart::DrawBody(const View& view, const Body& body) {
+  const auto slot = static_cast<std::size_t>(body.index);
+  if (!(observation_.BodyAlt[slot] >= 0)) return;
+  observation_.horizontal.ObjAlt = observation_.BodyAlt[slot];
+  observation_.horizontal.ObjAz = observation_.BodyAz[slot];
+  WindowPoint point{};
+  if (!Project(view, point)) return;
+  surface_.FillColor = kBodyColour;
+  surface_.FillStyle = 0;
+  surface_.Circle(static_cast<float>(point.x), static_cast<float>(point.y),
+                  static_cast<float>(body.radius), kBodyColour);
+  if (Options.names) Label(point.x + kLabelShift, point.y, body.label);
+}
+
+void SkyChart::DrawStars(const View& view) {
+  stars_.SetStars1();
+  stars_.SetStars2();
+  stars_.SetStars3();
+  stars_.SetStars4();
+  astro::Horizontal& horizontal = observation_.horizontal;
+  for (int row = 1; row <= catalog::kChartStarCount; ++row) {
+    horizontal.ObjRA = stars_.StarTable(1, row);   // [hours]
+    horizontal.ObjDec = stars_.StarTable(2, row);  // [degrees]
+    const double magnitude = stars_.StarTable(3, row);
+    horizontal.EqToHor();
+    if (!(horizontal.ObjAlt >= 0)) continue;
+    WindowPoint point{};
+    if (!Project(view, point)) continue;
+    surface_.FillColor = kStarColour;
+    // Brighter stars get larger discs: 50 twips at magnitude 0, 10 at magnitude 4.
+    const double radius = (5 - magnitude) * 10;
+    surface_.Circle(static_cast<float>(point.x), static_cast<float>(point.y),
+                    static_cast<float>(radius), kStarColour);
+    if (Options.names) {
+      Label(point.x + kLabelShift, point.y, stars_.StarName[static_cast<std::size_t>(row)]);
+    }
+  }
+}
+
+void SkyChart::Label(double x, double y, std::string_view text) {
+  if (text.empty()) return;
+  surface_.CurrentX = static_cast<float>(x);
+  surface_.CurrentY = static_cast<float>(y);
+  surface_.Print(text);
+}
+
+}  // namespace chart

@@ -1,5 +1,7 @@
 #pragma once
 
+#include <string_view>
+
 #include "astro/observation.h"
 #include "catalog/star_tables.h"
 #include "chart/surface.h"
@@ -36,7 +38,8 @@ class SkyChart {
 
   // Projects (ObjAlt, ObjAz) of the Horizontal for a view centred on the given
   // azimuth [degrees]. Returns false, leaving ChartX/ChartY unchanged, where the
-  // projection has no defined result (the view centre point and the zenith).
+  // projection has no defined result: the zenith, and the horizon point
+  // 0.0001 degree beside the view centre where the guard of the centre bites.
   bool Plot(double centre_azimuth);
   bool PlotNorth() { return Plot(0); }
   bool PlotEast() { return Plot(90); }
@@ -54,7 +57,23 @@ class SkyChart {
 
  private:
   struct View;
+  struct Body;
+  struct WindowPoint {
+    double x, y;  // [twips]
+  };
+
   void Draw(const View& view);
+  // Projects the Horizontal's (ObjAlt, ObjAz) for the view and maps it onto the
+  // window; false where the projection has no result (the object is then skipped).
+  bool Project(const View& view, WindowPoint& point);
+  // The dotted ecliptic and celestial equator, each only under its option.
+  void DrawEclipticAndEquator(const View& view);
+  // One body as a disc with its optional label, when it is above the horizon.
+  void DrawBody(const View& view, const Body& body);
+  // The chart catalogue stars above the horizon, with their optional names.
+  void DrawStars(const View& view);
+  // Label text with its top left corner at (x, y) [twips]; empty texts print nothing.
+  void Label(double x, double y, std::string_view text);
 
   astro::Observation& observation_;
   catalog::StarTables& stars_;

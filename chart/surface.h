@@ -25,10 +25,10 @@ class Surface {
   // Text with its top left corner at (CurrentX, CurrentY).
   virtual void Print(std::string_view utf8_text) = 0;
 
-  Colour BackColor{};   // background, the colour of the sky
-  int FillStyle = 1;    // 0 solid fill, 1 transparent
-  Colour FillColor{};   // fill colour of closed shapes
-  float CurrentX = 0;   // where the next Print begins [twips]
+  Colour BackColor{};  // background, the colour of the sky
+  int FillStyle = 1;   // 0 solid fill, 1 transparent
+  Colour FillColor{};  // fill colour of closed shapes
+  float CurrentX = 0;  // where the next Print begins [twips]
   float CurrentY = 0;
 };
 

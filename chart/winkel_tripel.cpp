@@ -1,0 +1,40 @@
+#include "chart/winkel_tripel.h"
+
+#include <cmath>
+
+#include "astro/angles.h"
+
+namespace chart {
+
+namespace {
+
+constexpr double kHalfPi = 1.5707963267949;             // pi/2 as the chart has always used it
+constexpr double kStandardParallel = 1.04719755119658;  // 60 degrees [radians]
+
+}  // namespace
+
+double ArcCosDegrees(double v) {
+  if (v >= 1) return 0;
+  return (kHalfPi - std::atan(v / std::sqrt(1 - v * v))) * astro::kDeg;
+}
+
+std::optional<ChartPoint> WinkelTripel(double altitude, double delta, const WinkelGuards& guards) {
+  // Half-width: the offset keeps the square roots below from vanishing at the centre.
+  const double w = std::fabs(delta) - guards.half_width_offset;
+  const double b = std::cos(altitude * astro::kRad) * std::cos(w / 2 * astro::kRad);
+  if (1 - b * b == 0) return std::nullopt;
+  // Angular distance from the centre point with the azimuth difference halved [degrees].
+  const double c = ArcCosDegrees(b);
+  if (std::fabs(c) < guards.min_distance) return std::nullopt;
+  const double d = std::sin(altitude * astro::kRad) / std::sin(c * astro::kRad);
+  if (1 - d * d == 0 || std::fabs(d) > 1) return std::nullopt;
+  if (guards.skip_level_point && d == 0) return std::nullopt;
+  const double e = ArcCosDegrees(d);
+  ChartPoint point;
+  point.x = (std::cos(kStandardParallel) * w + 2 * c * std::sin(e * astro::kRad)) / 2;
+  if (delta < 0) point.x = -point.x;
+  point.y = (altitude + c * d) / 2;
+  return point;
+}
+
+}  // namespace chart
