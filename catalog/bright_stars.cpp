@@ -1,5 +1,5 @@
 // The twenty named bright stars of the numeric readout: fixed places (about
-// epoch 2003.75, no precession applied anywhere) and their Japanese names.
+// epoch 2003.5, no precession applied anywhere) and their Japanese names.
 
 #include <array>
 #include <cstddef>

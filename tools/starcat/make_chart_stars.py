@@ -154,30 +154,29 @@ def read_stars(path):
         return [Star(line) for line in source if line.strip() and not line.startswith("#")]
 
 
+def fix_star(star, row, ra_text, dec_text, v_text, name):
+    """Give a star its fixed row, values and name."""
+    star.ra, star.dec = float(ra_text), float(dec_text)
+    star.ra_text, star.dec_text, star.v_text = ra_text, dec_text, v_text
+    star.name, star.fixed_row = name, row
+
+
 def apply_fixed_rows(by_hr, report):
-    """Give the fixed rows their exact values and report their deviation."""
-    worst = (0.0, None)
+    """Give the fixed rows their exact values; check and report their deviation."""
+    worst_arcsec, worst_hr = 0.0, None
     for hr, (row, ra_text, dec_text, v_text, name) in FIXED_ROWS.items():
         star = by_hr[hr]
         deviation = separation_arcsec(star.ra, star.dec, float(ra_text), float(dec_text))
         report.append(f"  row {row:3d}  HR {hr:4d}  {star.label:10s}  {deviation:6.1f} arcsec")
-        if hr in PLACE_TOLERANCE_EXCEPTIONS:
-            continue
-        if deviation > PLACE_TOLERANCE_ARCSEC:
-            sys.exit(f"HR {hr}: computed place {deviation:.1f} arcsec from its fixed row")
-        if star.v_text != v_text:
-            sys.exit(f"HR {hr}: catalogue magnitude {star.v_text}, fixed row {v_text}")
-        worst = max(worst, (deviation, hr))
-        star.ra, star.dec = float(ra_text), float(dec_text)
-        star.ra_text, star.dec_text, star.v_text = ra_text, dec_text, v_text
-        star.name, star.fixed_row = name, row
-    for hr in PLACE_TOLERANCE_EXCEPTIONS:
-        row, ra_text, dec_text, v_text, name = FIXED_ROWS[hr]
-        star = by_hr[hr]
-        star.ra, star.dec = float(ra_text), float(dec_text)
-        star.ra_text, star.dec_text, star.v_text = ra_text, dec_text, v_text
-        star.name, star.fixed_row = name, row
-    report.append(f"  largest deviation {worst[0]:.1f} arcsec (HR {worst[1]}), "
+        if hr not in PLACE_TOLERANCE_EXCEPTIONS:
+            if deviation > PLACE_TOLERANCE_ARCSEC:
+                sys.exit(f"HR {hr}: computed place {deviation:.1f} arcsec from its fixed row")
+            if star.v_text != v_text:
+                sys.exit(f"HR {hr}: catalogue magnitude {star.v_text}, fixed row {v_text}")
+            if deviation > worst_arcsec:
+                worst_arcsec, worst_hr = deviation, hr
+        fix_star(star, row, ra_text, dec_text, v_text, name)
+    report.append(f"  largest deviation {worst_arcsec:.1f} arcsec (HR {worst_hr}), "
                   f"not counting HR {sorted(PLACE_TOLERANCE_EXCEPTIONS)}")
     for companion_hr, primary_hr in KEPT_COMPANIONS.items():
         companion, primary = by_hr[companion_hr], by_hr[primary_hr]
