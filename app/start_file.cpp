@@ -1,5 +1,6 @@
 #include "app/start_file.h"
 
+#include <algorithm>
 #include <cstddef>
 
 #include "app/sites.h"
@@ -11,12 +12,8 @@ namespace {
 constexpr std::size_t kZoneWidth = 14;         // [columns]
 constexpr std::size_t kMaxLatitudeText = 256;  // [bytes] longer is not a latitude
 
-bool IsBlank(char c) {
-  return c == ' ' || c == '\t';
-}
-bool EndsField(char c) {
-  return IsBlank(c) || c == ',' || c == '\r' || c == '\n';
-}
+constexpr const char* kBlanks = " \t";
+constexpr const char* kFieldEnds = " \t,\r\n";  // blanks, comma, line ends
 bool EndsLine(char c) {
   return c == '\r' || c == '\n';
 }
@@ -31,7 +28,7 @@ class FieldReader {
     SkipBlanks();
     if (pos_ >= line_.size() || EndsLine(line_[pos_])) return std::nullopt;
     const std::size_t start = pos_;
-    while (pos_ < line_.size() && !EndsField(line_[pos_])) ++pos_;
+    pos_ = std::min(line_.find_first_of(kFieldEnds, pos_), line_.size());
     const std::string_view field = line_.substr(start, pos_ - start);
     SkipBlanks();
     if (pos_ < line_.size() && line_[pos_] == ',') ++pos_;
@@ -39,9 +36,7 @@ class FieldReader {
   }
 
  private:
-  void SkipBlanks() {
-    while (pos_ < line_.size() && IsBlank(line_[pos_])) ++pos_;
-  }
+  void SkipBlanks() { pos_ = std::min(line_.find_first_not_of(kBlanks, pos_), line_.size()); }
 
   std::string_view line_;
   std::size_t pos_ = 0;

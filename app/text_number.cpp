@@ -1,5 +1,6 @@
 #include "app/text_number.h"
 
+#include <algorithm>
 #include <charconv>
 #include <cmath>
 #include <cstddef>
@@ -37,16 +38,11 @@ class Scanner {
       ++pos_;
     }
     bool seen_point = false;
-    for (SkipBlanks(); pos_ < text_.size(); SkipBlanks()) {
-      const char c = text_[pos_];
-      if (IsDigit(c)) {
-        scan.found = true;
-      } else if (c != '.' || seen_point) {
-        break;
-      } else {
-        seen_point = true;
-      }
-      scan.mantissa += c;
+    for (;;) {
+      AppendDigitRun(scan);
+      if (Peek() != '.' || seen_point) break;
+      seen_point = true;
+      scan.mantissa += '.';
       ++pos_;
     }
     if (!scan.found) return NumberScan{};
@@ -79,6 +75,23 @@ class Scanner {
     scan.end = pos_;
   }
 
+  // Digits (and blanks, when they are skipped) up to the next other byte; the
+  // digits are appended to the mantissa.
+  void AppendDigitRun(NumberScan& scan) {
+    const char* run_bytes = skip_blanks_ ? "0123456789 \t" : "0123456789";
+    const std::size_t run_end = std::min(text_.find_first_not_of(run_bytes, pos_), text_.size());
+    const std::size_t start = scan.mantissa.size();
+    const std::string_view run = text_.substr(pos_, run_end - pos_);
+    scan.mantissa.append(run);
+    if (skip_blanks_ && run.find_first_of(" \t") != std::string_view::npos) {
+      scan.mantissa.erase(std::remove_if(scan.mantissa.begin() + static_cast<std::ptrdiff_t>(start),
+                                         scan.mantissa.end(), IsBlank),
+                          scan.mantissa.end());
+    }
+    if (scan.mantissa.size() > start) scan.found = true;
+    pos_ = run_end;
+  }
+
   void SkipBlanks() {
     while (skip_blanks_ && pos_ < text_.size() && IsBlank(text_[pos_])) ++pos_;
   }
@@ -93,23 +106,17 @@ class Scanner {
 // for a value of 1 or more. Only consulted when the value left the double
 // range, to tell overflow from underflow.
 long long DecimalMagnitude(const NumberScan& scan) {
-  long long magnitude = 0;
-  bool before_point = true;
-  bool leading = true;
-  for (const char c : scan.mantissa) {
-    if (c == '.') {
-      before_point = false;
-    } else if (leading && c == '0') {
-      if (!before_point) --magnitude;
-    } else {
-      leading = false;
-      if (before_point) ++magnitude;
-    }
-  }
+  const std::string& mantissa = scan.mantissa;
+  const std::size_t point = std::min(mantissa.find('.'), mantissa.size());
+  const std::size_t first = mantissa.find_first_not_of("0.");
+  if (first == std::string::npos) return 0;
+  const auto magnitude = first < point ? static_cast<long long>(point - first)
+                                       : -static_cast<long long>(first - point - 1);
   constexpr long long kLimit = 1'000'000'000'000LL;
   long long exponent = 0;
   for (const char c : scan.exponent) {
-    if (IsDigit(c) && exponent < kLimit) exponent = exponent * 10 + (c - '0');
+    if (exponent >= kLimit) break;
+    if (IsDigit(c)) exponent = exponent * 10 + (c - '0');
   }
   if (!scan.exponent.empty() && scan.exponent.front() == '-') exponent = -exponent;
   return magnitude + exponent;
