@@ -39,7 +39,8 @@ class SkyChart {
   // Projects (ObjAlt, ObjAz) of the Horizontal for a view centred on the given
   // azimuth [degrees]. Returns false, leaving ChartX/ChartY unchanged, where the
   // projection has no defined result: the zenith, and the horizon point
-  // 0.0001 degree beside the view centre where the guard of the centre bites.
+  // 0.0001 degree beside the view centre where the guard of the centre bites,
+  // and inputs that are not finite numbers.
   bool Plot(double centre_azimuth);
   bool PlotNorth() { return Plot(0); }
   bool PlotEast() { return Plot(90); }

@@ -34,6 +34,9 @@ std::optional<ChartPoint> WinkelTripel(double altitude, double delta, const Wink
   point.x = (std::cos(kStandardParallel) * w + 2 * c * std::sin(e * astro::kRad)) / 2;
   if (delta < 0) point.x = -point.x;
   point.y = (altitude + c * d) / 2;
+  // A place that is not a number (from an input that is not) must never reach
+  // the drawing surface: treat it like the other places without a result.
+  if (!std::isfinite(point.x) || !std::isfinite(point.y)) return std::nullopt;
   return point;
 }
 

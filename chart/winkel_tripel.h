@@ -26,7 +26,8 @@ double ArcCosDegrees(double v);
 // Given: altitude [degrees, 0..90] and azimuth difference from the view centre
 //        [degrees, -180..180], and the guards of the caller.
 // Returned: the chart place, or nothing where the projection has no defined
-//        result (centre point, zenith, and the rounding near them).
+//        result (centre point, zenith, and the rounding near them) or where an
+//        input is not finite.
 // Notes: the horizontal coordinate is w * cos 60 averaged with the Aitoff term,
 //        the vertical one the altitude averaged with the Aitoff term.
 std::optional<ChartPoint> WinkelTripel(double altitude, double delta, const WinkelGuards& guards);

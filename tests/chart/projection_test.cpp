@@ -160,6 +160,9 @@ TEST(ProjectionTest, StopsLeaveOutputsUnchanged) {
       {"zenith behind", 270, 90, 90},
       {"horizon at the centre guard", 180, 0, 180.0001},
       {"horizon at the centre guard, left", 90, 0, 89.9999},
+      {"azimuth not a number", 180, 30, std::nan("")},
+      {"altitude not a number", 180, std::nan(""), 200},
+      {"infinite azimuth", 0, 10, HUGE_VAL},
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(c.what);

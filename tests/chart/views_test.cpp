@@ -379,6 +379,21 @@ TEST(ViewsTest, UnprojectableBodySkipped) {
   }
 }
 
+// A body whose place is not a number is left out, not drawn at a NaN position.
+TEST(ViewsTest, BodyWithoutAPlaceSkipped) {
+  ChartRig rig;
+  SetUpSky(rig, -20);
+  rig.observation.BodyAz[astro::kMars] = std::nan("");
+  rig.observation.BodyAlt[astro::kJupiter] = std::nan("");
+  rig.chart.Options.names = true;
+  rig.chart.DrawSouth();
+  const auto texts = Texts(rig.surface);
+  EXPECT_EQ(std::count(texts.begin(), texts.end(), "火星"), 0);
+  EXPECT_EQ(std::count(texts.begin(), texts.end(), "木星"), 0);
+  EXPECT_EQ(std::count(texts.begin(), texts.end(), "土星"), 1);
+  EXPECT_EQ(rig.surface.nonFiniteCount(), 0u);
+}
+
 // No NaN or infinity reaches the surface, for any view, site or hour.
 TEST(ViewsTest, OnlyFiniteValuesDrawn) {
   for (const ViewCase& view : kViews) {
