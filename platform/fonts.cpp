@@ -1,0 +1,48 @@
+#include "platform/fonts.h"
+
+#include <QStringList>
+#include <cmath>
+
+namespace platform {
+namespace {
+
+// Installed faces with the kana and kanji of the window, best first.
+QStringList JapaneseFallbacks() {
+  return {QStringLiteral("IPAPGothic"), QStringLiteral("IPAGothic"),
+          QStringLiteral("Noto Sans CJK JP"), QStringLiteral("VL PGothic")};
+}
+
+QFont JapaneseFont(const QString& face, double points, bool bold) {
+  QFont font(face);
+  QStringList families{face};
+  families.append(JapaneseFallbacks());
+  font.setFamilies(families);
+  font.setPixelSize(PixelsFromPoints(points));
+  font.setBold(bold);
+  return font;
+}
+
+}  // namespace
+
+void InstallFontSubstitutes() {
+  const QStringList fallbacks = JapaneseFallbacks();
+  QFont::insertSubstitutions(QString::fromUtf8(kJapaneseFace), fallbacks);
+  QFont::insertSubstitutions(QStringLiteral("MS PGothic"), fallbacks);
+}
+
+int PixelsFromPoints(double points) {
+  return static_cast<int>(std::lround(points * 96.0 / 72.0));
+}
+
+QFont WindowDefaultFont() {
+  return JapaneseFont(QString::fromUtf8(kJapaneseFace), 9.0, false);
+}
+
+QFont ControlFont(const app::Font& font) {
+  const QString face =
+      font.face.empty() ? QString::fromUtf8(kJapaneseFace) : QString::fromStdString(font.face);
+  const double points = font.points > 0 ? font.points : 9.0;
+  return JapaneseFont(face, points, font.bold);
+}
+
+}  // namespace platform

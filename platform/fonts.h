@@ -1,0 +1,28 @@
+#pragma once
+
+#include <QFont>
+
+#include "app/controls.h"
+
+namespace platform {
+
+// The window's Japanese Gothic face. Its Windows name is mapped to the installed
+// IPA P Gothic so that Japanese text never falls back to a face without kana.
+inline constexpr const char* kJapaneseFace = "ＭＳ Ｐゴシック";
+
+// Given: nothing. Returned: nothing. Notes: registers the substitutes of the
+// Japanese face with Qt; call once after the application object exists.
+void InstallFontSubstitutes();
+
+// Given: a size in points. Returned: the pixel size at 96 dots per inch, the
+// resolution for which the twips layout (15 twips a pixel) was made.
+int PixelsFromPoints(double points);
+
+// The window's default font (9 pt Gothic): buttons and the chart's text.
+QFont WindowDefaultFont();
+
+// Given: a control's font (an empty face means the window's default font).
+// Returned: the Qt font, sized in pixels so that it fits the twips layout.
+QFont ControlFont(const app::Font& font);
+
+}  // namespace platform

@@ -1,0 +1,68 @@
+#include "platform/painter_surface.h"
+
+#include <QFontMetricsF>
+#include <QPen>
+#include <QString>
+#include <algorithm>
+
+#include "platform/fonts.h"
+
+namespace platform {
+namespace {
+
+constexpr double kMinimumRadiusPx = 0.5;  // smallest disc drawn [logical pixels]
+
+double Px(float twips) {
+  return static_cast<double>(twips) / kTwipsPerPixel;
+}
+
+}  // namespace
+
+QColor ToQColor(chart::Colour colour) {
+  return QColor(colour.r, colour.g, colour.b);
+}
+
+PainterSurface::PainterSurface(QPainter& painter) : painter_(painter), font_(WindowDefaultFont()) {}
+
+void PainterSurface::Cls() {
+  painter_.fillRect(painter_.window(), ToQColor(BackColor));
+}
+
+void PainterSurface::Line(float x1, float y1, float x2, float y2, chart::Colour colour) {
+  painter_.setRenderHint(QPainter::Antialiasing, false);
+  painter_.setPen(QPen(ToQColor(colour), 1.0));
+  painter_.drawLine(QPointF(Px(x1), Px(y1)), QPointF(Px(x2), Px(y2)));
+}
+
+void PainterSurface::PSet(float x, float y, chart::Colour colour) {
+  painter_.setRenderHint(QPainter::Antialiasing, false);
+  QPen pen(ToQColor(colour), 1.0);
+  pen.setCapStyle(Qt::SquareCap);
+  painter_.setPen(pen);
+  painter_.drawPoint(QPointF(Px(x), Px(y)));
+}
+
+void PainterSurface::Circle(float x, float y, float radius, chart::Colour colour) {
+  painter_.setRenderHint(QPainter::Antialiasing, true);
+  painter_.setPen(QPen(ToQColor(colour), 1.0));
+  if (FillStyle == 0) {
+    painter_.setBrush(ToQColor(FillColor));
+  } else {
+    painter_.setBrush(Qt::NoBrush);
+  }
+  const double r = std::max(Px(radius), kMinimumRadiusPx);
+  painter_.drawEllipse(QPointF(Px(x), Px(y)), r, r);
+  painter_.setBrush(Qt::NoBrush);
+}
+
+void PainterSurface::Print(std::string_view utf8_text) {
+  painter_.setRenderHint(QPainter::TextAntialiasing, true);
+  painter_.setFont(font_);
+  painter_.setPen(QColor(Qt::white));
+  const QFontMetricsF metrics(font_, painter_.device());
+  const QString text =
+      QString::fromUtf8(utf8_text.data(), static_cast<qsizetype>(utf8_text.size()));
+  painter_.drawText(QPointF(Px(CurrentX), Px(CurrentY) + metrics.ascent()), text);
+}
+
+}  // namespace platform

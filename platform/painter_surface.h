@@ -1,0 +1,44 @@
+#pragma once
+
+#include <QColor>
+#include <QFont>
+#include <QPainter>
+
+#include "chart/surface.h"
+
+namespace platform {
+
+inline constexpr double kTwipsPerPixel = 15.0;  // 1440 twips an inch at 96 pixels an inch
+// The window's client area [logical pixels]: the horizon line is 1034 pixels
+// long and the direction words need room below it at y = 607.
+inline constexpr int kClientWidthPx = 1040;
+inline constexpr int kClientHeightPx = 640;
+
+// Given: a colour of the chart. Returned: the same colour for Qt.
+QColor ToQColor(chart::Colour colour);
+
+// The chart's drawing operations on any QPaintDevice (the window, a PNG image,
+// an SVG or PDF file) through a QPainter working in logical pixels: twips / 15.
+// Qt scales logical pixels to the device, so high-dpi screens stay sharp.
+class PainterSurface final : public chart::Surface {
+ public:
+  // Given: an active painter whose coordinates are logical pixels.
+  explicit PainterSurface(QPainter& painter);
+
+  // Fills the painter's whole window with BackColor.
+  void Cls() override;
+  // One-pixel line, not anti-aliased, like the window's own lines.
+  void Line(float x1, float y1, float x2, float y2, chart::Colour colour) override;
+  // A square dot one logical pixel wide: at least one device pixel at any scale.
+  void PSet(float x, float y, chart::Colour colour) override;
+  // Anti-aliased disc; radii below half a pixel still show as a small dot.
+  void Circle(float x, float y, float radius, chart::Colour colour) override;
+  // Text in the window's default face, white, legible on the night and day skies.
+  void Print(std::string_view utf8_text) override;
+
+ private:
+  QPainter& painter_;
+  QFont font_;
+};
+
+}  // namespace platform

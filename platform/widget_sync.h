@@ -1,0 +1,49 @@
+#pragma once
+
+#include <QCheckBox>
+#include <QFrame>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QWidget>
+
+#include "app/controls.h"
+
+namespace platform {
+
+// Showing the window model's controls on Qt widgets. Each function copies the
+// model's state into the widget with the widget's signals blocked, so that a
+// sync never writes back into the model.
+
+// Given: a control's bounds [twips] and font. Notes: position and size become
+// logical pixels, 15 twips each.
+void PlaceWidget(QWidget& widget, const app::Control& control);
+
+// Given: background and text colour; `opaque` false leaves the background
+// transparent so that what lies beneath (the chart) shows through.
+void PaintWidget(QWidget& widget, const app::Control& control, bool opaque);
+
+// Given: a font and a text. Returned: the font, made smaller (down to 8
+// pixels) until the text fits `width_px`.
+QFont FitFont(QFont font, const QString& text, int width_px);
+
+inline constexpr int kTextBoxBorderPx = 1;  // sunken border drawn around a text box
+
+// Given: a frameless line edit and the sunken panel that is its border.
+// Notes: the panel takes the text box's bounds, the edit the inside of it.
+void PlaceTextBox(QFrame& border, QLineEdit& edit, const app::TextBox& box);
+
+// The text, the colours and a font that shows the whole text where it can.
+void SyncLineEdit(QLineEdit& edit, const app::TextBox& box);
+void SyncList(QListWidget& list, const app::ListBox& box);
+void SyncLabel(QLabel& label, const app::Label& model, bool opaque);
+void SyncOption(QRadioButton& button, const app::OptionButton& model);
+void SyncCheck(QCheckBox& box, const app::CheckBox& model);
+// Command buttons keep the toolkit's colours; the position comes from the
+// model and the font shrinks (down to 8
+// pixels) until the caption fits the button's fixed width.
+void SyncButton(QPushButton& button, const app::CommandButton& model);
+
+}  // namespace platform
