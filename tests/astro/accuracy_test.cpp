@@ -209,17 +209,21 @@ struct ErrorBound {
   int body;
   const Period* period;
   double median_arcmin;
+  double p95_arcmin;
   double max_arcmin;
 };
 
-// Each bound lies a little above the error the series reach against the reference.
+// Each bound lies a little above the error the series reach against the reference
+// (medians and 95th percentiles by about 0.02', largest errors by about 3 %).
+// The Moon's error grows after 2050 with Delta T, which the series ignore, and
+// Jupiter's and Saturn's away from 2000, where their short series lose hold.
 constexpr ErrorBound kBounds[] = {
-    {astro::kSun, &kModern, 0.0, 0.0},     {astro::kSun, &kFull, 0.0, 0.0},
-    {astro::kMoon, &kModern, 0.0, 0.0},    {astro::kMoon, &kFull, 0.0, 0.0},
-    {astro::kVenus, &kModern, 0.0, 0.0},   {astro::kVenus, &kFull, 0.0, 0.0},
-    {astro::kMars, &kModern, 0.0, 0.0},    {astro::kMars, &kFull, 0.0, 0.0},
-    {astro::kJupiter, &kModern, 0.0, 0.0}, {astro::kJupiter, &kFull, 0.0, 0.0},
-    {astro::kSaturn, &kModern, 0.0, 0.0},  {astro::kSaturn, &kFull, 0.0, 0.0},
+    {astro::kSun, &kModern, 0.86, 1.36, 1.67},     {astro::kSun, &kFull, 0.86, 1.36, 1.72},
+    {astro::kMoon, &kModern, 1.19, 2.33, 4.31},    {astro::kMoon, &kFull, 1.16, 2.47, 5.26},
+    {astro::kVenus, &kModern, 0.62, 2.34, 4.53},   {astro::kVenus, &kFull, 0.63, 2.34, 5.49},
+    {astro::kMars, &kModern, 0.44, 1.67, 6.63},    {astro::kMars, &kFull, 0.43, 1.73, 6.70},
+    {astro::kJupiter, &kModern, 0.21, 0.39, 0.52}, {astro::kJupiter, &kFull, 0.28, 1.20, 2.90},
+    {astro::kSaturn, &kModern, 0.20, 0.34, 0.43},  {astro::kSaturn, &kFull, 0.30, 6.46, 12.88},
 };
 
 TEST(EphemerisAccuracy, ErrorsStayWithinBounds) {
@@ -232,6 +236,7 @@ TEST(EphemerisAccuracy, ErrorsStayWithinBounds) {
               << s.p95 << "'  max " << s.max << "'\n";
     EXPECT_GT(s.count, 0u);
     EXPECT_LE(s.median, bound.median_arcmin);
+    EXPECT_LE(s.p95, bound.p95_arcmin);
     EXPECT_LE(s.max, bound.max_arcmin);
   }
 }
