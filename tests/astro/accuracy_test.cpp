@@ -5,9 +5,10 @@
 // right ascensions and declinations of date for instants every 20 days from 1900
 // to 2100, read as Universal Time as the planetarium reads its clock. For each
 // instant the series are evaluated at T = (JD - 2451545) / 36525 and the angle
-// between the two places is measured. The bounds on the median and the largest
-// error per body sit just above what the series reach, so a mistyped coefficient,
-// a wrong sign or a missed correction makes them fail.
+// between the two places is measured. The bounds on the median, the 95th
+// percentile and the largest error per body sit just above what the series reach,
+// so a coefficient, sign or correction wrong enough to move a body by about an
+// arcminute somewhere in the two centuries makes them fail.
 //
 // Setting the environment variable PLANETARIUM_ACCURACY_CSV to a file name makes
 // the test write every error there (jd_ut, body, error_arcmin) for the plot made
