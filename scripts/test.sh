@@ -15,3 +15,18 @@ run_suite() {
 
 run_suite build/release -DCMAKE_BUILD_TYPE=RelWithDebInfo -DPLANETARIUM_BENCH=ON
 run_suite build/sanitize -DCMAKE_BUILD_TYPE=Debug -DPLANETARIUM_SANITIZE=ON
+
+# Fuzzing with libFuzzer under AddressSanitizer and UndefinedBehaviorSanitizer:
+# each target about 20 s from its seed corpus; any crash, leak or sanitizer
+# report fails the run and leaves the input in build/fuzz/artifacts.
+fuzz_dir=build/fuzz
+fuzz_targets=(text_number start_file sky_road)
+[ -f "$fuzz_dir/build.ninja" ] || CC=clang CXX=clang++ cmake -S . -B "$fuzz_dir" -G Ninja \
+  -DPLANETARIUM_WERROR=ON -DCMAKE_BUILD_TYPE=RelWithDebInfo -DPLANETARIUM_FUZZ=ON
+cmake --build "$fuzz_dir" -j "$jobs" --target "${fuzz_targets[@]/#/fuzz_}"
+mkdir -p "$fuzz_dir/artifacts"
+for target in "${fuzz_targets[@]}"; do
+  mkdir -p "$fuzz_dir/corpus/$target"
+  "$fuzz_dir/fuzz/fuzz_$target" "$fuzz_dir/corpus/$target" "fuzz/corpus/$target" \
+    -max_total_time=20 -artifact_prefix="$fuzz_dir/artifacts/$target-" -print_final_stats=1
+done

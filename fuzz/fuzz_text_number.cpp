@@ -1,0 +1,64 @@
+// Arbitrary bytes through the text-to-number conversions of the input boxes.
+// Crashes (aborts) when a conversion breaks its promise: a NaN from
+// LeadingNumber, a whole number that LeadingNumber reads differently, a 16-bit
+// rounding further than half a unit away, or a shortest text that does not read
+// back as the same number.
+
+#include <cmath>
+#include <cstddef>
+#include <cstdint>
+#include <cstdlib>
+#include <cstring>
+#include <string_view>
+
+#include "app/text_number.h"
+
+namespace {
+
+void Require(bool condition) {
+  if (!condition) std::abort();
+}
+
+void CheckRounding(double value) {
+  const auto rounded = app::RoundToInt16(value);
+  if (!rounded) return;
+  Require(std::isfinite(value));
+  Require(std::fabs(value - static_cast<double>(*rounded)) <= 0.5);
+}
+
+void CheckTexts(double value) {
+  const std::string shortest = app::ShortestText(value);
+  if (std::isfinite(value)) {
+    // Negative zero prints as "0" and reads back as +0, which compares equal.
+    Require(app::LeadingNumber(shortest) == value);
+    const auto whole = app::WholeNumber(shortest);
+    Require(whole.has_value() && *whole == value);
+  }
+  const std::string readout = app::FormatOneDecimal(value);
+  Require(!readout.empty());
+  if (std::isfinite(value)) Require(readout.find('.') != std::string::npos);
+}
+
+}  // namespace
+
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
+  const std::string_view text(reinterpret_cast<const char*>(data), size);
+  const double leading = app::LeadingNumber(text);
+  Require(!std::isnan(leading));
+  CheckRounding(leading);
+  CheckTexts(leading);
+
+  if (const auto whole = app::WholeNumber(text)) {
+    Require(std::isfinite(*whole));
+    Require(app::LeadingNumber(text) == *whole);
+  }
+
+  // The same bytes as a raw double reach every corner of the formatters.
+  if (size >= sizeof(double)) {
+    double raw = 0;
+    std::memcpy(&raw, data, sizeof raw);
+    CheckRounding(raw);
+    CheckTexts(raw);
+  }
+  return 0;
+}
