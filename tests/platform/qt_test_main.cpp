@@ -1,0 +1,17 @@
+// The platform tests need a QApplication: widgets on the offscreen platform,
+// so they run without a display (also while the tests are being listed).
+
+#include <gtest/gtest.h>
+
+#include <QApplication>
+
+#include "platform/fonts.h"
+
+int main(int argc, char** argv) {
+  if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
+  QApplication application(argc, argv);
+  QApplication::setStyle(QStringLiteral("Fusion"));
+  platform::InstallFontSubstitutes();
+  ::testing::InitGoogleTest(&argc, argv);
+  return RUN_ALL_TESTS();
+}
