@@ -44,10 +44,18 @@ class Form1 {
   std::array<Label, kReadoutLabels> lblST, lblH, lblV;  // readout: name, altitude, azimuth
 
   // --- Event handlers ---------------------------------------------------
+  // Once, before the window is shown: reads the start file, fills the site list
+  // (75 items) and selects the stored site, puts the clock's date and time into
+  // the boxes, paints the night colours. Computes and draws nothing.
   void Form_Load();
+  // Exit: writes the start file (a failed write is ignored), then ends the process.
   void Command1_Click();
+  // Numeric readout now and, from now on, before every animation step.
   void Command2_Click();
+  // Chart for the boxes in the selected direction; colours from the Sun's
+  // altitude; starts the animation at the selected display interval.
   void Command3_Click();
+  // Animation step: advances the boxes by the time step and redraws.
   void Timer1_Timer();
 
   // --- Procedures -------------------------------------------------------
@@ -56,8 +64,14 @@ class Form1 {
   // nothing, when a year or month does not fit 16 bits, a number does not fit a
   // double or the calendar cannot represent the date.
   bool CalcSky();
+  // Empties the readout rows, clears the chart and lists the six bodies and the
+  // twenty named bright stars with altitude and azimuth ("0.0").
   void ShowValues();
+  // Background of the window, the chart surface and the coloured controls from
+  // ColourScheme (1 night 32,96,192; 2 day 0,144,255); the year box text black.
   void SetColours();
+  // Timer interval, site, site label, pipeline, colours when the Sun has
+  // crossed the horizon since the previous computation, the view.
   void RefreshView();
 
   // The controls that take the scheme colour as background, in the order
@@ -66,7 +80,7 @@ class Form1 {
 
   // --- Form-level values ------------------------------------------------
   std::array<std::string, kTableSlots> CityName{};     // site names, entries 1..75
-  std::array<double, kTableSlots> CityLat{};           // [degrees, north positive]
+  std::array<double, kTableSlots> CityLat{};           // [degrees, north positive]; "大津" 35
   std::array<double, kTableSlots> CityLon{};           // [degrees, east positive]
   std::array<std::string, kTableSlots> ReadoutName{};  // readout rows 1..26
   std::array<double, kTableSlots> ReadoutAlt{};        // [degrees above the horizon]

@@ -1,6 +1,5 @@
 #include <gtest/gtest.h>
 
-#include <regex>
 #include <string>
 #include <vector>
 
@@ -11,6 +10,17 @@
 
 namespace app {
 namespace {
+
+// "0.0" format: an optional minus, digits, a point and exactly one digit.
+bool IsOneDecimal(const std::string& text) {
+  const std::size_t point = text.find('.');
+  const std::size_t first = text.starts_with('-') ? 1 : 0;
+  if (point == std::string::npos || point == first || point + 2 != text.size()) return false;
+  for (std::size_t i = first; i < text.size(); ++i) {
+    if (i != point && (text[i] < '0' || text[i] > '9')) return false;
+  }
+  return true;
+}
 
 const std::vector<std::string> kBodyNames = {" 太陽", " 月　", " 金星", " 火星", " 木星", " 土星"};
 
@@ -76,13 +86,12 @@ TEST_F(ReadoutTest, NumericButtonFillsTwentySixRows) {
   EXPECT_EQ(form.ReadoutMode, 1);
   catalog::StarTables bright;
   bright.SetBrightStars();
-  const std::regex one_decimal("-?[0-9]+\\.[0-9]");
   for (std::size_t i = 0; i < 26; ++i) {
     SCOPED_TRACE(i);
     const std::string expected_name = i < 6 ? kBodyNames[i] : bright.StarName[i - 5];
     EXPECT_EQ(form.lblST[i].Caption, expected_name);
-    EXPECT_TRUE(std::regex_match(form.lblH[i].Caption, one_decimal)) << form.lblH[i].Caption;
-    EXPECT_TRUE(std::regex_match(form.lblV[i].Caption, one_decimal)) << form.lblV[i].Caption;
+    EXPECT_TRUE(IsOneDecimal(form.lblH[i].Caption)) << form.lblH[i].Caption;
+    EXPECT_TRUE(IsOneDecimal(form.lblV[i].Caption)) << form.lblV[i].Caption;
     EXPECT_EQ(form.lblH[i].Caption, FormatOneDecimal(form.ReadoutAlt[i + 1]));
     EXPECT_EQ(form.lblV[i].Caption, FormatOneDecimal(form.ReadoutAz[i + 1]));
     EXPECT_GE(form.ReadoutAlt[i + 1], -90);
