@@ -80,6 +80,9 @@ void MainWindow::BuildWidgets() {
       (*column)[At(i)] = label;
     }
   }
+  // Labels lie beneath every other control, where a caption's box overlaps
+  // the text box beside it ("年" reaches under the month box).
+  for (QLabel* label : labels_) label->lower();
   for (QListWidget* list : {city_, intv1_, intv2_}) {
     list->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     list->setTextElideMode(Qt::ElideNone);

@@ -80,6 +80,14 @@ TEST_F(MainWindowTest, EveryControlAtItsPlace) {
   EXPECT_EQ(window.ReadoutName(15).geometry().left(), 384);
 }
 
+TEST_F(MainWindowTest, TextBoxesLieAboveTheCaptionsThatReachUnderThem) {
+  // "年" (Label2) reaches 135 twips under the month box.
+  const QPoint inside_month = window.DateBox(1).geometry().topLeft() + QPoint(2, 5);
+  EXPECT_EQ(window.childAt(inside_month), &window.DateBox(1));
+  const QPoint inside_day = window.DateBox(2).geometry().topLeft() + QPoint(2, 5);
+  EXPECT_EQ(window.childAt(inside_day), &window.DateBox(2));
+}
+
 TEST_F(MainWindowTest, ShowsTheModelAfterStartUp) {
   EXPECT_EQ(window.SiteList().count(), 75);
   EXPECT_EQ(window.SiteList().currentItem()->text().toStdString(), "東京");
