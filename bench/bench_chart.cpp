@@ -1,0 +1,126 @@
+// Time of the work behind one chart: the observation pipeline alone, then each
+// of the four views at night with every option, computed and drawn onto the
+// recording surface, onto a window-sized image through the platform's
+// QPainter surface, and the way the window does it (a retained display list
+// replayed onto the painter at paint time).
+//
+// Run: build/perf/bench/bench_chart (offscreen Qt platform unless one is set).
+
+#include <benchmark/benchmark.h>
+
+#include <QGuiApplication>
+#include <QImage>
+#include <QPainter>
+#include <memory>
+
+#include "bench/night_form.h"
+#include "chart/recording_surface.h"
+#include "platform/display_list.h"
+#include "platform/fonts.h"
+#include "platform/painter_surface.h"
+#include "tests/soak/form_harness.h"
+
+namespace {
+
+using RecordingHarness = harness::FormHarness<chart::RecordingSurface>;
+
+// The model drawing straight onto a window-sized image.
+struct ImageHarness {
+  QImage image{platform::kClientWidthPx, platform::kClientHeightPx,
+               QImage::Format_ARGB32_Premultiplied};
+  QPainter painter{&image};
+  platform::PainterSurface surface{painter};
+  harness::FixedClock clock;
+  harness::MemoryStartFile startFile;
+  harness::RecordedProcess process;
+  harness::RecordedTimer timer;
+  app::Form1 form{app::Services{surface, clock, startFile, process, timer}};
+};
+
+void BM_CalcSky(benchmark::State& state) {
+  auto h = std::make_unique<RecordingHarness>();
+  bench::SetUpNight(h->form, 2);
+  for (auto _ : state) benchmark::DoNotOptimize(h->form.CalcSky());
+}
+BENCHMARK(BM_CalcSky);
+
+// Draw only: the positions of one computation, the view drawn again and again.
+void BM_DrawRecording(benchmark::State& state) {
+  auto h = std::make_unique<RecordingHarness>();
+  bench::SetUpNight(h->form, static_cast<int>(state.range(0)));
+  h->form.Command3_Click();
+  for (auto _ : state) {
+    h->surface.Clear();
+    switch (state.range(0)) {
+      case 0:
+        h->form.chart.DrawNorth();
+        break;
+      case 1:
+        h->form.chart.DrawEast();
+        break;
+      case 2:
+        h->form.chart.DrawSouth();
+        break;
+      default:
+        h->form.chart.DrawWest();
+        break;
+    }
+  }
+  state.counters["operations"] = static_cast<double>(h->surface.Operations().size());
+}
+BENCHMARK(BM_DrawRecording)->DenseRange(0, 3)->ArgName("direction");
+
+// The planetarium button: site, pipeline, colours and the view, recorded.
+void BM_ButtonRecording(benchmark::State& state) {
+  auto h = std::make_unique<RecordingHarness>();
+  bench::SetUpNight(h->form, static_cast<int>(state.range(0)));
+  for (auto _ : state) {
+    h->surface.Clear();
+    h->form.Command3_Click();
+  }
+}
+BENCHMARK(BM_ButtonRecording)->DenseRange(0, 3)->ArgName("direction");
+
+// The planetarium button painted onto a window-sized image.
+void BM_ButtonImage(benchmark::State& state) {
+  auto h = std::make_unique<ImageHarness>();
+  bench::SetUpNight(h->form, static_cast<int>(state.range(0)));
+  for (auto _ : state) h->form.Command3_Click();
+}
+BENCHMARK(BM_ButtonImage)->DenseRange(0, 3)->ArgName("direction")->Unit(benchmark::kMillisecond);
+
+// What one frame of the window costs: the button into the retained display
+// list, then the list replayed onto the window-sized image as paintEvent does.
+void BM_WindowFrame(benchmark::State& state) {
+  harness::FixedClock clock;
+  harness::MemoryStartFile start_file;
+  harness::RecordedProcess process;
+  harness::RecordedTimer timer;
+  platform::DisplayList drawing;
+  auto form =
+      std::make_unique<app::Form1>(app::Services{drawing, clock, start_file, process, timer});
+  bench::SetUpNight(*form, static_cast<int>(state.range(0)));
+  QImage image(platform::kClientWidthPx, platform::kClientHeightPx,
+               QImage::Format_ARGB32_Premultiplied);
+  for (auto _ : state) {
+    form->Command3_Click();
+    QPainter painter(&image);
+    platform::PainterSurface surface(painter);
+    surface.BackColor = form->BackColor;
+    drawing.Replay(surface);
+  }
+}
+BENCHMARK(BM_WindowFrame)->DenseRange(0, 3)->ArgName("direction")->Unit(benchmark::kMillisecond);
+
+}  // namespace
+
+int main(int argc, char* argv[]) {
+  if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
+  QGuiApplication application(argc, argv);
+  platform::InstallFontSubstitutes();
+  benchmark::Initialize(&argc, argv);
+  if (benchmark::ReportUnrecognizedArguments(argc, argv)) return 1;
+  benchmark::RunSpecifiedBenchmarks();
+  benchmark::Shutdown();
+  return 0;
+}

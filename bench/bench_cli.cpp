@@ -1,0 +1,69 @@
+// Time of the whole `planetarium-cli chart` process, spawned as a user would:
+// start-up, the night view toward the south with every option, and the PNG
+// written (or the drawing operations printed).
+//
+// Run: build/perf/bench/bench_cli
+
+#include <benchmark/benchmark.h>
+#include <fcntl.h>
+#include <spawn.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+#include <cstdlib>
+#include <string>
+#include <vector>
+
+#ifndef PLANETARIUM_CLI
+#error "PLANETARIUM_CLI must name the planetarium-cli program"
+#endif
+
+extern char** environ;
+
+namespace {
+
+// Runs the program with the arguments, its output to /dev/null; true when it
+// exited with status 0.
+bool Spawn(std::vector<std::string> args) {
+  std::vector<char*> argv;
+  for (std::string& arg : args) argv.push_back(arg.data());
+  argv.push_back(nullptr);
+  posix_spawn_file_actions_t actions;
+  posix_spawn_file_actions_init(&actions);
+  posix_spawn_file_actions_addopen(&actions, STDOUT_FILENO, "/dev/null", O_WRONLY, 0);
+  pid_t pid = 0;
+  const int failed = posix_spawn(&pid, argv[0], &actions, nullptr, argv.data(), environ);
+  posix_spawn_file_actions_destroy(&actions);
+  int status = 0;
+  return failed == 0 && waitpid(pid, &status, 0) == pid && WIFEXITED(status) &&
+         WEXITSTATUS(status) == 0;
+}
+
+std::vector<std::string> ChartArguments() {
+  return {PLANETARIUM_CLI, "chart", "--site",    "東京",       "--at",   "2005-10-22 21:00",
+          "--dir",         "south", "--equator", "--ecliptic", "--grid", "--names"};
+}
+
+void BM_CliChartPng(benchmark::State& state) {
+  const std::string out = "/tmp/planetarium-bench-" + std::to_string(getpid()) + ".png";
+  auto args = ChartArguments();
+  args.insert(args.end(), {"--out", out});
+  for (auto _ : state) {
+    if (!Spawn(args)) state.SkipWithError("planetarium-cli failed");
+  }
+  unlink(out.c_str());
+}
+BENCHMARK(BM_CliChartPng)->Unit(benchmark::kMillisecond)->UseRealTime();
+
+void BM_CliChartOperations(benchmark::State& state) {
+  auto args = ChartArguments();
+  args.push_back("--ops");
+  for (auto _ : state) {
+    if (!Spawn(args)) state.SkipWithError("planetarium-cli failed");
+  }
+}
+BENCHMARK(BM_CliChartOperations)->Unit(benchmark::kMillisecond)->UseRealTime();
+
+}  // namespace
+
+BENCHMARK_MAIN();
