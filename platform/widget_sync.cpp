@@ -88,9 +88,12 @@ void SyncList(QListWidget& list, const app::ListBox& box) {
     for (const std::string& item : box.items) list.addItem(ToQString(item));
   }
   const int row = box.ListIndex >= 0 && box.ListIndex < list.count() ? box.ListIndex : -1;
-  if (list.currentRow() != row) list.setCurrentRow(row);
+  // Scrolled to a new selection only, so that a tick leaves the user's scrolling alone.
+  if (list.currentRow() != row) {
+    list.setCurrentRow(row);
+    if (row >= 0) list.scrollToItem(list.item(row));
+  }
   if (row < 0) list.clearSelection();
-  if (row >= 0) list.scrollToItem(list.item(row));
   PaintWidget(list, box, true);
 }
 
