@@ -1,14 +1,15 @@
 // Time of the work behind one chart: the observation pipeline alone, then each
 // of the four views at night with every option, computed and drawn onto the
 // recording surface, onto a window-sized image through the platform's
-// QPainter surface, and the way the window does it (a retained display list
-// replayed onto the painter at paint time).
+// QPainter surface, the way the window does it (a retained display list
+// replayed onto the painter at paint time), and a whole timer tick of the
+// window itself: handler, widgets brought up to date, window repainted.
 //
 // Run: build/perf/bench/bench_chart (offscreen Qt platform unless one is set).
 
 #include <benchmark/benchmark.h>
 
-#include <QGuiApplication>
+#include <QApplication>
 #include <QImage>
 #include <QPainter>
 #include <memory>
@@ -17,6 +18,7 @@
 #include "chart/recording_surface.h"
 #include "platform/display_list.h"
 #include "platform/fonts.h"
+#include "platform/main_window.h"
 #include "platform/painter_surface.h"
 #include "tests/soak/form_harness.h"
 
@@ -70,6 +72,19 @@ void BM_DrawRecording(benchmark::State& state) {
 }
 BENCHMARK(BM_DrawRecording)->DenseRange(0, 3)->ArgName("direction");
 
+// The altitude/azimuth grid alone: the same dots for every site, time and view.
+void BM_DrawGrid(benchmark::State& state) {
+  auto h = std::make_unique<RecordingHarness>();
+  bench::SetUpNight(h->form, 2);
+  h->form.Command3_Click();
+  for (auto _ : state) {
+    h->surface.Clear();
+    h->form.chart.DrawGrid();
+  }
+  state.counters["dots"] = static_cast<double>(h->surface.Operations().size());
+}
+BENCHMARK(BM_DrawGrid);
+
 // The planetarium button: site, pipeline, colours and the view, recorded.
 void BM_ButtonRecording(benchmark::State& state) {
   auto h = std::make_unique<RecordingHarness>();
@@ -112,11 +127,33 @@ void BM_WindowFrame(benchmark::State& state) {
 }
 BENCHMARK(BM_WindowFrame)->DenseRange(0, 3)->ArgName("direction")->Unit(benchmark::kMillisecond);
 
+// One animation frame of the real window: the tick handler, the widgets
+// synchronised with the model, and the repaint of the window (offscreen).
+// The boxes go back to 21:00 before every tick, so that every frame is a night one.
+void BM_MainWindowTick(benchmark::State& state) {
+  harness::FixedClock clock;
+  harness::MemoryStartFile start_file;
+  harness::RecordedProcess process;
+  platform::MainWindow window(clock, start_file, process);
+  bench::SetUpNight(window.Form(), static_cast<int>(state.range(0)));
+  window.ClickPlanetarium();
+  window.show();
+  QApplication::processEvents();
+  for (auto _ : state) {
+    window.Form().txtYMD[3].Text = "21";
+    window.Form().txtYMD[4].Text = "0";
+    window.Tick();
+    window.repaint();
+  }
+}
+BENCHMARK(BM_MainWindowTick)->DenseRange(0, 3)->ArgName("direction")->Unit(benchmark::kMillisecond);
+
 }  // namespace
 
 int main(int argc, char* argv[]) {
   if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
-  QGuiApplication application(argc, argv);
+  QApplication application(argc, argv);
+  QApplication::setStyle(QStringLiteral("Fusion"));
   platform::InstallFontSubstitutes();
   benchmark::Initialize(&argc, argv);
   if (benchmark::ReportUnrecognizedArguments(argc, argv)) return 1;
