@@ -123,13 +123,11 @@ StartSettings ReadStartSettings(const std::optional<std::string>& line) {
 std::string FormatStartLine(int listIndex, std::string_view latitudeText,
                             std::string_view longitudeText) {
   std::string line = (listIndex >= 0 ? " " : "") + std::to_string(listIndex) + " ";
-  std::size_t field_start = 0;
   for (const std::string_view text : {latitudeText, longitudeText}) {
-    // First boundary after the last column of the field before (or after its
-    // start, when it was empty).
-    const std::size_t last_column = line.size() > field_start ? line.size() - 1 : field_start;
-    field_start = (last_column / kZoneWidth + 1) * kZoneWidth;
-    line.resize(field_start, ' ');
+    // Each field starts on the next zone boundary with at least one blank
+    // before it: a field that fills its zone to the last column would otherwise
+    // run into the next one, and the reader would lose both.
+    line.resize((line.size() / kZoneWidth + 1) * kZoneWidth, ' ');
     line += text;
   }
   line += "\r\n";

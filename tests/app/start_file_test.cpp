@@ -30,8 +30,9 @@ TEST(FormatStartLine, PlacesTheFieldsOnFourteenColumnZones) {
       {3, "38.267", "140.867", Padded(" 3", 14) + Padded("38.267", 14) + "140.867\r\n"},
       {66, "48.97", "2.45", Padded(" 66", 14) + Padded("48.97", 14) + "2.45\r\n"},
       {-1, "a", "b", Padded("-1", 14) + Padded("a", 14) + "b\r\n"},
-      // A text filling its zone exactly: the next field starts at the next boundary.
-      {0, "12345678901234", "x", Padded(" 0", 14) + "12345678901234" + "x\r\n"},
+      // A text filling its zone exactly would run into the next field, which
+      // would then be lost on reading: the next field moves on a whole zone.
+      {0, "12345678901234", "x", Padded(" 0", 14) + Padded("12345678901234", 28) + "x\r\n"},
       // One column more pushes the next field a whole zone on.
       {0, "123456789012345", "x", Padded(" 0", 14) + Padded("123456789012345", 28) + "x\r\n"},
       // An empty text still takes its zone.
