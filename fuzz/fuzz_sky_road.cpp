@@ -81,8 +81,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   for (const auto& label : h->form.lblH) Require(label.Caption.find("nan") == std::string::npos);
   for (const auto& label : h->form.lblV) Require(label.Caption.find("nan") == std::string::npos);
 
-  // Every view with every option, for the positions of the last computation.
-  h->form.chart.Options = {true, true, true, true};
+  // Every view with the chosen options (the last button or tick set them), for
+  // the positions of the last computation.
   h->surface.Clear();
   h->form.chart.DrawNorth();
   h->form.chart.DrawEast();
