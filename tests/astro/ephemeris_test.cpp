@@ -1,11 +1,12 @@
-// Apparent places of the Sun, Moon and planets from the series at two worked
-// instants, and the ranges of the places over two thousand years.
+// The Sun, Moon and planet series at two worked instants, and the coordinate
+// conversions, longitude reduction and series sum they are built from.
 
 #include "astro/ephemeris.h"
 
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <random>
 
 #include "astro/angles.h"
 #include "astro/series.h"
@@ -18,46 +19,40 @@ using astro::Ephemeris;
 constexpr double k4Decimals = 0.5e-4;
 constexpr const char* kBodyNames[] = {"Sun", "Moon", "Venus", "Mars", "Jupiter", "Saturn"};
 
-struct Place {
-  double ra;   // [hours]
-  double dec;  // [degrees]
-};
-
-void ExpectPlaces(double T, const Place (&expected)[astro::kBodyCount]) {
-  Ephemeris e;
-  e.T = T;
-  e.CalcPlanets();
-  for (int i = 0; i < astro::kBodyCount; ++i) {
-    const std::size_t b = static_cast<std::size_t>(i);
-    SCOPED_TRACE(testing::Message() << kBodyNames[b] << " at T = " << T);
-    EXPECT_NEAR(e.BodyRA[b], expected[b].ra, k4Decimals);
-    EXPECT_NEAR(e.BodyDec[b], expected[b].dec, k4Decimals);
+// The places at 2000-01-01 12:00 UT and 2024-12-31 18:00 UT, each computed by
+// an object last used for another instant: a call depends on T alone.
+TEST(CalcPlanets, WorkedPlaces) {
+  const struct {
+    double T;
+    double ra[astro::kBodyCount], dec[astro::kBodyCount];  // [hours], [degrees]
+  } cases[] = {
+      {0,
+       {18.7522, 14.8300, 15.9929, 22.0346, 1.5912, 2.5843},
+       {-23.0339, -10.8941, -18.4511, -13.1846, 8.5981, 12.6118}},
+      {0.25,
+       {18.7658, 19.5358, 22.0095, 8.3466, 4.7942, 23.1000},
+       {-23.0159, -26.5154, -13.6936, 23.5151, 21.7819, -7.9273}},
+  };
+  Ephemeris reused;
+  reused.T = -3.7;
+  reused.CalcPlanets();
+  for (const auto& c : cases) {
+    Ephemeris fresh;
+    fresh.T = reused.T = c.T;
+    fresh.CalcPlanets();
+    reused.CalcPlanets();
+    EXPECT_EQ(reused.BodyRA, fresh.BodyRA);
+    EXPECT_EQ(reused.BodyDec, fresh.BodyDec);
+    for (std::size_t b = 0; b < astro::kBodyCount; ++b) {
+      SCOPED_TRACE(testing::Message() << kBodyNames[b] << " at T = " << c.T);
+      EXPECT_NEAR(reused.BodyRA[b], c.ra[b], k4Decimals);
+      EXPECT_NEAR(reused.BodyDec[b], c.dec[b], k4Decimals);
+    }
   }
-}
-
-// 2000 January 1, 12:00 UT.
-TEST(CalcPlanets, PlacesAtJ2000) {
-  ExpectPlaces(0, {{18.7522, -23.0339},
-                   {14.8300, -10.8941},
-                   {15.9929, -18.4511},
-                   {22.0346, -13.1846},
-                   {1.5912, 8.5981},
-                   {2.5843, 12.6118}});
-}
-
-// 2024 December 31, 18:00 UT.
-TEST(CalcPlanets, PlacesAtTheEndOf2024) {
-  ExpectPlaces(0.25, {{18.7658, -23.0159},
-                      {19.5358, -26.5154},
-                      {22.0095, -13.6936},
-                      {8.3466, 23.5151},
-                      {4.7942, 21.7819},
-                      {23.1000, -7.9273}});
 }
 
 TEST(CalcPlanets, IntermediateValuesAtJ2000) {
   Ephemeris e;
-  e.T = 0;
   e.CalcPlanets();
   EXPECT_NEAR(astro::NormaliseLongitude(astro::SumSeries(astro::kSunLongitude, 0)), 280.3830,
               k4Decimals);  // geometric
@@ -67,63 +62,134 @@ TEST(CalcPlanets, IntermediateValuesAtJ2000) {
   EXPECT_NEAR(e.SunLon, 280.3735, k4Decimals);  // apparent
   EXPECT_NEAR(e.MoonLon, 223.3200, k4Decimals);
   EXPECT_NEAR(e.MoonLat, 5.1776, k4Decimals);
-
-  struct Helio {
-    int body;
+  const struct {
+    astro::Body body;
     double l, b, r;
-  };
-  const Helio planets[] = {
-      {astro::kVenus, 182.6030, 3.2643, 0.720226},
-      {astro::kMars, 359.4472, -1.4221, 1.391143},
-      {astro::kJupiter, 36.2953, -1.1718, 4.965451},
-      {astro::kSaturn, 45.7208, -2.3068, 9.183707},
-  };
-  for (const Helio& p : planets) {
-    const std::size_t b = static_cast<std::size_t>(p.body);
-    SCOPED_TRACE(kBodyNames[b]);
-    EXPECT_NEAR(e.Helio[b].l, p.l, k4Decimals);
-    EXPECT_NEAR(e.Helio[b].b, p.b, k4Decimals);
-    EXPECT_NEAR(e.Helio[b].r, p.r, 0.5e-6);
+  } planets[] = {{astro::kVenus, 182.6030, 3.2643, 0.720226},
+                 {astro::kMars, 359.4472, -1.4221, 1.391143},
+                 {astro::kJupiter, 36.2953, -1.1718, 4.965451},
+                 {astro::kSaturn, 45.7208, -2.3068, 9.183707}};
+  for (const auto& p : planets) {
+    const Ephemeris::HelioPlace& place = e.Helio[static_cast<std::size_t>(p.body)];
+    SCOPED_TRACE(kBodyNames[p.body]);
+    EXPECT_NEAR(place.l, p.l, k4Decimals);
+    EXPECT_NEAR(place.b, p.b, k4Decimals);
+    EXPECT_NEAR(place.r, p.r, 0.5e-6);
   }
 }
 
-// Every instant from 1000 to 3000 gives right ascensions within one day and
-// declinations within the poles.
-TEST(CalcPlanets, PlacesStayInRange) {
-  for (double T = -10; T <= 10; T += 0.0137) {
-    Ephemeris e;
-    e.T = T;
-    e.CalcPlanets();
-    for (std::size_t b = 0; b < astro::kBodyCount; ++b) {
-      SCOPED_TRACE(testing::Message() << kBodyNames[b] << " at T = " << T);
-      EXPECT_GE(e.BodyRA[b], 0);
-      EXPECT_LT(e.BodyRA[b], 24);
-      EXPECT_LE(std::abs(e.BodyDec[b]), 90);
-      EXPECT_FALSE(std::isnan(e.BodyDec[b]));
-    }
-    for (int p = astro::kVenus; p <= astro::kSaturn; ++p) {
-      const double l = e.Helio[static_cast<std::size_t>(p)].l;
-      EXPECT_GE(l, 0);
-      EXPECT_LT(l, 360);
-    }
+TEST(NormaliseLongitude, LandsInRangeOnTheSameDirection) {
+  EXPECT_NEAR(astro::NormaliseLongitude(-30), 330, 1e-9);
+  for (const double turns : {0.0, 360.0, 720.0, -720.0}) {
+    EXPECT_EQ(astro::NormaliseLongitude(turns), 0) << turns;  // 0, never 360
+  }
+  std::mt19937 rng(11);
+  std::uniform_real_distribution<double> any(-1e6, 1e6);
+  for (int i = 0; i < 10000; ++i) {
+    const double x = any(rng), n = astro::NormaliseLongitude(x);
+    ASSERT_TRUE(n >= 0 && n < 360) << x << " gave " << n;
+    ASSERT_NEAR(std::remainder(n - x, 360), 0, 1e-6) << x;
   }
 }
 
-TEST(CalcPlanets, EachCallDependsOnTAlone) {
-  Ephemeris fresh;
-  fresh.T = 0.25;
-  fresh.CalcPlanets();
-  Ephemeris reused;
-  reused.T = -3.7;
-  reused.CalcPlanets();
-  reused.T = 0.25;
-  reused.CalcPlanets();
-  for (std::size_t b = 0; b < astro::kBodyCount; ++b) {
-    EXPECT_EQ(fresh.BodyRA[b], reused.BodyRA[b]);
-    EXPECT_EQ(fresh.BodyDec[b], reused.BodyDec[b]);
+TEST(SumSeries, RowsAddInOrderWithTheirFactors) {
+  const astro::SeriesRow rows[] = {
+      {10, astro::kTimes1},
+      {3, astro::kTimesT},
+      {-2, astro::kTimesTT},
+      {4, astro::kTimes1, 30, 60},      // 4 cos(30 T + 60)
+      {0.5, astro::kTimesT, -60, 180},  // 0.5 T cos(180 - 60 T)
+  };
+  const double sum = 10 + 6 - 8 + 4 * -0.5 + 0.5 * 2 * 0.5;  // T = 2: cos 120, cos 60
+  EXPECT_NEAR(astro::SumSeries(rows, 2), sum, 1e-12);
+  EXPECT_NEAR(astro::SumSeries(rows, 2, 100), 100 + sum, 1e-12);
+}
+
+// Worked values, then points on the y and z axes, where the quotients would
+// divide by zero: the limits are exact and never NaN.
+TEST(RectToSph, WorkedValuesAndAxes) {
+  const struct {
+    double x, y, z, lon, lat, tolerance;
+  } cases[] = {
+      {1, 0, 0, 0, 0, 1e-12},
+      {-1, 0, 0, 180, 0, 1e-12},
+      {0.0001, -1, 0, 270.0057, 0, 0.5e-4},
+      {1, 1, 1, 45, 35.2644, 0.5e-4},
+      {-1, -1, -1, 225, -35.2644, 0.5e-4},
+      {0, 2, 0, 90, 0, 0},
+      {0, -2, 0, 270, 0, 0},
+      {-0.0, 1, 1, 90, 45, 1e-12},
+      {0, -1, -1, 270, -45, 1e-12},
+      {0, 0, 3, 0, 90, 0},
+      {-0.0, -0.0, -1, 0, -90, 0},
+      {0, 0, 0, 0, 0, 0},
+  };
+  Ephemeris e;
+  for (const auto& c : cases) {
+    SCOPED_TRACE(testing::Message() << "(" << c.x << ", " << c.y << ", " << c.z << ")");
+    e.RectX = c.x;
+    e.RectY = c.y;
+    e.RectZ = c.z;
+    e.RectToSph();
+    EXPECT_NEAR(e.EclLon, c.lon, c.tolerance);
+    EXPECT_NEAR(e.EclLat, c.lat, c.tolerance);
   }
-  EXPECT_EQ(fresh.NutLon, reused.NutLon);
-  EXPECT_EQ(fresh.Obl, reused.Obl);
+}
+
+Ephemeris EquatorialOf(double lon, double lat) {
+  Ephemeris e;
+  e.SinObl = std::sin(23.43929 * astro::kRad);
+  e.CosObl = std::cos(23.43929 * astro::kRad);
+  e.EclLon = lon;
+  e.EclLat = lat;
+  e.EclToEq();
+  return e;
+}
+
+// Each longitude also a turn less and a turn more: -0.001 gives the place of
+// 359.999 and 360.001 that of 0.001 (0 h and 24 h being the same place).
+TEST(EclToEq, WorkedValuesAndWholeTurns) {
+  const struct {
+    double lon, lat, ra, dec, tolerance;
+  } cases[] = {
+      {0, 0, 0, 0, 1e-11},             // vernal equinox
+      {90, 0, 6, 23.43929, 1e-11},     // summer solstice
+      {180, 0, 12, 0, 1e-11},          // autumnal equinox
+      {270, 0, 18, -23.43929, 1e-11},  // winter solstice
+      {0, 90, 18, 66.56071, 1e-11},    // north ecliptic pole
+      {45, 10, 2.619543, 25.869118, 0.5e-6},
+      {359.999, 0, 23.99994, -0.0003978, 0.5e-5},
+      {0.001, 0, 0.00006, 0.0003978, 0.5e-5},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(testing::Message() << "lon " << c.lon << " lat " << c.lat);
+    const Ephemeris base = EquatorialOf(c.lon, c.lat);
+    EXPECT_NEAR(base.EqRA, c.ra, c.tolerance);
+    EXPECT_NEAR(base.EqDec, c.dec, c.tolerance);
+    for (const double turn : {-360.0, 360.0}) {
+      const Ephemeris e = EquatorialOf(c.lon + turn, c.lat);
+      EXPECT_NEAR(std::remainder(e.EqRA - base.EqRA, 24), 0, 1e-11) << "turned by " << turn;
+      EXPECT_NEAR(e.EqDec, base.EqDec, 1e-11) << "turned by " << turn;
+    }
+  }
+  std::mt19937 rng(5);
+  std::uniform_real_distribution<double> lon(-720, 720), lat(-90, 90);
+  for (int i = 0; i < 10000; ++i) {
+    const Ephemeris e = EquatorialOf(lon(rng), lat(rng));
+    ASSERT_TRUE(e.EqRA >= 0 && e.EqRA < 24 && std::abs(e.EqDec) <= 90)
+        << "lon " << e.EclLon << " lat " << e.EclLat << " gave " << e.EqRA << ", " << e.EqDec;
+  }
+}
+
+TEST(HelioToGeo, AddsTheSunsVector) {
+  Ephemeris e;
+  e.HelioL = 90;
+  e.HelioR = 1;
+  e.SunDist = 1;
+  e.HelioToGeo();
+  EXPECT_NEAR(e.GeoX, 1, 1e-11);
+  EXPECT_NEAR(e.GeoY, 1, 1e-11);
+  EXPECT_NEAR(e.GeoZ, 0, 1e-11);
 }
 
 }  // namespace
