@@ -1,5 +1,4 @@
-// From a Japan Standard Time date and a site to the time arguments, the
-// sidereal time and the local places of the bodies.
+// From a Japan Standard Time date and a site to the time arguments and the local sky.
 
 #include "astro/observation.h"
 
@@ -15,10 +14,9 @@ namespace {
 using astro::Observation;
 
 constexpr double kTokyoLat = 35.6895, kTokyoLon = 139.6917;        // [degrees]
-constexpr double kNaN = std::numeric_limits<double>::quiet_NaN();  // in a table: not checked
+constexpr double kNaN = std::numeric_limits<double>::quiet_NaN();  // expected: not checked
 
-// Before 09:00 Japan time on the first of a month it is still the previous
-// month in UT: the day falls below 1 and is carried through the calendar.
+// Before 09:00 Japan time on the first it is still the previous month in UT.
 TEST(Observation, WorkedTimeArguments) {
   const struct {
     std::int16_t year, month;
@@ -31,8 +29,7 @@ TEST(Observation, WorkedTimeArguments) {
       {2005, 1, 1, 5, 0, 0.8333333333333333, 2453371.3333333335, kNaN, kNaN, kNaN},
   };
   for (const auto& c : cases) {
-    SCOPED_TRACE(testing::Message()
-                 << c.year << "-" << c.month << "-" << c.day << " " << c.hour << ":" << c.minute);
+    SCOPED_TRACE(testing::Message() << c.year << "-" << c.month << "-" << c.day << " " << c.hour);
     Observation o;
     ASSERT_TRUE(o.Compute(c.year, c.month, c.day, c.hour, c.minute, kTokyoLat, kTokyoLon));
     const double expected[] = {c.utDay, c.jd, c.T, c.utHours, c.gmst};
@@ -45,33 +42,25 @@ TEST(Observation, WorkedTimeArguments) {
   }
 }
 
-// At J2000 the equation of the equinoxes is the nutation -0.0037815 degrees
-// times cos(23.43929), in hours; and the Sun, near the meridian of Greenwich
-// (equation of time -3.3 min) at declination -23.03, stands 90 - 51.48 - 23.03
-// high there.
-TEST(Observation, SiderealTimeAndTheNoonSunAtGreenwich) {
-  Observation o;
-  ASSERT_TRUE(o.Compute(2000, 1, 1, 21, 0, 51.4769, 0));
-  EXPECT_NEAR(o.horizontal.SidTime - o.GMST, -0.0037815 * 0.9174821 / 15, 1e-8);
-  EXPECT_NEAR(o.BodyAlt[astro::kSun], 15.49, 0.02);
-  EXPECT_NEAR(o.BodyAz[astro::kSun], 180, 1.2);
-}
-
-// Two sites share the instant; each body is converted for its own site.
-TEST(Observation, SitesShareTheInstantAndDifferInTheSky) {
-  Observation tokyo, london;
-  ASSERT_TRUE(tokyo.Compute(2024, 7, 7, 20, 30, kTokyoLat, kTokyoLon));
-  ASSERT_TRUE(london.Compute(2024, 7, 7, 20, 30, 51.5074, -0.1278));
-  EXPECT_EQ(std::tie(tokyo.JD, tokyo.T, tokyo.horizontal.SidTime, tokyo.ephemeris.BodyRA),
-            std::tie(london.JD, london.T, london.horizontal.SidTime, london.ephemeris.BodyRA));
+// Greenwich and Tokyo share the instant. At Greenwich the equation of the equinoxes is
+// -0.0037815 degrees times cos(23.43929) in hours; the Sun (equation of time -3.3 min,
+// declination -23.03) stands 90 - 51.48 - 23.03 high.
+TEST(Observation, TwoSitesAtJ2000) {
+  Observation greenwich, tokyo;
+  ASSERT_TRUE(greenwich.Compute(2000, 1, 1, 21, 0, 51.4769, 0));
+  ASSERT_TRUE(tokyo.Compute(2000, 1, 1, 21, 0, kTokyoLat, kTokyoLon));
+  EXPECT_NEAR(greenwich.horizontal.SidTime - greenwich.GMST, -0.0037815 * 0.9174821 / 15, 1e-8);
+  EXPECT_NEAR(greenwich.BodyAlt[astro::kSun], 15.49, 0.02);
+  EXPECT_NEAR(greenwich.BodyAz[astro::kSun], 180, 1.2);
+  EXPECT_EQ(std::tie(tokyo.JD, tokyo.T, tokyo.horizontal.SidTime),
+            std::tie(greenwich.JD, greenwich.T, greenwich.horizontal.SidTime));
   for (std::size_t i = 0; i < astro::kBodyCount; ++i) {
     SCOPED_TRACE(testing::Message() << "body " << i);
-    astro::Horizontal h = tokyo.horizontal;
-    h.ObjRA = tokyo.ephemeris.BodyRA[i];
-    h.ObjDec = tokyo.ephemeris.BodyDec[i];
-    h.EqToHor();
-    EXPECT_EQ(std::tie(tokyo.BodyAlt[i], tokyo.BodyAz[i]), std::tie(h.ObjAlt, h.ObjAz));
-    EXPECT_NE(tokyo.BodyAz[i], london.BodyAz[i]);
+    EXPECT_NE(tokyo.BodyAz[i], greenwich.BodyAz[i]);
+    for (const Observation* o : {&greenwich, &tokyo}) {  // no higher than at transit
+      const double dec = o->ephemeris.BodyDec[i];
+      EXPECT_LE(o->BodyAlt[i], 90 - std::abs(o->horizontal.SiteLat - dec) + 1e-9);
+    }
   }
 }
 
@@ -81,33 +70,23 @@ auto State(const Observation& o) {
                   o.BodyAlt, o.BodyAz);
 }
 
-// Inputs that give no finite sky are refused and the previous sky is kept;
-// empty boxes (year, month and day 0) still give one.
+// Inputs that give no finite sky are refused and the previous sky is kept; empty
+// boxes (year, month and day 0) still give one.
 TEST(Observation, UnusableInputsLeaveThePreviousSky) {
-  constexpr double kInf = std::numeric_limits<double>::infinity();
-  const struct {
-    const char* what;
-    std::int16_t year, month;
-    double day, hour, minute, lat, lon;
-  } cases[] = {
-      {"day 1e300 overflows T*T", 2000, 1, 1e300, 0, 0, 35, 135},
-      {"day -1e300", 2000, 1, -1e300, 0, 0, 35, 135},
-      {"year -32768 in January", -32768, 1, 1, 0, 0, 35, 135},
-      {"NaN hour", 2000, 1, 1, kNaN, 0, 35, 135},
-      {"infinite minute", 2000, 1, 1, 0, kInf, 35, 135},
-      {"NaN latitude", 2000, 1, 1, 0, 0, kNaN, 135},
-      {"infinite longitude", 2000, 1, 1, 0, 0, 35, -kInf},
-  };
   Observation o;
   ASSERT_TRUE(o.Compute(2005, 10, 22, 21, 0, kTokyoLat, kTokyoLon));
   const Observation before = o;
-  for (const auto& c : cases) {
-    SCOPED_TRACE(c.what);
-    EXPECT_FALSE(o.Compute(c.year, c.month, c.day, c.hour, c.minute, c.lat, c.lon));
-    EXPECT_EQ(State(o), State(before));
+  EXPECT_FALSE(o.Compute(2000, 1, 1e300, 0, 0, 35, 135));  // T*T overflows
+  EXPECT_FALSE(o.Compute(-32768, 1, 1, 0, 0, 35, 135));    // adjusted year outside 16 bits
+  for (std::size_t k = 0; k < 5; ++k) {                    // day, hour, minute, latitude, longitude
+    for (const double bad : {kNaN, -std::numeric_limits<double>::infinity()}) {
+      double in[] = {22, 21, 0, kTokyoLat, kTokyoLon};
+      in[k] = bad;
+      EXPECT_FALSE(o.Compute(2005, 10, in[0], in[1], in[2], in[3], in[4])) << k << ": " << bad;
+    }
   }
+  EXPECT_EQ(State(o), State(before));
   EXPECT_TRUE(o.Compute(0, 0, 0, 0, 0, 0, 0));
-  EXPECT_TRUE(o.Compute(-32768, 3, 1, 0, 0, 0, 0));
   EXPECT_TRUE(o.GMST >= 0 && o.GMST < 24);
 }
 
