@@ -10,25 +10,20 @@
 
 namespace platform_test {
 
-class FixedClock final : public app::Clock {
- public:
-  app::LocalDateTime now{2000, 1, 1, 21, 0};
-  app::LocalDateTime Now() const override { return now; }
+struct FixedClock final : app::Clock {
+  app::LocalDateTime Now() const override { return {2000, 1, 1, 21, 0}; }
 };
 
-class MemoryStartFile final : public app::StartFileStore {
- public:
-  std::optional<std::string> line;  // nullopt: no start file
+struct MemoryStartFile final : app::StartFileStore {
   std::optional<std::string> written;
-  std::optional<std::string> ReadLine() override { return line; }
+  std::optional<std::string> ReadLine() override { return std::nullopt; }  // no start file
   bool Write(const std::string& contents) override {
     written = contents;
     return true;
   }
 };
 
-class CountingProcess final : public app::Process {
- public:
+struct CountingProcess final : app::Process {
   int ends = 0;
   void End() override { ++ends; }
 };

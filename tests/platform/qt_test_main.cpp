@@ -1,5 +1,5 @@
-// The platform tests need a QApplication: widgets on the offscreen platform,
-// so they run without a display (also while the tests are being listed).
+// Widgets on the offscreen platform, so the tests run without a display (also
+// while they are being listed).
 
 #include <gtest/gtest.h>
 

@@ -12,85 +12,62 @@ namespace {
 
 namespace fs = std::filesystem;
 
-class StartFileTest : public ::testing::Test {
- protected:
-  std::string PathOf(const char* name) const {
-    return (fs::path(dir.path().toStdString()) / name).string();
-  }
-  void Put(const std::string& path, const std::string& bytes) const {
-    std::ofstream(path, std::ios::binary) << bytes;
-  }
-  static std::string Get(const std::string& path) {
-    std::ifstream in(path, std::ios::binary);
-    return std::string(std::istreambuf_iterator<char>(in), {});
-  }
-  QTemporaryDir dir;
+void Put(const fs::path& path, const std::string& bytes) {
+  std::ofstream(path, std::ios::binary) << bytes;
+}
+std::string Get(const fs::path& path) {
+  std::ifstream in(path, std::ios::binary);
+  return std::string(std::istreambuf_iterator<char>(in), {});
+}
+
+struct StartFileTest : ::testing::Test {
+  QTemporaryDir temporary;
+  const fs::path dir{temporary.path().toStdString()};
+  const std::string line = " 3            38.267        140.867";
 };
 
-TEST_F(StartFileTest, WriteThenReadGivesTheFirstLine) {
-  StartFile file(PathOf("pstart.txt"));
-  const std::string line = " 12           35.65         139.75";
+TEST_F(StartFileTest, WriteReplacesTheFileAndReadGivesItsFirstLine) {
+  StartFile file((dir / "pstart.txt").string());
+  ASSERT_TRUE(file.Write(std::string(1000, 'x') + "\r\n"));
   ASSERT_TRUE(file.Write(line + "\r\n"));
   EXPECT_EQ(Get(file.Path()), line + "\r\n");
   EXPECT_EQ(file.ReadLine(), line);
-}
-
-TEST_F(StartFileTest, WriteReplacesTheWholeFile) {
-  StartFile file(PathOf("pstart.txt"));
-  ASSERT_TRUE(file.Write(std::string(1000, 'x') + "\r\n"));
-  ASSERT_TRUE(file.Write(" 3            38.267        140.867\r\n"));
-  EXPECT_EQ(Get(file.Path()), " 3            38.267        140.867\r\n");
-}
-
-TEST_F(StartFileTest, EveryLineEndEndsTheLine) {
-  const struct {
-    const char* bytes;
-    const char* line;
-  } cases[] = {{"a b c\r\nsecond", "a b c"},
-               {"a b c\nsecond", "a b c"},
-               {"a b c\rsecond", "a b c"},
-               {"a b c", "a b c"},
-               {"\r\n", ""},
-               {"", ""}};
-  for (const auto& c : cases) {
-    SCOPED_TRACE(c.bytes);
-    Put(PathOf("pstart.txt"), c.bytes);
-    EXPECT_EQ(StartFile(PathOf("pstart.txt")).ReadLine(), std::string(c.line));
+  for (const char* end : {"\r\nsecond", "\nsecond", "\rsecond", ""}) {
+    Put(file.Path(), line + end);
+    EXPECT_EQ(file.ReadLine(), line);
   }
+  Put(file.Path(), "\r\n");
+  EXPECT_EQ(file.ReadLine(), "");
+  Put(file.Path(), "");
+  EXPECT_EQ(file.ReadLine(), "");
 }
 
 TEST_F(StartFileTest, NothingToReadGivesNullopt) {
-  EXPECT_FALSE(StartFile(PathOf("missing.txt")).ReadLine());
-  fs::create_directory(PathOf("folder"));
-  EXPECT_FALSE(StartFile(PathOf("folder")).ReadLine());
-  Put(PathOf("binary.txt"), std::string("12\0 35", 6) + "\r\n");
-  EXPECT_FALSE(StartFile(PathOf("binary.txt")).ReadLine());
-  Put(PathOf("long.txt"), std::string(StartFile::kMaxReadBytes + 10, '1'));
-  EXPECT_FALSE(StartFile(PathOf("long.txt")).ReadLine());
+  fs::create_directory(dir / "folder");
+  Put(dir / "binary.txt", std::string("12\0 35", 6) + "\r\n");
+  Put(dir / "long.txt", std::string(StartFile::kMaxReadBytes + 10, '1'));
+  for (const char* name : {"missing.txt", "folder", "binary.txt", "long.txt"}) {
+    EXPECT_FALSE(StartFile((dir / name).string()).ReadLine()) << name;
+  }
 }
 
 TEST_F(StartFileTest, AHugeSparseFileIsReadOnlyAtItsStart) {
-  const std::string path = PathOf("pstart.txt");
-  Put(path, "");
-  fs::resize_file(path, std::uintmax_t{8} << 30);  // 8 GiB of holes
+  Put(dir / "pstart.txt", "");
+  fs::resize_file(dir / "pstart.txt", std::uintmax_t{8} << 30);  // 8 GiB of holes
   // Its first bytes are NULs, not a text line: judged from the head alone.
-  EXPECT_FALSE(StartFile(path).ReadLine());
+  EXPECT_FALSE(StartFile((dir / "pstart.txt").string()).ReadLine());
 }
 
-TEST_F(StartFileTest, AnUnwritablePlaceGivesFalse) {
-  EXPECT_FALSE(StartFile(PathOf("no-such-folder/pstart.txt")).Write("x\r\n"));
-  fs::create_directory(PathOf("folder"));
-  EXPECT_FALSE(StartFile(PathOf("folder")).Write("x\r\n"));
-  EXPECT_TRUE(fs::is_directory(PathOf("folder")));
-}
-
-TEST_F(StartFileTest, TheCommandLineNeverWrites) {
-  const std::string path = PathOf("pstart.txt");
-  Put(path, " 3            38.267        140.867\r\n");
-  ReadOnlyStartFile file(path);
-  EXPECT_EQ(file.ReadLine(), " 3            38.267        140.867");
+TEST_F(StartFileTest, AnUnwritablePlaceGivesFalseAndTheCommandLineNeverWrites) {
+  EXPECT_FALSE(StartFile((dir / "no-such-folder" / "pstart.txt").string()).Write("x\r\n"));
+  fs::create_directory(dir / "folder");
+  EXPECT_FALSE(StartFile((dir / "folder").string()).Write("x\r\n"));
+  EXPECT_TRUE(fs::is_directory(dir / "folder"));
+  Put(dir / "pstart.txt", line + "\r\n");
+  ReadOnlyStartFile file((dir / "pstart.txt").string());
+  EXPECT_EQ(file.ReadLine(), line);
   EXPECT_FALSE(file.Write(" 12\r\n"));
-  EXPECT_EQ(Get(path), " 3            38.267        140.867\r\n");
+  EXPECT_EQ(Get(dir / "pstart.txt"), line + "\r\n");
 }
 
 }  // namespace
