@@ -1,5 +1,8 @@
 #pragma once
 
+#include <gtest/gtest.h>
+
+#include <algorithm>
 #include <optional>
 #include <string>
 #include <vector>
@@ -10,95 +13,61 @@
 
 namespace app::testing {
 
-// The computer's clock, set by the test.
-class FakeClock : public Clock {
- public:
+using Texts = std::vector<std::string>;
+
+// A window on fake services: a clock at 2005-10-22 21:00 (Japan), the start
+// file in memory (std::nullopt: no file; writes can be made to fail), and the
+// process end and timer intervals recorded.
+struct FakeWindow : Clock, StartFileStore, Process, IntervalTimer {
   LocalDateTime now{2005, 10, 22, 21, 0};
-  LocalDateTime Now() const override { return now; }
-};
-
-// The start file in memory; writes can be made to fail.
-class MemoryStartFile : public StartFileStore {
- public:
-  std::optional<std::string> contents;  // std::nullopt: no file
+  std::optional<std::string> startFile;
   bool failWrites = false;
-  int writeAttempts = 0;
-
-  std::optional<std::string> ReadLine() override {
-    if (!contents) return std::nullopt;
-    const std::size_t end = contents->find_first_of("\r\n");
-    return contents->substr(0, end);
-  }
-  bool Write(const std::string& new_contents) override {
-    ++writeAttempts;
-    if (failWrites) return false;
-    contents = new_contents;
-    return true;
-  }
-};
-
-class RecordingProcess : public Process {
- public:
   int endCalls = 0;
-  void End() override { ++endCalls; }
-};
-
-class RecordingTimer : public IntervalTimer {
- public:
   std::vector<int> intervals;  // [ms], every SetInterval in order
-  void SetInterval(int milliseconds) override { intervals.push_back(milliseconds); }
-};
-
-// Every service faked, and a window on top of them.
-struct FakeServices {
   chart::RecordingSurface surface;
-  FakeClock clock;
-  MemoryStartFile startFile;
-  RecordingProcess process;
-  RecordingTimer timer;
-  Services services() { return Services{surface, clock, startFile, process, timer}; }
+  Form1 form{Services{surface, *this, *this, *this, *this}};
+
+  LocalDateTime Now() const override { return now; }
+  std::optional<std::string> ReadLine() override {
+    if (!startFile) return std::nullopt;
+    return startFile->substr(0, startFile->find_first_of("\r\n"));
+  }
+  bool Write(const std::string& contents) override {
+    if (!failWrites) startFile = contents;
+    return !failWrites;
+  }
+  void End() override { ++endCalls; }
+  void SetInterval(int milliseconds) override { intervals.push_back(milliseconds); }
+
+  // The date boxes: year, month, day, hour, minute.
+  void SetBoxes(const Texts& texts) {
+    for (std::size_t i = 0; i < texts.size(); ++i) form.txtYMD[i].Text = texts[i];
+  }
+  Texts Boxes() const {
+    Texts texts;
+    for (const auto& box : form.txtYMD) texts.push_back(box.Text);
+    return texts;
+  }
+  // How many charts were drawn: every view starts by clearing the surface.
+  long ClearCount() const {
+    return std::ranges::count(surface.Operations(), chart::RecordingSurface::Kind::kCls,
+                              &chart::RecordingSurface::Operation::kind);
+  }
+  // The direction word the last view printed under the middle of the horizon.
+  std::string CentreDirectionWord() const {
+    std::string word;
+    for (const auto& op : surface.Operations()) {
+      if (op.kind == chart::RecordingSurface::Kind::kPrint && op.values[0] == 6950) word = op.text;
+    }
+    return word;
+  }
 };
 
-// How many charts were drawn on the surface: every view starts by clearing it.
-inline int ClearCount(const chart::RecordingSurface& surface) {
-  int count = 0;
-  for (const auto& operation : surface.Operations()) {
-    if (operation.kind == chart::RecordingSurface::Kind::kCls) ++count;
-  }
-  return count;
-}
+struct FormTest : ::testing::Test, FakeWindow {};
 
-// The direction word printed under the middle of the horizon by the last view
-// drawn ("南" for the south view), empty when nothing was drawn.
-inline std::string CentreDirectionWord(const chart::RecordingSurface& surface) {
-  constexpr float kCentreWordX = 6950;  // [twips]
-  std::string word;
-  for (const auto& operation : surface.Operations()) {
-    if (operation.kind == chart::RecordingSurface::Kind::kPrint &&
-        operation.values[0] == kCentreWordX) {
-      word = operation.text;
-    }
-  }
-  return word;
-}
-
-inline void SetBoxes(Form1& form, const std::vector<std::string>& texts) {
-  for (std::size_t i = 0; i < texts.size() && i < form.txtYMD.size(); ++i) {
-    form.txtYMD[i].Text = texts[i];
-  }
-}
-
-inline std::vector<std::string> Boxes(const Form1& form) {
-  std::vector<std::string> texts;
-  for (const auto& box : form.txtYMD) texts.push_back(box.Text);
-  return texts;
-}
-
-inline int ListPosition(const ListBox& list, const std::string& item) {
-  for (std::size_t i = 0; i < list.items.size(); ++i) {
-    if (list.items[i] == item) return static_cast<int>(i);
-  }
-  return -1;
+inline void Select(ListBox& list, const std::string& item) {
+  list.ListIndex = static_cast<int>(std::ranges::find(list.items, item) - list.items.begin());
+  ASSERT_LT(list.ListIndex, static_cast<int>(list.items.size())) << item;
 }
 
 }  // namespace app::testing

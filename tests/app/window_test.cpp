@@ -1,0 +1,211 @@
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <set>
+#include <string>
+#include <vector>
+
+#include "app/form.h"
+#include "app/text_number.h"
+#include "catalog/star_tables.h"
+#include "fakes.h"
+
+namespace app {
+namespace {
+
+using testing::Texts;
+using WindowTest = testing::FormTest;
+
+constexpr chart::Colour kNight{32, 96, 192};
+const std::string kBodyNames[] = {" 太陽", " 月　", " 金星", " 火星", " 木星", " 土星"};
+
+// SetColours paints every label, check box, option, text box and list (the
+// colours themselves are checked at start-up and at a daytime press); the
+// buttons and every text colour but the year box's keep theirs.
+TEST_F(WindowTest, SetColoursPaintsEveryControlButTheButtons) {
+  const std::vector<Control*> coloured = form.SchemeColouredControls();
+  EXPECT_EQ(std::set(coloured.begin(), coloured.end()).size(), 3 * 27 + 4 + 4 + 10 + 7 + 3u);
+  EXPECT_TRUE(std::ranges::none_of(coloured, &Control::usesToolkitColours));
+  form.txtYMD[0].ForeColor = form.txtYMD[1].ForeColor = kNight;
+  form.ColourScheme = 2;
+  form.SetColours();
+  EXPECT_EQ(surface.BackColor, (chart::Colour{0, 144, 255}));
+  EXPECT_EQ(form.txtYMD[0].ForeColor, (chart::Colour{0, 0, 0}));
+  EXPECT_EQ(form.txtYMD[1].ForeColor, kNight);
+}
+
+// Without a start file: Tokyo, the clock's time, "15" and " 6", south, the
+// night colours even at noon, and nothing computed, drawn or started.
+TEST_F(WindowTest, StartUpWithoutAStartFileOpensOnTokyoAtNight) {
+  now = {2005, 6, 21, 12, 4};
+  form.Form_Load();
+  EXPECT_EQ(form.lstCITY.Text(), "東京");
+  EXPECT_EQ(form.Label10.Caption, "東京");
+  EXPECT_EQ(form.txtIDO.Text + " " + form.txtKEIDO.Text, "35.65 139.75");
+  EXPECT_EQ(Boxes(), (Texts{"2005", "6", "21", "12", "4"}));
+  EXPECT_EQ(form.lstINTV1.Text() + "," + form.lstINTV2.Text(), "15, 6");
+  EXPECT_EQ(form.lstINTV1.items, (Texts{" 2", " 5", "10", "15", "30", "60", "90", "120"}));
+  EXPECT_EQ(form.lstINTV2.items, (Texts{" 0", " 1", " 3", " 6", "10", "20", "30", "60"}));
+  for (std::size_t i = 0; i < 4; ++i) EXPECT_EQ(form.optDIR[i].Value, i == 2);
+  EXPECT_EQ(form.BackColor, kNight);
+  EXPECT_EQ(surface.BackColor, kNight);
+  for (const Control* control : form.SchemeColouredControls()) {
+    EXPECT_EQ(control->BackColor, kNight);
+  }
+  EXPECT_EQ(form.PrevSunAlt, -1);
+  EXPECT_TRUE(surface.Operations().empty());
+  EXPECT_TRUE(intervals.empty());
+  EXPECT_EQ(form.observation.JD, 0);
+  EXPECT_EQ(form.lstCITY.items.size(), 75u);
+}
+
+// The stored site and, for the typed entry only, the stored coordinates.
+TEST(StartUpFromFile, SelectsTheStoredSite) {
+  const Texts cases[] = {
+      {" 3            38.267        140.867       \r\n", "仙台", "38.267", "140.867"},
+      {" 48           43.1          141.3         \r\n", "入力", "43.1", "141.3"},
+      {" 48           43.10         141.30\r\n", "入力", "43.1", "141.3"},
+      {" 48           北緯35        135\r\n", "入力", "北緯35", "135"},
+      {" 5            0             0             \r\n", "山形", "38.25", "140.35"},
+      {" 24 0 0\r\n", "大津", "35", "135.867"}};
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c[0]);
+    testing::FakeWindow window;
+    window.startFile = c[0];
+    window.form.Form_Load();
+    EXPECT_EQ(window.form.lstCITY.Text(), c[1]);
+    EXPECT_EQ(window.form.Label10.Caption, c[1]);
+    EXPECT_EQ(window.form.txtIDO.Text + " " + window.form.txtKEIDO.Text, c[2] + " " + c[3]);
+  }
+}
+
+// Exit writes the site and the box texts and ends the program even when the
+// file cannot be written; what one run saves, the next opens with, even a
+// latitude that fills its zone.
+TEST_F(WindowTest, ExitSavesTheSiteForTheNextRun) {
+  form.Form_Load();
+  testing::Select(form.lstCITY, "パリ");
+  form.txtIDO.Text = "48.97";
+  form.txtKEIDO.Text = "2.45";
+  form.Command1_Click();
+  EXPECT_EQ(startFile, " 66           48.97         2.45\r\n");
+  EXPECT_EQ(endCalls, 1);
+  failWrites = true;
+  form.Command1_Click();
+  EXPECT_EQ(endCalls, 2);
+
+  failWrites = false;
+  form.lstCITY.ListIndex = 48;
+  form.txtIDO.Text = "35.12345678901";
+  form.txtKEIDO.Text = "-135.5";
+  form.Command1_Click();
+  testing::FakeWindow next;
+  next.startFile = startFile;
+  next.form.Form_Load();
+  EXPECT_EQ(next.form.lstCITY.Text(), "入力");
+  EXPECT_EQ(next.form.txtIDO.Text + " " + next.form.txtKEIDO.Text, "35.12345678901 -135.5");
+}
+
+struct ReadoutTest : testing::FormTest {
+  void SetUp() override { form.Form_Load(); }
+  std::string Table() const {
+    std::string all;
+    for (std::size_t i = 0; i < kReadoutLabels; ++i) {
+      all += form.lblST[i].Caption + form.lblH[i].Caption + form.lblV[i].Caption;
+    }
+    return all;
+  }
+};
+
+// The boxes are read by their leading numbers, as Japan Standard Time.
+TEST_F(ReadoutTest, CalcSkyComputesTheTimeArgumentsFromTheBoxes) {
+  const std::tuple<Texts, double, double, double> cases[] = {
+      {{"2000", "1", "1", "21", "0"}, 2451545.0, 0.0, 18.697374558000007},
+      {{" 2005 ", "10", "22x", "21", "0"}, 2453666.0, 0.058069815195071865, 14.067912238090145}};
+  form.txtIDO.Text = "35 x";
+  form.txtKEIDO.Text = "135abc";
+  for (const auto& [boxes, jd, t, gmst] : cases) {
+    SCOPED_TRACE(jd);
+    SetBoxes(boxes);
+    ASSERT_TRUE(form.CalcSky());
+    EXPECT_EQ(form.observation.JD, jd);
+    EXPECT_EQ(form.observation.T, t);
+    EXPECT_EQ(form.observation.GMST, gmst);
+    EXPECT_EQ(form.observation.horizontal.SiteLat, 35);
+    EXPECT_EQ(form.observation.horizontal.SiteLon, 135);
+    for (std::size_t row = 1; row <= 6; ++row) {
+      EXPECT_EQ(form.ReadoutName[row], kBodyNames[row - 1]);
+      EXPECT_EQ(form.ReadoutAlt[row], form.observation.BodyAlt[row - 1]);
+      EXPECT_EQ(form.ReadoutAz[row], form.observation.BodyAz[row - 1]);
+    }
+  }
+}
+
+// A number that does not fit computes nothing and keeps every previous result;
+// the readout then stays empty.
+TEST_F(ReadoutTest, CalcSkyKeepsThePreviousResultsWhenABoxDoesNotFit) {
+  form.Command2_Click();
+  ASSERT_NE(Table(), "");
+  const double jd = form.observation.JD, sun_altitude = form.observation.BodyAlt[0];
+  const Texts cases[] = {{"40000", "10", "22", "21", "0"},    {"2005", "70000", "22", "21", "0"},
+                         {"-32769", "1", "1", "0", "0"},      {"2005", "10", "1e400", "21", "0"},
+                         {"2005", "10", "22", "-1e999", "0"}, {"-32768", "1", "1", "0", "0"}};
+  for (const auto& boxes : cases) {
+    SCOPED_TRACE(boxes[0] + " " + boxes[1] + " " + boxes[2] + " " + boxes[3]);
+    SetBoxes(boxes);
+    form.ReadoutName[1] = "marker";
+    EXPECT_FALSE(form.CalcSky());
+    EXPECT_EQ(form.observation.JD, jd);
+    EXPECT_EQ(form.observation.BodyAlt[0], sun_altitude);
+    EXPECT_EQ(form.ReadoutName[1], "marker");
+  }
+  form.Command2_Click();
+  EXPECT_EQ(Table(), "");
+}
+
+// After a night chart (which loads the chart stars over the bright-star rows),
+// a daytime readout clears the chart, keeps the night colours and the timer,
+// and lists the six bodies and the twenty bright stars; label row 26 stays
+// empty. A tick lists the time before its step again, then draws the chart;
+// the planetarium button empties the whole table.
+TEST_F(ReadoutTest, NumericButtonListsTwentySixRows) {
+  form.Command3_Click();
+  ASSERT_LT(form.observation.BodyAlt[0], 0);
+  SetBoxes({"2005", "6", "21", "12", "0"});
+  surface.Clear();
+  form.Command2_Click();
+  ASSERT_GT(form.observation.BodyAlt[0], 0);
+  ASSERT_EQ(surface.Operations().size(), 1u);
+  EXPECT_EQ(surface.Operations()[0].kind, chart::RecordingSurface::Kind::kCls);
+  EXPECT_EQ(form.BackColor, (chart::Colour{32, 96, 192}));
+  EXPECT_EQ(intervals.size(), 1u);
+  EXPECT_EQ(form.ReadoutMode, 1);
+  catalog::StarTables bright;
+  bright.SetBrightStars();
+  for (std::size_t i = 0; i < 26; ++i) {
+    SCOPED_TRACE(i);
+    EXPECT_EQ(form.lblST[i].Caption, i < 6 ? kBodyNames[i] : bright.StarName[i - 5]);
+    EXPECT_EQ(form.lblH[i].Caption, FormatOneDecimal(form.ReadoutAlt[i + 1]));
+    EXPECT_EQ(form.lblV[i].Caption, FormatOneDecimal(form.ReadoutAz[i + 1]));
+    EXPECT_TRUE(std::abs(form.ReadoutAlt[i + 1]) <= 90 && form.ReadoutAz[i + 1] >= 0 &&
+                form.ReadoutAz[i + 1] < 360);
+  }
+  EXPECT_EQ(form.lblST[26].Caption + form.lblH[26].Caption + form.lblV[26].Caption, "");
+  // The pole star stands at about the site's latitude, due north.
+  ASSERT_EQ(form.lblST[25].Caption, "北極星");
+  EXPECT_NEAR(form.ReadoutAlt[26], 35.65, 1.0);
+  EXPECT_LT(std::min(form.ReadoutAz[26], 360 - form.ReadoutAz[26]), 1.5);
+
+  const std::string table = Table();
+  for (auto& label : form.lblV) label.Caption.clear();
+  form.Timer1_Timer();
+  EXPECT_EQ(Boxes(), (Texts{"2005", "6", "21", "12", "15"}));
+  EXPECT_EQ(Table(), table);
+  EXPECT_EQ(CentreDirectionWord(), "南");
+  form.Command3_Click();
+  EXPECT_EQ(form.ReadoutMode, 0);
+  EXPECT_EQ(Table(), "");
+}
+
+}  // namespace
+}  // namespace app
