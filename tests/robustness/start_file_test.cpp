@@ -80,8 +80,9 @@ TEST(StartFile, EveryLineOpensOnASiteOfTheListWithASoundChart) {
 
 TEST(StartFile, TypedSiteKeepsItsCoordinatesThroughExitAndStart) {
   // "35.12345678901" fills its 14-column print zone to the last column: the
-  // longitude must still be written apart from it.
-  for (const std::string latitude : {"43.1", "-0.18", "1000", "abc", "35.12345678901"}) {
+  // longitude must still be written apart from it. An emptied latitude box
+  // must not cost the stored site either.
+  for (const std::string latitude : {"43.1", "-0.18", "1000", "abc", "35.12345678901", ""}) {
     SCOPED_TRACE(latitude);
     auto first = std::make_unique<Harness>();
     first->form.Form_Load();
