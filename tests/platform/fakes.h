@@ -1,7 +1,6 @@
 #pragma once
 
-// Stand-ins for the clock, the start file and the process, so that the window
-// and the command line run with known inputs.
+// Known inputs for the window and the command line: 2000-01-01 21:00 and no start file.
 
 #include <optional>
 #include <string>
@@ -16,16 +15,8 @@ struct FixedClock final : app::Clock {
 
 struct MemoryStartFile final : app::StartFileStore {
   std::optional<std::string> written;
-  std::optional<std::string> ReadLine() override { return std::nullopt; }  // no start file
-  bool Write(const std::string& contents) override {
-    written = contents;
-    return true;
-  }
-};
-
-struct CountingProcess final : app::Process {
-  int ends = 0;
-  void End() override { ++ends; }
+  std::optional<std::string> ReadLine() override { return std::nullopt; }
+  bool Write(const std::string& contents) override { return (written = contents).has_value(); }
 };
 
 }  // namespace platform_test

@@ -1,5 +1,4 @@
-// Widgets on the offscreen platform, so the tests run without a display (also
-// while they are being listed).
+// Widgets on the offscreen platform: the tests run (and are listed) without a display.
 
 #include <gtest/gtest.h>
 
