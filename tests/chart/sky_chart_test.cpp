@@ -1,0 +1,377 @@
+// The sky chart: its Winkel tripel view projection, the dotted altitude/azimuth
+// grid, the four direction views, and the recording surface they draw onto.
+#include "chart/sky_chart.h"
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <array>
+#include <cmath>
+#include <string>
+#include <utility>
+#include <vector>
+
+#include "chart/recording_surface.h"
+
+namespace chart {
+namespace {
+
+const double kNaN = std::nan("");
+using Kind = RecordingSurface::Kind;
+using Operation = RecordingSurface::Operation;
+
+// The four views: centre azimuth [degrees], their procedures and their words.
+struct ViewCase {
+  double centre;
+  bool (SkyChart::*plot)();
+  void (SkyChart::*draw)();
+  std::array<const char*, 3> words;  // at x 3500, 6950 and 10200
+};
+constexpr ViewCase kViews[] = {
+    {0, &SkyChart::PlotNorth, &SkyChart::DrawNorth, {"北西", "北", "北東"}},
+    {90, &SkyChart::PlotEast, &SkyChart::DrawEast, {"東北", "東", "東南"}},
+    {180, &SkyChart::PlotSouth, &SkyChart::DrawSouth, {"南東", "南", "南西"}},
+    {270, &SkyChart::PlotWest, &SkyChart::DrawWest, {"西南", "西", "西北"}},
+};
+constexpr const ViewCase& kNorth = kViews[0];
+constexpr const ViewCase& kEast = kViews[1];
+constexpr const ViewCase& kSouth = kViews[2];
+
+// A chart drawing onto a recording surface, with an observation set by hand.
+struct ChartRig {
+  astro::Observation observation;
+  catalog::StarTables stars;
+  RecordingSurface surface;
+  SkyChart chart{observation, stars, surface};
+  // Projects one object through the view's own procedure.
+  bool Project(const ViewCase& view, double altitude, double azimuth) {
+    observation.horizontal.ObjAlt = altitude;
+    observation.horizontal.ObjAz = azimuth;
+    return (chart.*view.plot)();
+  }
+  void Draw(const ViewCase& view) { (chart.*view.draw)(); }
+};
+
+// Places rounded to two decimals, with the window places to the twip where quoted.
+TEST(ProjectionTest, WorkedPlaces) {
+  const struct {
+    const ViewCase& view;
+    double altitude, azimuth, chart_x, chart_y, window_x, window_y;
+  } rows[] = {
+      {kSouth, 0, 180, 0.00, 0.00, 7000, 9000},     {kSouth, 0, 135, -33.75, 0.00, 1937.5, 9000},
+      {kSouth, 0, 120, -45.00, 0.00, 250, 9000},    {kSouth, 30, 180, 0.00, 30.00, 7000, 6600},
+      {kSouth, 45, 270, 57.14, 46.99, 15571, 5240}, {kSouth, 60, 200, 11.04, 60.10, 8655, 4192},
+      {kSouth, 89, 0, -46.57, 89.49, 14, 1841},     {kNorth, 20, 10, 7.29, 20.01, kNaN, kNaN},
+      {kNorth, 20, 350, -7.29, 20.01, kNaN, kNaN},  {kEast, 80, 359, -33.11, 81.18, kNaN, kNaN},
+      {kEast, 80, 1, -32.42, 81.13, kNaN, kNaN}};
+  for (const auto& row : rows) {
+    SCOPED_TRACE(::testing::Message() << row.view.words[1] << row.altitude << " " << row.azimuth);
+    ChartRig rig;
+    ASSERT_TRUE(rig.Project(row.view, row.altitude, row.azimuth));
+    EXPECT_NEAR(rig.chart.ChartX, row.chart_x, 0.005);
+    EXPECT_NEAR(rig.chart.ChartY, row.chart_y, 0.005);
+    if (std::isnan(row.window_x)) continue;
+    EXPECT_NEAR(rig.chart.CentreX + rig.chart.ScaleX * rig.chart.ChartX, row.window_x, 1.0);
+    EXPECT_NEAR(rig.chart.HorizonY - rig.chart.ScaleY * rig.chart.ChartY, row.window_y, 1.0);
+  }
+}
+
+// At altitude t and azimuth offset a: straight ahead t is kept; the horizon is
+// y = 0 at 0.75 degree of chart per degree of half-width; all views agree, +a and
+// -a mirror exactly. Directly behind, -180 is drawn on the left, +180 on the right.
+TEST(ProjectionTest, CentreLineHorizonAndMirror) {
+  ChartRig rig;
+  for (double t = 0; t <= 85; t += 0.5) {
+    ASSERT_TRUE(rig.Project(kNorth, t, 0));
+    EXPECT_NEAR(rig.chart.ChartY, t, 1e-6);
+    EXPECT_NEAR(rig.chart.ChartX, 0.0, 1e-4);
+    for (double a = 0.25; a < 180; a += 0.25) {
+      ASSERT_TRUE(rig.Project(kNorth, t, a));
+      const double x = rig.chart.ChartX;
+      const double y = rig.chart.ChartY;
+      ASSERT_TRUE(t > 0 || (y == 0 && std::fabs(x - 0.75 * (a - 0.0001)) < 1e-6))
+          << a << ": " << x << ", " << y;
+      for (const ViewCase& view : kViews) {
+        for (const double side : {1.0, -1.0}) {
+          ASSERT_TRUE(rig.Project(view, t, std::fmod(view.centre + side * a + 360, 360)));
+          ASSERT_TRUE(rig.chart.ChartX == side * x && rig.chart.ChartY == y)
+              << view.words[1] << " t " << t << " a " << side * a;
+        }
+      }
+    }
+  }
+  ASSERT_TRUE(rig.Project(kSouth, 10, 0));
+  const auto [left_x, left_y] = std::pair{rig.chart.ChartX, rig.chart.ChartY};
+  ASSERT_TRUE(rig.Project(kEast, 10, 270));
+  EXPECT_TRUE(left_x < -100 && rig.chart.ChartX > 100 && rig.chart.ChartY == left_y);
+}
+
+// No result at the zenith, at the centre guard on the horizon, or for inputs that are
+// not numbers: outputs left alone. Near the zenith places are finite and at the top.
+TEST(ProjectionTest, StopsLeaveOutputsUnchanged) {
+  const struct {
+    const ViewCase& view;
+    double altitude, azimuth;
+  } stops[] = {{kSouth, 90, 180},     {kNorth, 90, 123.5},   {kViews[3], 90, 90},
+               {kSouth, 0, 180.0001}, {kEast, 0, 89.9999},   {kSouth, 30, kNaN},
+               {kSouth, kNaN, 200},   {kNorth, 10, HUGE_VAL}};
+  ChartRig rig;
+  for (const auto& stop : stops) {
+    rig.chart.ChartX = 123.25;
+    rig.chart.ChartY = -77.5;
+    EXPECT_FALSE(rig.Project(stop.view, stop.altitude, stop.azimuth)) << stop.altitude;
+    EXPECT_TRUE(rig.chart.ChartX == 123.25 && rig.chart.ChartY == -77.5) << stop.azimuth;
+  }
+  for (double altitude = 88; altitude <= 90; altitude += 0.001) {
+    for (const double offset : {0.0, 0.0001, 0.001, 1.0, 45.0, 90.0, 179.0, 180.0}) {
+      rig.chart.ChartX = 500;
+      rig.chart.ChartY = 500;
+      const bool placed = rig.Project(kSouth, altitude, std::fmod(180 + offset, 360));
+      const SkyChart& c = rig.chart;
+      ASSERT_TRUE(placed ? std::isfinite(c.ChartX) && std::fabs(c.ChartY - 89.5) <= 1.6
+                         : c.ChartX == 500 && c.ChartY == 500)
+          << altitude << " " << offset << ": " << c.ChartX << ", " << c.ChartY;
+    }
+  }
+}
+
+// 25 azimuth lines of 91 points less horizon and zenith (2275 - 50) and eight
+// circles of 361 (the 90 degree circle is the zenith); only dots on the centre
+// line near the zenith may be missing. No dot on the horizon or at the zenith
+// (y = 1800); the pattern is its own mirror image, the same by day for any site
+// but for the colour, and leaves the shared projection variables alone.
+TEST(GridTest, PatternAndColours) {
+  ChartRig night;
+  night.observation.BodyAlt[astro::kSun] = -0.5;
+  night.chart.DrawGrid();
+  const std::vector<Operation>& dots = night.surface.Operations();
+  const auto DotsNear = [&dots](double x, double y, double tolerance) {
+    return std::ranges::count_if(dots, [&](const Operation& dot) {
+      return std::fabs(dot.values[0] - x) <= tolerance && std::fabs(dot.values[1] - y) <= tolerance;
+    });
+  };
+  const std::size_t full = 2225 + 8 * 361;
+  ASSERT_TRUE(dots.size() <= full && dots.size() >= full - 20) << dots.size();
+  EXPECT_EQ(DotsNear(7000, 8920, 1), 1);  // azimuth line a = 0 at t = 1
+  EXPECT_EQ(DotsNear(8446, 5396, 1), 1);
+  EXPECT_EQ(DotsNear(5554, 5396, 1), 1);
+  EXPECT_EQ(DotsNear(7000, 8200, 1), 2);  // circle t = 10 meets line a = 0
+  EXPECT_EQ(DotsNear(12027, 8190, 1), 2);
+  // The first dot is a degree up the line straight behind on the left.
+  EXPECT_TRUE(dots[0].values[0] < 7000 - 150 * 100 && dots[0].values[1] > 8850);
+  ChartRig day;
+  astro::Horizontal& horizontal = day.observation.horizontal;
+  horizontal = {.SidTime = 17.25, .SiteLat = -33.9, .SiteLon = 151.2, .ObjAlt = 12.5, .ObjAz = 210};
+  day.chart.ChartX = -3.5;
+  day.chart.ChartY = 4.75;
+  day.chart.DrawGrid();  // the Sun on the horizon counts as day
+  ASSERT_EQ(day.surface.Operations().size(), dots.size());
+  int off_centre_line = 0;
+  for (std::size_t i = 0; i < dots.size(); ++i) {
+    const Operation& dot = dots[i];
+    SCOPED_TRACE(::testing::Message() << i << ": " << dot.values[0] << ", " << dot.values[1]);
+    ASSERT_TRUE(dot.kind == Kind::kPSet && dot.values[1] < 8950 && dot.values[1] > 1820);
+    ASSERT_GE(DotsNear(14000 - dot.values[0], dot.values[1], 0.01), 1);
+    if (std::fabs(dot.values[0] - 7000) > 1) ++off_centre_line;
+    ASSERT_EQ(day.surface.Operations()[i].values, dot.values);
+    ASSERT_EQ(day.surface.Operations()[i].colour, RGB(77, 77, 77));
+    ASSERT_EQ(dot.colour, RGB(186, 186, 186));
+  }
+  EXPECT_EQ(off_centre_line, 24 * 89 + 8 * 360);
+  EXPECT_TRUE(horizontal.ObjAlt == 12.5 && horizontal.ObjAz == 210);
+  EXPECT_TRUE(day.chart.ChartX == -3.5 && day.chart.ChartY == 4.75);
+}
+
+constexpr Colour kBodyColour = RGB(224, 80, 16);
+constexpr Colour kStarColour = RGB(240, 208, 0);
+constexpr Colour kEquator = RGB(240, 48, 48);
+const std::vector<std::string> kBodyLabels = {"太陽", "月", "金星", "火星", "木星", "土星"};
+
+using Six = std::array<double, 6>;  // one value per body, Sun to Saturn
+constexpr Six kOffsets = {-10, -30, 30, 10, -15, 50};
+const auto Up = [](double sun) { return Six{sun, 20, 10, 40, 25, 15}; };
+
+// A site at 35 N on the Greenwich meridian with Sirius near the meridian; the
+// bodies placed by hand, azimuths as offsets from the view centre.
+void SetUpSky(ChartRig& rig, const ViewCase& view, Six altitudes, Six offsets = kOffsets) {
+  rig.observation.horizontal = {.SidTime = 6.75, .SiteLat = 35, .SiteLon = 0};
+  rig.observation.BodyAlt = altitudes;
+  for (std::size_t i = 0; i < 6; ++i) {
+    rig.observation.BodyAz[i] = std::fmod(view.centre + offsets[i] + 360, 360);
+  }
+}
+
+std::vector<Operation> Drawn(const ChartRig& rig, Kind kind, Colour colour) {
+  std::vector<Operation> drawn = rig.surface.Operations();
+  std::erase_if(drawn, [&](const Operation& op) { return op.kind != kind || op.colour != colour; });
+  return drawn;
+}
+
+// Horizon first, the view's words last, whatever the site; with no box ticked
+// only discs between. By day only the Sun, Moon and Venus; the Sun on the horizon
+// counts as night. Bodies without a place or where the projection gives up are
+// skipped, not drawn at a NaN place or the previous object's. Labels sit 80 twips
+// right of their disc, top level with its centre; only twenty stars are named.
+TEST(ViewsTest, BodiesWordsAndLabels) {
+  const double n = kNaN;  // a body without a place
+  const struct {
+    const char* what;
+    double latitude;
+    Six altitudes, offsets;
+    std::vector<std::string> drawn;
+  } cases[] = {
+      {"sun on the horizon", 35, Up(0), kOffsets, kBodyLabels},
+      {"by day", -33.9, Up(30), kOffsets, {"太陽", "月", "金星"}},
+      {"below the horizon", 64.1, {-10, -0.001, 5, -30, -1e-9, 2}, kOffsets, {"金星", "土星"}},
+      {"NaN", 35, {-20, 20, 10, 40, n, 15}, {-10, -30, 30, n, -15, 50}, {"月", "金星", "土星"}},
+      {"unprojectable", 35, {20, 0, 90, 40, 25, 15}, {30, 0.0001, 30, 10, -15, 50}, {"太陽"}}};
+  const float radii[] = {100, 120, 50, 50, 50, 40};
+  const std::string places[] = {"3500", "6950", "10200"};
+  for (const ViewCase& view : kViews) {
+    for (const auto& c : cases) {
+      for (const bool names : {false, true}) {
+        SCOPED_TRACE(::testing::Message() << c.what << ", " << view.words[1] << ", " << names);
+        ChartRig rig;
+        SetUpSky(rig, view, c.altitudes, c.offsets);
+        rig.observation.horizontal.SiteLat = c.latitude;
+        rig.surface.BackColor = RGB(0, 0, 32);
+        rig.chart.Options.names = names;
+        rig.Draw(view);
+        const std::string start = "cls 0 0 32\nline 0 9000 15500 9000 88 88 88\n";
+        EXPECT_EQ(rig.surface.Text().substr(0, start.size()), start);
+        const auto& ops = rig.surface.Operations();
+        ASSERT_GE(ops.size(), 5u);
+        for (std::size_t i = 0; i < 3; ++i) {
+          EXPECT_EQ(FormatOperation(ops[ops.size() - 3 + i]),
+                    "print " + places[i] + " 9100 " + view.words[i]);
+        }
+        std::vector<std::string> bodies;
+        std::size_t labels = 0;
+        for (std::size_t i = 2; i + 3 < ops.size(); ++i) {
+          if (ops[i].kind == Kind::kCircle) continue;
+          const Operation& disc = ops[i - 1];
+          ++labels;
+          ASSERT_TRUE(names && ops[i].kind == Kind::kPrint && disc.kind == Kind::kCircle) << i;
+          EXPECT_FALSE(ops[i].text.empty());
+          EXPECT_NEAR(ops[i].values[0], disc.values[0] + 80, 0.01) << ops[i].text;
+          EXPECT_EQ(ops[i].values[1], disc.values[1]) << ops[i].text;
+          const auto body = std::ranges::find(kBodyLabels, ops[i].text);
+          if (body == kBodyLabels.end()) continue;
+          bodies.push_back(*body);
+          EXPECT_EQ(disc.values[2], radii[body - kBodyLabels.begin()]) << *body;
+        }
+        const auto discs = Drawn(rig, Kind::kCircle, kBodyColour);
+        ASSERT_EQ(discs.size(), c.drawn.size());
+        for (const Operation& disc : discs) EXPECT_TRUE(disc.filled && disc.fill == kBodyColour);
+        // Each chart star above the horizon has a disc of (5 - magnitude) x 10
+        // twips at night: Sirius, magnitude -1.46, one of 64.6 twips.
+        const bool day = c.altitudes[0] > 0;
+        std::vector<float> stars;
+        for (const Operation& star : Drawn(rig, Kind::kCircle, kStarColour)) {
+          ASSERT_TRUE(star.filled && star.fill == kStarColour);
+          stars.push_back(star.values[2]);
+        }
+        std::vector<float> by_magnitude;
+        astro::Horizontal& horizontal = rig.observation.horizontal;
+        for (int row = 1; row <= catalog::kChartStarCount && !day; ++row) {
+          horizontal.ObjRA = rig.stars.StarTable(1, row);
+          horizontal.ObjDec = rig.stars.StarTable(2, row);
+          horizontal.EqToHor();
+          const double m = rig.stars.StarTable(3, row);  // magnitude
+          if (horizontal.ObjAlt >= 0) by_magnitude.push_back(static_cast<float>((5 - m) * 10));
+        }
+        EXPECT_EQ(stars, by_magnitude);
+        EXPECT_EQ(std::ranges::count(stars, 64.6f), day ? 0 : 1);
+        EXPECT_EQ(rig.surface.nonFiniteCount(), 0u);
+        if (!names) continue;
+        EXPECT_EQ(bodies, c.drawn);
+        EXPECT_TRUE(labels <= c.drawn.size() + 20 && (labels > c.drawn.size()) == !day) << labels;
+        // The Sun on the horizon line 10 degrees left: 112.5 twips per degree.
+        if (c.altitudes[0] != 0) continue;
+        EXPECT_EQ(discs[0].values[1], 9000.0f);
+        EXPECT_NEAR(discs[0].values[0], 7000 - 112.5 * 10, 0.1);
+      }
+    }
+  }
+}
+
+// The dotted lines, each under its own box; by day the ecliptic turns a warmer
+// yellow and the equator keeps its red. At 35 N the equator culminates 55
+// degrees up in the south.
+TEST(ViewsTest, EquatorAndEclipticDots) {
+  const Colour night = RGB(240, 255, 0);
+  const Colour day = RGB(255, 242, 0);
+  const Colour none{};
+  const struct {
+    double sun;
+    Colour equator, ecliptic;
+  } cases[] = {{-20, kEquator, none}, {-20, none, night}, {-20, kEquator, night},
+               {20, kEquator, none},  {20, none, day},    {0, kEquator, day}};
+  for (const auto& c : cases) {
+    SCOPED_TRACE(::testing::Message() << "sun " << c.sun << " case " << &c - cases);
+    ChartRig rig;
+    SetUpSky(rig, kSouth, Up(c.sun));
+    rig.chart.Options = ChartOptions{.equator = c.equator != none, .ecliptic = c.ecliptic != none};
+    rig.chart.DrawSouth();
+    for (const Operation& op : rig.surface.Operations()) {
+      if (op.kind != Kind::kPSet) continue;  // dots only above the horizon, y = 9000
+      EXPECT_TRUE((op.colour == c.equator || op.colour == c.ecliptic) && op.values[1] <= 9000);
+    }
+    for (const Colour colour : {c.equator, c.ecliptic}) {
+      if (colour == none) continue;
+      const auto dots = Drawn(rig, Kind::kPSet, colour);
+      ASSERT_TRUE(dots.size() > 100 && dots.size() <= 361) << dots.size();
+      if (colour != kEquator) continue;
+      const auto top = std::ranges::min_element(dots, {}, [](auto& d) { return d.values[1]; });
+      EXPECT_NEAR(top->values[1], 9000 - 80 * 55, 2);
+      EXPECT_NEAR(top->values[0], 7000, 120);
+    }
+  }
+}
+
+// With every box ticked the grid follows the horizon line, and no NaN or
+// infinity reaches the surface, for any view, site or hour.
+TEST(ViewsTest, EveryOptionOnlyFiniteValues) {
+  for (const ViewCase& view : kViews) {
+    for (const double latitude : {90.0, 66.5, 35.0, 0.0, -45.0, -90.0}) {
+      for (double sidereal = 0; sidereal < 24; sidereal += 1.5) {
+        ChartRig rig;
+        SetUpSky(rig, view, Up(-5));
+        rig.observation.horizontal = {.SidTime = sidereal, .SiteLat = latitude};
+        rig.chart.Options = ChartOptions{true, true, true, true};
+        rig.Draw(view);
+        const Operation& first = rig.surface.Operations()[2];
+        ASSERT_TRUE(first.kind == Kind::kPSet && first.colour == RGB(186, 186, 186));
+        ASSERT_EQ(rig.surface.nonFiniteCount(), 0u) << view.words[1] << latitude << " " << sidereal;
+      }
+    }
+  }
+}
+
+// Numbers are the shortest text that reads back as the same single-precision
+// value; coordinates that are not finite are counted.
+TEST(RecordingSurfaceTest, TextFormAndNonFiniteCount) {
+  RecordingSurface surface;
+  surface.Line(0.1f, -33.75f, 1937.5f, 1e-7f, RGB(88, 88, 88));
+  surface.PSet(15571.4287f, -0.0f, RGB(186, 186, 186));
+  surface.FillStyle = 0;
+  surface.FillColor = RGB(224, 80, 16);
+  surface.Circle(7000, 9000, 100, RGB(224, 80, 16));
+  surface.FillStyle = 1;
+  surface.Circle(10, 20, 64.6f, RGB(1, 2, 3));
+  surface.Print("太陽");  // at (CurrentX, CurrentY), here (0, 0)
+  EXPECT_EQ(surface.Text(),
+            "line 0.1 -33.75 1937.5 1e-07 88 88 88\npset 15571.429 -0 186 186 186\n"
+            "circle 7000 9000 100 224 80 16 224 80 16\ncircle 10 20 64.6 1 2 3\nprint 0 0 太陽");
+  EXPECT_EQ(surface.nonFiniteCount(), 0u);
+  surface.Line(0, -HUGE_VALF, HUGE_VALF, 0, {});
+  surface.Circle(0, 0, std::nanf(""), {});
+  surface.CurrentX = HUGE_VALF;
+  surface.Print("x");
+  EXPECT_EQ(surface.nonFiniteCount(), 4u);
+  surface.Clear();
+  EXPECT_TRUE(surface.nonFiniteCount() == 0 && surface.Text().empty());
+}
+
+}  // namespace
+}  // namespace chart
