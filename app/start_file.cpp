@@ -27,9 +27,18 @@ class FieldReader {
   std::optional<std::string_view> Next() {
     SkipBlanks();
     if (pos_ >= line_.size() || EndsLine(line_[pos_])) return std::nullopt;
-    const std::size_t start = pos_;
-    pos_ = std::min(line_.find_first_of(kFieldEnds, pos_), line_.size());
-    const std::string_view field = line_.substr(start, pos_ - start);
+    std::string_view field;
+    if (line_[pos_] == '"') {
+      // A quoted text runs to the closing quote (or the end of the line).
+      const std::size_t start = pos_ + 1;
+      const std::size_t close = std::min(line_.find('"', start), line_.size());
+      field = line_.substr(start, close - start);
+      pos_ = std::min(close + 1, line_.size());
+    } else {
+      const std::size_t start = pos_;
+      pos_ = std::min(line_.find_first_of(kFieldEnds, pos_), line_.size());
+      field = line_.substr(start, pos_ - start);
+    }
     SkipBlanks();
     if (pos_ < line_.size() && line_[pos_] == ',') ++pos_;
     return field;
@@ -86,6 +95,15 @@ std::optional<NumberOrText> ReadLatitude(std::string_view field) {
   return NumberOrText{std::string(field)};
 }
 
+// A text that is empty or holds a field end would be lost or split on
+// reading: it is written in double quotes, as the reader expects such a text.
+std::string FieldText(std::string_view text) {
+  if (!text.empty() && text.find_first_of(kFieldEnds) == std::string_view::npos) {
+    return std::string(text);
+  }
+  return '"' + std::string(text) + '"';
+}
+
 }  // namespace
 
 std::string BoxText(const NumberOrText& value) {
@@ -104,7 +122,8 @@ std::optional<StartSettings> ParseStartLine(std::string_view line) {
   if (!index_number) return std::nullopt;
   const auto index = RoundToInt16(*index_number);
   const auto latitude = ReadLatitude(*latitude_field);
-  const auto longitude = WholeNumber(*longitude_field);
+  // An emptied longitude box reads as 0 when the sky is computed; keep that.
+  const auto longitude = longitude_field->empty() ? 0.0 : WholeNumber(*longitude_field);
   if (!index || !latitude || !longitude) return std::nullopt;
   return StartSettings{*index, *latitude, *longitude};
 }
@@ -128,7 +147,7 @@ std::string FormatStartLine(int listIndex, std::string_view latitudeText,
     // before it: a field that fills its zone to the last column would otherwise
     // run into the next one, and the reader would lose both.
     line.resize((line.size() / kZoneWidth + 1) * kZoneWidth, ' ');
-    line += text;
+    line += FieldText(text);
   }
   line += "\r\n";
   return line;

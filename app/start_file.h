@@ -37,6 +37,9 @@ struct StartSettings {
 //           UTF-8. A latitude too large for a double is kept as text.
 // Notes:    fields are cut at blanks (space, tab), commas, CR, LF and the end;
 //           leading blanks are skipped and one comma after a field is consumed.
+//           A field opening with a double quote runs to the next one, so a
+//           quoted text may hold blanks and commas; "" is an empty text (an
+//           empty longitude reads as 0, as the box does).
 std::optional<StartSettings> ParseStartLine(std::string_view line);
 
 // Given:    the file's first line, std::nullopt when the file could not be read.
@@ -49,8 +52,9 @@ StartSettings ReadStartSettings(const std::optional<std::string>& line);
 // Returned: the file's contents: the position with a leading space when not
 //           negative and one trailing space, then each text at the first zone
 //           boundary (column 15, 29, 43, ...) after the end of the field before
-//           it, gaps filled with spaces, then CR LF. An empty text still takes
-//           its own zone.
+//           it with at least one blank before it, gaps filled with spaces, then
+//           CR LF. A text that is empty or holds a blank, a tab or a comma is
+//           written in double quotes so that it reads back whole.
 std::string FormatStartLine(int listIndex, std::string_view latitudeText,
                             std::string_view longitudeText);
 

@@ -84,7 +84,18 @@ TEST(FormatStartLine, PlacesTheFieldsOnFourteenColumnZones) {
   // " 12" to column 14, 35.65 from column 15 to 28, 139.75 from column 29.
   EXPECT_EQ(FormatStartLine(12, "35.65", "139.75"), " 12           35.65         139.75\r\n");
   EXPECT_EQ(FormatStartLine(-1, "a", "b"), "-1            a             b\r\n");
-  EXPECT_EQ(FormatStartLine(48, "", "141.3"), " 48                         141.3\r\n");
+  // Texts that are empty or hold blanks or commas are quoted and read back whole.
+  EXPECT_EQ(FormatStartLine(48, "", "141.3"), " 48           \"\"            141.3\r\n");
+  for (const std::string text : {"", "35 40", "a,b"}) {
+    SCOPED_TRACE(text);
+    const auto settings = ParseStartLine(FormatStartLine(48, text, "141.3"));
+    ASSERT_TRUE(settings.has_value());
+    EXPECT_EQ(settings->latitude, NumberOrText{text});
+    EXPECT_EQ(settings->longitude, 141.3);
+  }
+  const auto empty_longitude = ParseStartLine(FormatStartLine(48, "43.1", ""));
+  ASSERT_TRUE(empty_longitude.has_value());
+  EXPECT_EQ(empty_longitude->longitude, 0);
   // A text filling its zone is followed by a blank: the next field moves a
   // whole zone on instead of running into it.
   EXPECT_EQ(FormatStartLine(0, "12345678901234", "x"),
