@@ -10,7 +10,9 @@ inline constexpr double kRad = 0.017453292519943;  // degrees -> radians
 inline constexpr double kDeg = 57.295779513082;    // radians -> degrees
 
 // Truncation toward zero (not floor): matters for negative values.
-inline double Fix(double x) { return std::trunc(x); }
+inline double Fix(double x) {
+  return std::trunc(x);
+}
 
 // Longitude brought into [0, 360) by the three-step reduction
 // u = x/360; u = (u - Fix(u)) + 1; x = (u - Fix(u)) * 360.

@@ -5,9 +5,9 @@
 
 namespace catalog {
 
-inline constexpr int kStarRows = 1001;        // rows 0..1000; row 0 is never used
-inline constexpr int kBrightStarCount = 20;   // named bright stars, rows 1..20
-inline constexpr int kChartStarCount = 496;   // chart catalogue, rows 1..496
+inline constexpr int kStarRows = 1001;       // rows 0..1000; row 0 is never used
+inline constexpr int kBrightStarCount = 20;  // named bright stars, rows 1..20
+inline constexpr int kChartStarCount = 496;  // chart catalogue, rows 1..496
 
 // The one star table shared by the named bright stars and the chart catalogue.
 // Each loader overwrites its rows; the other rows are left as they are.
