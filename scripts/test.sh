@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # Builds everything and runs every test: the optimised build with warnings as
-# errors, then the same tests under AddressSanitizer and UndefinedBehaviorSanitizer.
+# errors, the fuzz targets for a bounded time, then the same tests under
+# AddressSanitizer and UndefinedBehaviorSanitizer.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 scripts/install-deps.sh
@@ -14,7 +15,6 @@ run_suite() {
 }
 
 run_suite build/release -DCMAKE_BUILD_TYPE=RelWithDebInfo -DPLANETARIUM_BENCH=ON
-run_suite build/sanitize -DCMAKE_BUILD_TYPE=Debug -DPLANETARIUM_SANITIZE=ON
 
 # Fuzzing with libFuzzer under AddressSanitizer and UndefinedBehaviorSanitizer:
 # each target about 20 s from its seed corpus; any crash, leak or sanitizer
@@ -30,3 +30,6 @@ for target in "${fuzz_targets[@]}"; do
   "$fuzz_dir/fuzz/fuzz_$target" "$fuzz_dir/corpus/$target" "fuzz/corpus/$target" \
     -max_total_time=20 -artifact_prefix="$fuzz_dir/artifacts/$target-" -print_final_stats=1
 done
+
+# Last, the sanitizer build, so that the run closes with the test summary.
+run_suite build/sanitize -DCMAKE_BUILD_TYPE=Debug -DPLANETARIUM_SANITIZE=ON
