@@ -1,3 +1,6 @@
+#include <bit>
+#include <cstdint>
+
 #include "astro/ephemeris.h"
 #include "chart/sky_chart.h"
 #include "chart/winkel_tripel.h"
@@ -13,17 +16,29 @@ constexpr WinkelGuards kAltitudeCircleGuards{0.00001, 0.00001, false};
 constexpr Colour kNightGridColour = RGB(186, 186, 186);
 constexpr Colour kDayGridColour = RGB(77, 77, 77);
 
+// Whether two mappings are the same to the bit: a zero of the other sign, or a
+// NaN, can change the dots, so numeric equality is not enough.
+bool SameBits(const std::array<double, 4>& a, const std::array<double, 4>& b) {
+  for (std::size_t i = 0; i < a.size(); ++i) {
+    if (std::bit_cast<std::uint64_t>(a[i]) != std::bit_cast<std::uint64_t>(b[i])) return false;
+  }
+  return true;
+}
+
 }  // namespace
 
-void SkyChart::DrawGrid() {
+void SkyChart::UpdateGridDots() {
+  const std::array<double, 4> mapping{ScaleX, ScaleY, CentreX, HorizonY};
+  if (grid_dots_ready_ && SameBits(mapping, grid_mapping_)) return;
+  grid_dots_ready_ = false;
+  grid_dots_.clear();
   // One dot of the grid at altitude t and azimuth offset a from the view centre [degrees].
   const auto dot = [this](double t, double a, const WinkelGuards& guards) {
     const std::optional<ChartPoint> point = WinkelTripel(t, a, guards);
     if (!point) return;
-    const Colour colour = observation_.BodyAlt[astro::kSun] < 0 ? kNightGridColour : kDayGridColour;
     const double x = CentreX + ScaleX * point->x;  // [twips]
     const double y = HorizonY - ScaleY * point->y;
-    surface_.PSet(static_cast<float>(x), static_cast<float>(y), colour);
+    grid_dots_.push_back({static_cast<float>(x), static_cast<float>(y)});
   };
   // Lines of equal azimuth every 15 degrees, dotted every degree of altitude.
   for (int a = -180; a <= 180; a += 15) {
@@ -33,6 +48,14 @@ void SkyChart::DrawGrid() {
   for (int t = 10; t <= 90; t += 10) {
     for (int a = -180; a <= 180; ++a) dot(t, a, kAltitudeCircleGuards);
   }
+  grid_mapping_ = mapping;
+  grid_dots_ready_ = true;
+}
+
+void SkyChart::DrawGrid() {
+  UpdateGridDots();
+  const Colour colour = observation_.BodyAlt[astro::kSun] < 0 ? kNightGridColour : kDayGridColour;
+  for (const GridDot& dot : grid_dots_) surface_.PSet(dot.x, dot.y, colour);
 }
 
 }  // namespace chart

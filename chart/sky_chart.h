@@ -1,6 +1,8 @@
 #pragma once
 
+#include <array>
 #include <string_view>
+#include <vector>
 
 #include "astro/observation.h"
 #include "catalog/star_tables.h"
@@ -62,6 +64,9 @@ class SkyChart {
   struct WindowPoint {
     double x, y;  // [twips]
   };
+  struct GridDot {
+    float x, y;  // [twips], as handed to PSet
+  };
 
   void Draw(const View& view);
   // Projects the Horizontal's (ObjAlt, ObjAz) for the view and maps it onto the
@@ -75,10 +80,18 @@ class SkyChart {
   void DrawStars(const View& view);
   // Label text with its top left corner at (x, y) [twips]; empty texts print nothing.
   void Label(double x, double y, std::string_view text);
+  // Fills grid_dots_ for the current window mapping, unless they already belong to it.
+  void UpdateGridDots();
 
   astro::Observation& observation_;
   catalog::StarTables& stars_;
   Surface& surface_;
+
+  // The grid's dots in drawing order: they depend on nothing but the window
+  // mapping, so they are projected once and kept until the mapping changes.
+  std::vector<GridDot> grid_dots_;
+  std::array<double, 4> grid_mapping_{};  // ScaleX, ScaleY, CentreX, HorizonY of grid_dots_
+  bool grid_dots_ready_ = false;
 };
 
 }  // namespace chart
