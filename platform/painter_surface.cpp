@@ -29,20 +29,25 @@ void PainterSurface::Cls() {
 }
 
 void PainterSurface::Line(float x1, float y1, float x2, float y2, chart::Colour colour) {
+  ForgetDotPen();
   painter_.setRenderHint(QPainter::Antialiasing, false);
   painter_.setPen(QPen(ToQColor(colour), 1.0));
   painter_.drawLine(QPointF(Px(x1), Px(y1)), QPointF(Px(x2), Px(y2)));
 }
 
 void PainterSurface::PSet(float x, float y, chart::Colour colour) {
-  painter_.setRenderHint(QPainter::Antialiasing, false);
-  QPen pen(ToQColor(colour), 1.0);
-  pen.setCapStyle(Qt::SquareCap);
-  painter_.setPen(pen);
+  if (dot_pen_colour_ != colour) {
+    painter_.setRenderHint(QPainter::Antialiasing, false);
+    QPen pen(ToQColor(colour), 1.0);
+    pen.setCapStyle(Qt::SquareCap);
+    painter_.setPen(pen);
+    dot_pen_colour_ = colour;
+  }
   painter_.drawPoint(QPointF(Px(x), Px(y)));
 }
 
 void PainterSurface::Circle(float x, float y, float radius, chart::Colour colour) {
+  ForgetDotPen();
   painter_.setRenderHint(QPainter::Antialiasing, true);
   painter_.setPen(QPen(ToQColor(colour), 1.0));
   if (FillStyle == 0) {
@@ -56,6 +61,7 @@ void PainterSurface::Circle(float x, float y, float radius, chart::Colour colour
 }
 
 void PainterSurface::Print(std::string_view utf8_text) {
+  ForgetDotPen();
   painter_.setRenderHint(QPainter::TextAntialiasing, true);
   painter_.setFont(font_);
   painter_.setPen(QColor(Qt::white));

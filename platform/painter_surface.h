@@ -3,6 +3,7 @@
 #include <QColor>
 #include <QFont>
 #include <QPainter>
+#include <optional>
 
 #include "chart/surface.h"
 
@@ -20,6 +21,7 @@ QColor ToQColor(chart::Colour colour);
 // The chart's drawing operations on any QPaintDevice (the window, a PNG image,
 // an SVG or PDF file) through a QPainter working in logical pixels: twips / 15.
 // Qt scales logical pixels to the device, so high-dpi screens stay sharp.
+// While it draws, nothing else may change the painter's pen or render hints.
 class PainterSurface final : public chart::Surface {
  public:
   // Given: an active painter whose coordinates are logical pixels.
@@ -37,8 +39,14 @@ class PainterSurface final : public chart::Surface {
   void Print(std::string_view utf8_text) override;
 
  private:
+  // Forgets the dot pen: called by every operation that sets another pen.
+  void ForgetDotPen() { dot_pen_colour_.reset(); }
+
   QPainter& painter_;
   QFont font_;
+  // The colour of the dot pen the painter holds, with anti-aliasing off, if any:
+  // the grid sets thousands of dots in one colour, and one pen serves them all.
+  std::optional<chart::Colour> dot_pen_colour_;
 };
 
 }  // namespace platform
