@@ -16,6 +16,7 @@ int main(int argc, char* argv[]) {
   bench::FirstPaintProbe probe(application);
   QApplication::setStyle(QStringLiteral("Fusion"));
   platform::InstallFontSubstitutes();
+  platform::InstallApplicationFont();
 
   platform::SystemClock clock;
   platform::StartFile start_file;

@@ -1,5 +1,6 @@
 #include "platform/fonts.h"
 
+#include <QGuiApplication>
 #include <QStringList>
 #include <cmath>
 
@@ -28,6 +29,10 @@ void InstallFontSubstitutes() {
   const QStringList fallbacks = JapaneseFallbacks();
   QFont::insertSubstitutions(QString::fromUtf8(kJapaneseFace), fallbacks);
   QFont::insertSubstitutions(QStringLiteral("MS PGothic"), fallbacks);
+}
+
+void InstallApplicationFont() {
+  QGuiApplication::setFont(WindowDefaultFont());
 }
 
 int PixelsFromPoints(double points) {

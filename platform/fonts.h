@@ -14,6 +14,11 @@ inline constexpr const char* kJapaneseFace = "ＭＳ Ｐゴシック";
 // Japanese face with Qt; call once after the application object exists.
 void InstallFontSubstitutes();
 
+// Given: nothing. Returned: nothing. Notes: makes the window's default font the
+// application's, so that widgets never load the toolkit's own face and its
+// fallbacks first; call after InstallFontSubstitutes and before any widget exists.
+void InstallApplicationFont();
+
 // Given: a size in points. Returned: the pixel size at 96 dots per inch, the
 // resolution for which the twips layout (15 twips a pixel) was made.
 int PixelsFromPoints(double points);

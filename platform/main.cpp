@@ -12,6 +12,7 @@ int main(int argc, char* argv[]) {
   QApplication application(argc, argv);
   QApplication::setStyle(QStringLiteral("Fusion"));
   platform::InstallFontSubstitutes();
+  platform::InstallApplicationFont();
 
   platform::SystemClock clock;
   platform::StartFile start_file;
