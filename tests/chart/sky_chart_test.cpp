@@ -182,6 +182,26 @@ TEST(GridTest, PatternAndColours) {
   EXPECT_TRUE(day.chart.ChartX == -3.5 && day.chart.ChartY == 4.75);
 }
 
+// The grid follows a change of the window mapping after it has been drawn once:
+// a chart drawn, re-mapped and drawn again matches a chart mapped that way from
+// the start.
+TEST(GridTest, FollowsTheWindowMapping) {
+  ChartRig reused;
+  reused.chart.DrawGrid();
+  reused.chart.ScaleX = 120;
+  reused.chart.HorizonY = 8000;
+  reused.surface.Clear();
+  reused.chart.DrawGrid();
+  ChartRig fresh;
+  fresh.chart.ScaleX = 120;
+  fresh.chart.HorizonY = 8000;
+  fresh.chart.DrawGrid();
+  EXPECT_EQ(reused.surface.Text(), fresh.surface.Text());
+  ChartRig unchanged;
+  unchanged.chart.DrawGrid();
+  EXPECT_NE(unchanged.surface.Text(), fresh.surface.Text());
+}
+
 constexpr Colour kBodyColour = RGB(224, 80, 16);
 constexpr Colour kStarColour = RGB(240, 208, 0);
 constexpr Colour kEquator = RGB(240, 48, 48);
