@@ -2,22 +2,9 @@
 
 #include <QApplication>
 
-#include "platform/application_process.h"
-#include "platform/fonts.h"
-#include "platform/main_window.h"
-#include "platform/start_file.h"
-#include "platform/system_clock.h"
+#include "platform/window_program.h"
 
 int main(int argc, char* argv[]) {
   QApplication application(argc, argv);
-  QApplication::setStyle(QStringLiteral("Fusion"));
-  platform::InstallFontSubstitutes();
-  platform::InstallApplicationFont();
-
-  platform::SystemClock clock;
-  platform::StartFile start_file;
-  platform::ApplicationProcess process;
-  platform::MainWindow window(clock, start_file, process);
-  window.show();
-  return QApplication::exec();
+  return platform::RunWindowProgram(application);
 }
