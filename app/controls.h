@@ -25,7 +25,6 @@ struct Control {
   Font font;
   chart::Colour BackColor{255, 255, 255};
   chart::Colour ForeColor{0, 0, 0};
-  bool usesToolkitColours = false;  // command buttons keep the toolkit's look
   int TabIndex = -1;                // keyboard focus order; -1 takes no focus
 };
 

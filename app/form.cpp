@@ -30,7 +30,6 @@ void PlaceLabel(Label& label, Bounds bounds, double points, const char* caption)
 void PlaceButton(CommandButton& button, Bounds bounds, const char* caption, int tab_index) {
   button.bounds = bounds;
   button.font = Font{};  // the window's default font
-  button.usesToolkitColours = true;
   button.TabIndex = tab_index;
   button.Caption = caption;
 }

@@ -74,10 +74,6 @@ class Form1 {
   // crossed the horizon since the previous computation, the view.
   void RefreshView();
 
-  // The controls that take the scheme colour as background, in the order
-  // SetColours colours them (the window itself comes first, the buttons never).
-  std::vector<Control*> SchemeColouredControls();
-
   // --- Form-level values ------------------------------------------------
   std::array<std::string, kTableSlots> CityName{};     // site names, entries 1..75
   std::array<double, kTableSlots> CityLat{};           // [degrees, north positive]; "大津" 35

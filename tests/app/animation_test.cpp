@@ -5,6 +5,7 @@
 #include <string>
 #include <vector>
 
+#include "app/control_table.h"
 #include "app/form.h"
 #include "fakes.h"
 
@@ -106,7 +107,11 @@ TEST_F(AnimationTest, ColoursFollowTheSun) {
   form.Command3_Click();
   ASSERT_GT(form.observation.BodyAlt[0], 0);
   EXPECT_EQ(form.BackColor, day);
-  for (const Control* control : form.SchemeColouredControls()) EXPECT_EQ(control->BackColor, day);
+  for (const ControlEntry& entry : FormControls(form)) {
+    if (entry.schemeColoured) {
+      EXPECT_EQ(Base(entry).BackColor, day) << entry.name;
+    }
+  }
   EXPECT_EQ(surface.Operations().front().colour, day);
   int ticks = 0;
   for (; form.observation.BodyAlt[0] > 0 && ticks < 20; ++ticks) {

@@ -5,6 +5,7 @@
 #include <string>
 #include <vector>
 
+#include "app/control_table.h"
 #include "app/form.h"
 #include "app/text_number.h"
 #include "catalog/star_tables.h"
@@ -23,15 +24,47 @@ const std::string kBodyNames[] = {" 太陽", " 月　", " 金星", " 火星", " 
 // colours themselves are checked at start-up and at a daytime press); the
 // buttons and every text colour but the year box's keep theirs.
 TEST_F(WindowTest, SetColoursPaintsEveryControlButTheButtons) {
-  const std::vector<Control*> coloured = form.SchemeColouredControls();
-  EXPECT_EQ(std::set(coloured.begin(), coloured.end()).size(), 3 * 27 + 4 + 4 + 10 + 7 + 3u);
-  EXPECT_TRUE(std::ranges::none_of(coloured, &Control::usesToolkitColours));
   form.txtYMD[0].ForeColor = form.txtYMD[1].ForeColor = kNight;
   form.ColourScheme = 2;
   form.SetColours();
   EXPECT_EQ(surface.BackColor, (chart::Colour{0, 144, 255}));
+  for (const CommandButton* button : {&form.Command1, &form.Command2, &form.Command3}) {
+    EXPECT_EQ(button->BackColor, (chart::Colour{255, 255, 255}));
+  }
+  const Control* coloured[] = {&form.lblV[26], &form.lstINTV2, &form.Label10, &form.chkOP[3]};
+  for (const Control* control : coloured) {
+    EXPECT_EQ(control->BackColor, (chart::Colour{0, 144, 255}));
+  }
   EXPECT_EQ(form.txtYMD[0].ForeColor, (chart::Colour{0, 0, 0}));
   EXPECT_EQ(form.txtYMD[1].ForeColor, kNight);
+}
+
+// The control table names each of the form's 112 controls once; only the
+// inputs take focus, each at its own position, and only the buttons keep
+// their own colours.
+TEST_F(WindowTest, ControlTableDescribesEveryControlOnce) {
+  const std::vector<ControlEntry> table = FormControls(form);
+  std::set<const Control*> controls;
+  std::set<std::string> names;
+  std::set<int> tab_positions;
+  for (const ControlEntry& entry : table) {
+    SCOPED_TRACE(entry.name);
+    controls.insert(&Base(entry));
+    names.insert(entry.name);
+    const int tab = Base(entry).TabIndex;
+    if (entry.layer == ControlLayer::kInput) {
+      EXPECT_TRUE(tab_positions.insert(tab).second);
+    } else {
+      EXPECT_EQ(tab, -1);
+    }
+    EXPECT_EQ(entry.schemeColoured, !std::holds_alternative<CommandButton*>(entry.control));
+  }
+  EXPECT_EQ(controls.size(), 10 + 1 + 5 + 2 + 2 + 4 + 4 + 3 + 3 * 27u);
+  EXPECT_EQ(names.size(), table.size());
+  EXPECT_EQ(tab_positions, (std::set<int>{0,  1,  2,  3,  4,  5,  6,  7,  8,  9, 10,
+                                          11, 12, 13, 14, 15, 16, 17, 18, 19, 20}));
+  EXPECT_EQ(table.front().name, "Label1");
+  EXPECT_EQ(table.back().name, "lblV(26)");
 }
 
 // Without a start file: Tokyo, the clock's time, "15" and " 6", south, the
@@ -49,8 +82,10 @@ TEST_F(WindowTest, StartUpWithoutAStartFileOpensOnTokyoAtNight) {
   for (std::size_t i = 0; i < 4; ++i) EXPECT_EQ(form.optDIR[i].Value, i == 2);
   EXPECT_EQ(form.BackColor, kNight);
   EXPECT_EQ(surface.BackColor, kNight);
-  for (const Control* control : form.SchemeColouredControls()) {
-    EXPECT_EQ(control->BackColor, kNight);
+  for (const ControlEntry& entry : FormControls(form)) {
+    if (entry.schemeColoured) {
+      EXPECT_EQ(Base(entry).BackColor, kNight) << entry.name;
+    }
   }
   EXPECT_EQ(form.PrevSunAlt, -1);
   EXPECT_TRUE(surface.Operations().empty());

@@ -1,0 +1,50 @@
+#include "app/control_table.h"
+
+#include <cstddef>
+
+#include "app/form.h"
+
+namespace app {
+namespace {
+
+std::string Indexed(const char* array, std::size_t i) {
+  return std::string(array) + "(" + std::to_string(i) + ")";
+}
+
+}  // namespace
+
+std::vector<ControlEntry> FormControls(Form1& form) {
+  std::vector<ControlEntry> table;
+  Label* const captions[] = {&form.Label1, &form.Label2, &form.Label3, &form.Label4, &form.Label5,
+                             &form.Label6, &form.Label7, &form.Label8, &form.Label9, &form.Label10};
+  for (std::size_t i = 0; i < std::size(captions); ++i) {
+    table.push_back({"Label" + std::to_string(i + 1), captions[i], ControlLayer::kCaption, true});
+  }
+  const auto input = [&table](std::string name, ControlRef control, bool coloured = true) {
+    table.push_back({std::move(name), control, ControlLayer::kInput, coloured});
+  };
+  input("lstCITY", &form.lstCITY);
+  for (std::size_t i = 0; i < form.txtYMD.size(); ++i) input(Indexed("txtYMD", i), &form.txtYMD[i]);
+  input("txtIDO", &form.txtIDO);
+  input("txtKEIDO", &form.txtKEIDO);
+  input("lstINTV1", &form.lstINTV1);
+  input("lstINTV2", &form.lstINTV2);
+  for (std::size_t i = 0; i < form.optDIR.size(); ++i) input(Indexed("optDIR", i), &form.optDIR[i]);
+  for (std::size_t i = 0; i < form.chkOP.size(); ++i) input(Indexed("chkOP", i), &form.chkOP[i]);
+  // The buttons keep the toolkit's own look in both schemes.
+  input("Command1", &form.Command1, false);
+  input("Command2", &form.Command2, false);
+  input("Command3", &form.Command3, false);
+  for (std::size_t row = 0; row < kReadoutLabels; ++row) {
+    table.push_back({Indexed("lblST", row), &form.lblST[row], ControlLayer::kReadout, true});
+    table.push_back({Indexed("lblH", row), &form.lblH[row], ControlLayer::kReadout, true});
+    table.push_back({Indexed("lblV", row), &form.lblV[row], ControlLayer::kReadout, true});
+  }
+  return table;
+}
+
+Control& Base(const ControlEntry& entry) {
+  return std::visit([](auto* control) -> Control& { return *control; }, entry.control);
+}
+
+}  // namespace app
