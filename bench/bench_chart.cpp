@@ -1,7 +1,7 @@
 // Time of the work behind one chart: the observation pipeline alone, then each
 // of the four views at night with every option, computed and drawn onto the
 // recording surface, onto a window-sized image through the platform's
-// QPainter surface, the way the window does it (a retained display list
+// QPainter surface, the way the window does it (the recorded picture
 // replayed onto the painter at paint time), and a whole timer tick of the
 // window itself: handler, widgets brought up to date, window repainted.
 //
@@ -16,7 +16,6 @@
 
 #include "bench/night_form.h"
 #include "chart/recording_surface.h"
-#include "platform/display_list.h"
 #include "platform/fonts.h"
 #include "platform/main_window.h"
 #include "platform/painter_surface.h"
@@ -104,14 +103,14 @@ void BM_ButtonImage(benchmark::State& state) {
 }
 BENCHMARK(BM_ButtonImage)->DenseRange(0, 3)->ArgName("direction")->Unit(benchmark::kMillisecond);
 
-// What one frame of the window costs: the button into the retained display
-// list, then the list replayed onto the window-sized image as paintEvent does.
+// What one frame of the window costs: the button into the recorded picture,
+// then the picture replayed onto the window-sized image as paintEvent does.
 void BM_WindowFrame(benchmark::State& state) {
   harness::FixedClock clock;
   harness::MemoryStartFile start_file;
   harness::RecordedProcess process;
   harness::RecordedTimer timer;
-  platform::DisplayList drawing;
+  chart::RecordingSurface drawing(chart::RecordingSurface::Keep::kSinceLastCls);
   auto form =
       std::make_unique<app::Form1>(app::Services{drawing, clock, start_file, process, timer});
   bench::SetUpNight(*form, static_cast<int>(state.range(0)));

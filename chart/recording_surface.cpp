@@ -1,5 +1,6 @@
 #include "chart/recording_surface.h"
 
+#include <algorithm>
 #include <charconv>
 #include <cmath>
 #include <utility>
@@ -64,6 +65,7 @@ std::string FormatOperation(const RecordingSurface::Operation& operation) {
 }
 
 void RecordingSurface::Cls() {
+  if (keep_ == Keep::kSinceLastCls) operations_.clear();
   Operation operation;
   operation.kind = Kind::kCls;
   operation.colour = BackColor;
@@ -113,12 +115,43 @@ std::string RecordingSurface::Text() const {
   return text;
 }
 
+void RecordingSurface::Replay(Surface& target) const {
+  target.Cls();
+  const auto last_cls = std::find_if(operations_.rbegin(), operations_.rend(),
+                                     [](const auto& op) { return op.kind == Kind::kCls; });
+  for (auto op = last_cls.base(); op != operations_.end(); ++op) {
+    const auto& v = op->values;
+    switch (op->kind) {
+      case Kind::kCls:
+        break;
+      case Kind::kLine:
+        target.Line(v[0], v[1], v[2], v[3], op->colour);
+        break;
+      case Kind::kPSet:
+        target.PSet(v[0], v[1], op->colour);
+        break;
+      case Kind::kCircle:
+        target.FillStyle = op->filled ? 0 : 1;
+        if (op->filled) target.FillColor = op->fill;
+        target.Circle(v[0], v[1], v[2], op->colour);
+        break;
+      case Kind::kPrint:
+        target.CurrentX = v[0];
+        target.CurrentY = v[1];
+        target.Print(op->text);
+        break;
+    }
+  }
+}
+
 void RecordingSurface::Clear() {
   operations_.clear();
+  received_count_ = 0;
   non_finite_count_ = 0;
 }
 
 void RecordingSurface::Record(Operation operation, std::size_t value_count) {
+  ++received_count_;
   for (std::size_t i = 0; i < value_count; ++i) {
     if (!std::isfinite(operation.values[i])) ++non_finite_count_;
   }

@@ -12,7 +12,6 @@
 #include "catalog/star_tables.h"
 #include "chart/recording_surface.h"
 #include "platform/application_process.h"
-#include "platform/display_list.h"
 #include "platform/image_export.h"
 #include "platform/main_window.h"
 #include "platform/text_output.h"
@@ -27,59 +26,12 @@ class RecordingTimer final : public app::IntervalTimer {
   int interval_ms = 0;
 };
 
-// Hands every operation, with the surface state it depends on, to two surfaces.
-class TeeSurface final : public chart::Surface {
- public:
-  TeeSurface(chart::Surface& first, chart::Surface& second) : first_(first), second_(second) {}
-  void Cls() override {
-    Share();
-    first_.Cls();
-    second_.Cls();
-  }
-  void Line(float x1, float y1, float x2, float y2, chart::Colour colour) override {
-    Share();
-    first_.Line(x1, y1, x2, y2, colour);
-    second_.Line(x1, y1, x2, y2, colour);
-  }
-  void PSet(float x, float y, chart::Colour colour) override {
-    Share();
-    first_.PSet(x, y, colour);
-    second_.PSet(x, y, colour);
-  }
-  void Circle(float x, float y, float radius, chart::Colour colour) override {
-    Share();
-    first_.Circle(x, y, radius, colour);
-    second_.Circle(x, y, radius, colour);
-  }
-  void Print(std::string_view utf8_text) override {
-    Share();
-    first_.Print(utf8_text);
-    second_.Print(utf8_text);
-  }
-
- private:
-  void Share() {
-    for (chart::Surface* s : {&first_, &second_}) {
-      s->BackColor = BackColor;
-      s->FillStyle = FillStyle;
-      s->FillColor = FillColor;
-      s->CurrentX = CurrentX;
-      s->CurrentY = CurrentY;
-    }
-  }
-  chart::Surface& first_;
-  chart::Surface& second_;
-};
-
-// Form1 with the command line's services: the drawing is kept both as a
-// display list (for pictures) and as recorded operations (for --ops).
+// Form1 with the command line's services: the chart is recorded as the
+// picture the window would show, for image files and for --ops.
 struct HeadlessForm {
   explicit HeadlessForm(CliEnvironment& environment)
-      : tee(drawing, recording),
-        form(app::Services{tee, environment.clock, environment.startFile, process, timer}) {}
-  DisplayList drawing;
-  chart::RecordingSurface recording;
-  TeeSurface tee;
+      : form(app::Services{drawing, environment.clock, environment.startFile, process, timer}) {}
+  chart::RecordingSurface drawing{chart::RecordingSurface::Keep::kSinceLastCls};
   RecordingProcess process;
   RecordingTimer timer;
   app::Form1 form;
@@ -167,20 +119,26 @@ int RunChart(const CliOptions& options, CliEnvironment& environment, std::ostrea
     err << "planetarium-cli: cannot create the folder '" << options.frames << "'\n";
     return kCliWriteFailed;
   }
-  headless.recording.Clear();
-  form.Command3_Click();
+  // --ops lists what the last handler drew: every drawing starts with a Cls,
+  // so that is the picture, or nothing when the handler drew nothing.
+  chart::RecordingSurface& drawing = headless.drawing;
+  const auto draws = [&drawing](auto handler) {
+    const std::size_t before = drawing.ReceivedCount();
+    handler();
+    return drawing.ReceivedCount() != before;
+  };
+  bool drew = draws([&form] { form.Command3_Click(); });
   for (int t = 1; t <= options.ticks; ++t) {
-    headless.recording.Clear();
-    form.Timer1_Timer();
+    drew = draws([&form] { form.Timer1_Timer(); });
     if (options.frames.empty()) continue;
     const std::string frame = FramePath(options.frames, t);
-    if (!WriteChartImage(headless.drawing, form.BackColor, frame)) {
+    if (!WriteChartImage(drawing, form.BackColor, frame)) {
       err << "planetarium-cli: cannot write '" << frame << "'\n";
       return kCliWriteFailed;
     }
   }
-  if (options.ops) out << headless.recording.Text() << '\n';
-  if (!options.out.empty() && !WriteChartImage(headless.drawing, form.BackColor, options.out)) {
+  if (options.ops) out << (drew ? drawing.Text() : std::string()) << '\n';
+  if (!options.out.empty() && !WriteChartImage(drawing, form.BackColor, options.out)) {
     err << "planetarium-cli: cannot write '" << options.out << "'\n";
     return kCliWriteFailed;
   }

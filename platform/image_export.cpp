@@ -23,7 +23,7 @@ QString Suffix(const std::string& path) {
 }
 
 // Given: an active painter on the target. Returned: whether the painter was active.
-bool Paint(QPainter& painter, const DisplayList& drawing, chart::Colour background) {
+bool Paint(QPainter& painter, const chart::RecordingSurface& drawing, chart::Colour background) {
   if (!painter.isActive()) return false;
   PainterSurface surface(painter);
   surface.BackColor = background;
@@ -31,7 +31,8 @@ bool Paint(QPainter& painter, const DisplayList& drawing, chart::Colour backgrou
   return true;
 }
 
-bool WritePng(const DisplayList& drawing, chart::Colour background, const QString& path) {
+bool WritePng(const chart::RecordingSurface& drawing, chart::Colour background,
+              const QString& path) {
   QImage image(kClientWidthPx, kClientHeightPx, QImage::Format_RGB32);
   image.setDotsPerMeterX(static_cast<int>(kDotsPerInch / 0.0254 + 0.5));
   image.setDotsPerMeterY(static_cast<int>(kDotsPerInch / 0.0254 + 0.5));
@@ -42,7 +43,8 @@ bool WritePng(const DisplayList& drawing, chart::Colour background, const QStrin
   return image.save(path, "PNG");
 }
 
-bool WriteSvg(const DisplayList& drawing, chart::Colour background, const QString& path) {
+bool WriteSvg(const chart::RecordingSurface& drawing, chart::Colour background,
+              const QString& path) {
   QSvgGenerator generator;
   generator.setFileName(path);
   generator.setSize(QSize(kClientWidthPx, kClientHeightPx));
@@ -55,7 +57,8 @@ bool WriteSvg(const DisplayList& drawing, chart::Colour background, const QStrin
   return painter.end() && painted;
 }
 
-bool WritePdf(const DisplayList& drawing, chart::Colour background, const QString& path) {
+bool WritePdf(const chart::RecordingSurface& drawing, chart::Colour background,
+              const QString& path) {
   QPdfWriter writer(path);
   writer.setResolution(kDotsPerInch);
   writer.setPageSize(
@@ -76,7 +79,7 @@ bool IsChartImagePath(const std::string& path) {
   return suffix == u"png" || suffix == u"svg" || suffix == u"pdf";
 }
 
-bool WriteChartImage(const DisplayList& drawing, chart::Colour background,
+bool WriteChartImage(const chart::RecordingSurface& drawing, chart::Colour background,
                      const std::string& path) {
   const QString suffix = Suffix(path);
   const QString file = QString::fromStdString(path);

@@ -4,15 +4,16 @@
 #include <string>
 
 #include "chart/colour.h"
-#include "platform/display_list.h"
+#include "chart/recording_surface.h"
 
 namespace platform {
 
-// Given: a drawing, the sky colour it was drawn on and a file name ending in
+// Given: a recorded drawing, the sky colour to clear to and a file name ending in
 // .png, .svg or .pdf (any case). Returned: true once the file is written.
 // Notes: the picture is the window's client area, 1040 x 640 logical pixels
 // (96 per inch); SVG and PDF keep the drawing as vectors.
-bool WriteChartImage(const DisplayList& drawing, chart::Colour background, const std::string& path);
+bool WriteChartImage(const chart::RecordingSurface& drawing, chart::Colour background,
+                     const std::string& path);
 
 // True for a file name WriteChartImage can write.
 bool IsChartImagePath(const std::string& path);

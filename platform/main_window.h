@@ -12,14 +12,14 @@
 #include <array>
 
 #include "app/form.h"
-#include "platform/display_list.h"
+#include "chart/recording_surface.h"
 #include "platform/painter_surface.h"
 #include "platform/tick_timer.h"
 
 namespace platform {
 
 // The planetarium's one window: Form1's controls as Qt widgets at their twips
-// positions, its chart painted from a retained display list, its timer on a
+// positions, its chart painted from the recorded picture, its timer on a
 // QTimer. Edits in the widgets go straight into the model; after every
 // handler (load, buttons, tick) the widgets are brought up to date with the model.
 class MainWindow final : public QWidget {
@@ -30,7 +30,6 @@ class MainWindow final : public QWidget {
              QWidget* parent = nullptr);
 
   app::Form1& Form() { return form_; }
-  const DisplayList& Drawing() const { return drawing_; }
   TickTimer& Timer() { return timer_; }
   bool Ended() const { return ending_.ended; }
 
@@ -81,7 +80,7 @@ class MainWindow final : public QWidget {
   QLineEdit* NewTextBox(std::size_t border);
   std::array<app::Label*, 10> ModelLabels();
 
-  DisplayList drawing_;
+  chart::RecordingSurface drawing_{chart::RecordingSurface::Keep::kSinceLastCls};
   TickTimer timer_;
   EndingProcess ending_;
   app::Form1 form_;

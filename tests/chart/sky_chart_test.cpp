@@ -1,5 +1,5 @@
 // The sky chart: its Winkel tripel view projection, the dotted altitude/azimuth
-// grid, the four direction views, and the recording surface they draw onto.
+// grid and the four direction views.
 #include "chart/sky_chart.h"
 
 #include <gtest/gtest.h>
@@ -366,31 +366,6 @@ TEST(ViewsTest, EveryOptionOnlyFiniteValues) {
       }
     }
   }
-}
-
-// Numbers are the shortest text that reads back as the same single-precision
-// value; coordinates that are not finite are counted.
-TEST(RecordingSurfaceTest, TextFormAndNonFiniteCount) {
-  RecordingSurface surface;
-  surface.Line(0.1f, -33.75f, 1937.5f, 1e-7f, RGB(88, 88, 88));
-  surface.PSet(15571.4287f, -0.0f, RGB(186, 186, 186));
-  surface.FillStyle = 0;
-  surface.FillColor = RGB(224, 80, 16);
-  surface.Circle(7000, 9000, 100, RGB(224, 80, 16));
-  surface.FillStyle = 1;
-  surface.Circle(10, 20, 64.6f, RGB(1, 2, 3));
-  surface.Print("太陽");  // at (CurrentX, CurrentY), here (0, 0)
-  EXPECT_EQ(surface.Text(),
-            "line 0.1 -33.75 1937.5 1e-07 88 88 88\npset 15571.429 -0 186 186 186\n"
-            "circle 7000 9000 100 224 80 16 224 80 16\ncircle 10 20 64.6 1 2 3\nprint 0 0 太陽");
-  EXPECT_EQ(surface.nonFiniteCount(), 0u);
-  surface.Line(0, -HUGE_VALF, HUGE_VALF, 0, {});
-  surface.Circle(0, 0, std::nanf(""), {});
-  surface.CurrentX = HUGE_VALF;
-  surface.Print("x");
-  EXPECT_EQ(surface.nonFiniteCount(), 4u);
-  surface.Clear();
-  EXPECT_TRUE(surface.nonFiniteCount() == 0 && surface.Text().empty());
 }
 
 }  // namespace

@@ -102,6 +102,9 @@ for step in 2 15 60 120; do
     add table --format json --site 東京 --at "2024-03-20 17:00" --step "$step" --ticks "$ticks"
   done
 done
+# A last tick that leaves the calendar draws nothing, and lists nothing.
+add chart --ops --site 東京 --year -32768 --month 3 --day 1 --hour 0 --minute 0 --ticks 1 --dir east
+add chart --ops --site 東京 --year 32767 --month 12 --day 31 --hour 23 --minute 50 --step 5 --ticks 3
 add chart --ops --site シドニー --at "1999-12-31 23:50" --step 5 --ticks 3 --dir north
 add chart --ops --site 入力 --lat 90 --lon 0 --at "2000-03-20 16:00" --step 90 --ticks 9 --dir south \
   --grid

@@ -1,4 +1,4 @@
-// The window: widgets bound to the form model, the chart's painter and display list, the timer.
+// The window: widgets bound to the form model, the chart's painter, the timer.
 
 #include <gtest/gtest.h>
 
@@ -10,9 +10,7 @@
 #include <string>
 #include <vector>
 
-#include "chart/recording_surface.h"
 #include "fakes.h"
-#include "platform/display_list.h"
 #include "platform/main_window.h"
 #include "platform/painter_surface.h"
 
@@ -164,28 +162,6 @@ void Disc(chart::Surface& s, float x, float y, float radius, int fill_style) {
   s.FillStyle = fill_style;
   s.FillColor = kStar;
   s.Circle(x, y, radius, kStar);
-}
-
-TEST(DisplayList, ReplayDrawsExactlyWhatWasRecordedSinceTheLastCls) {
-  const auto draw = [](chart::Surface& s) {
-    s.Cls();
-    s.Line(0, 9000, 15500, 9000, kDay);
-    s.PSet(100.5F, 200.25F, kDay);
-    Disc(s, 7000, 4000, 100, 0);
-    s.CurrentX = 7080;
-    s.CurrentY = 4000;
-    s.Print("太陽");
-    Disc(s, 1, 2, 10, 1);
-  };
-  chart::RecordingSurface direct, replayed, blank;
-  draw(direct);
-  DisplayList list;
-  draw(list);
-  list.Replay(replayed);
-  EXPECT_EQ(replayed.Text(), direct.Text());
-  list.Cls();
-  list.Replay(blank);
-  EXPECT_EQ(blank.Text(), "cls 0 0 0");
 }
 
 // Paints on a canvas of 100 x 100 logical pixels (1500 twips square) at a device scale.
