@@ -50,7 +50,8 @@ constexpr int kNumberWidth = 855;  // [twips]
 
 }  // namespace
 
-Form1::Form1(Services services) : chart(observation, stars, services.surface), services_(services) {
+Form1::Form1(Services services)
+    : chart(observation, chartStars, services.surface), services_(services) {
   LayOutControls();
 }
 

@@ -59,8 +59,8 @@ class Form1 {
   void Timer1_Timer();
 
   // --- Procedures -------------------------------------------------------
-  // Runs the observation pipeline for the boxes' date, time and site, loads the
-  // named bright stars and fills readout rows 1..6. Returns false, changing
+  // Runs the observation pipeline for the boxes' date, time and site and fills
+  // readout rows 1..6. Returns false, changing
   // nothing, when a year or month does not fit 16 bits, a number does not fit a
   // double or the calendar cannot represent the date.
   bool CalcSky();
@@ -88,7 +88,9 @@ class Form1 {
   std::int16_t ReadoutMode = 0;   // 1: the readout is renewed on every tick
 
   astro::Observation observation;
-  catalog::StarTables stars;
+  // The two star catalogues, loaded once when the form is made.
+  const catalog::StarTables brightStars = catalog::BrightStarTable();  // readout rows 7..26
+  const catalog::StarTables chartStars = catalog::ChartCatalogue();    // drawn by the views
   chart::SkyChart chart;
 
  private:

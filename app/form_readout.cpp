@@ -30,7 +30,6 @@ bool Form1::CalcSky() {
   }
   if (!observation.Compute(*year, *month, day, hour, minute, latitude, longitude)) return false;
 
-  stars.SetBrightStars();
   for (std::size_t i = 0; i < astro::kBodyCount; ++i) {
     ReadoutAlt[i + 1] = observation.BodyAlt[i];
     ReadoutAz[i + 1] = observation.BodyAz[i];
@@ -53,15 +52,13 @@ void Form1::ShowValues() {
   services_.surface.Cls();
   if (!CalcSky()) return;
 
-  astro::Horizontal& horizontal = observation.horizontal;
   for (int k = 1; k <= catalog::kBrightStarCount; ++k) {
-    horizontal.ObjRA = stars.StarTable(1, k);
-    horizontal.ObjDec = stars.StarTable(2, k);
-    horizontal.EqToHor();
+    const astro::HorizontalPlace place =
+        observation.horizontal.PlaceOf(brightStars.StarTable(1, k), brightStars.StarTable(2, k));
     const auto row = static_cast<std::size_t>(k + kFirstStarRow - 1);
-    ReadoutAlt[row] = horizontal.ObjAlt;
-    ReadoutAz[row] = horizontal.ObjAz;
-    ReadoutName[row] = stars.StarName[static_cast<std::size_t>(k)];
+    ReadoutAlt[row] = place.altitude;
+    ReadoutAz[row] = place.azimuth;
+    ReadoutName[row] = brightStars.StarName[static_cast<std::size_t>(k)];
   }
 
   for (std::size_t r = 1; r <= kReadoutRows; ++r) {

@@ -47,4 +47,12 @@ void Horizontal::EqToHor() {
   }
 }
 
+HorizontalPlace Horizontal::PlaceOf(double ra_hours, double dec_degrees) const {
+  Horizontal object = *this;
+  object.ObjRA = ra_hours;
+  object.ObjDec = dec_degrees;
+  object.EqToHor();
+  return {object.ObjAlt, object.ObjAz};
+}
+
 }  // namespace astro

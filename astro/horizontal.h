@@ -2,6 +2,12 @@
 
 namespace astro {
 
+// Altitude and azimuth of one object.
+struct HorizontalPlace {
+  double altitude;  // [degrees, -90..90, 0 on the horizon]
+  double azimuth;   // [degrees, 0 <= az < 360, north 0, east 90]
+};
+
 // Equatorial to horizontal coordinates for one site and instant. The caller
 // sets the inputs, calls EqToHor() and reads ObjAlt/ObjAz before the next call;
 // the inputs are left unchanged, so a series of objects needs only ObjRA/ObjDec.
@@ -20,6 +26,11 @@ struct Horizontal {
   // (also when rounding carries the sine of the altitude past 1). At the exact
   // zenith or nadir the azimuth is 0. Finite inputs never give NaN.
   void EqToHor();
+
+  // Given: right ascension [hours] and declination [degrees]. Returned: the
+  // altitude and azimuth EqToHor gives for them at this site and instant.
+  // Notes: works on a copy, so this Horizontal is left as it is.
+  HorizontalPlace PlaceOf(double ra_hours, double dec_degrees) const;
 };
 
 }  // namespace astro

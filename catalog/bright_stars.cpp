@@ -44,4 +44,10 @@ void StarTables::SetBrightStars() {
   }
 }
 
+StarTables BrightStarTable() {
+  StarTables table;
+  table.SetBrightStars();
+  return table;
+}
+
 }  // namespace catalog

@@ -1,5 +1,5 @@
-// The chart catalogue of 496 stars down to about magnitude 4, loaded into the
-// shared star table one field at a time before the views draw their stars.
+// The chart catalogue of 496 stars down to about magnitude 4, loaded into a
+// star table one field at a time.
 
 #include <array>
 #include <cstddef>
@@ -52,6 +52,15 @@ void StarTables::SetStars4() {
   for (int row = 1; row <= kChartStarCount; ++row) {
     StarName[static_cast<std::size_t>(row)] = Row(row).name;
   }
+}
+
+StarTables ChartCatalogue() {
+  StarTables table;
+  table.SetStars1();
+  table.SetStars2();
+  table.SetStars3();
+  table.SetStars4();
+  return table;
 }
 
 }  // namespace catalog

@@ -9,8 +9,8 @@ inline constexpr int kStarRows = 1001;       // rows 0..1000; row 0 is never use
 inline constexpr int kBrightStarCount = 20;  // named bright stars, rows 1..20
 inline constexpr int kChartStarCount = 496;  // chart catalogue, rows 1..496
 
-// The one star table shared by the named bright stars and the chart catalogue.
-// Each loader overwrites its rows; the other rows are left as they are.
+// A star table, for the named bright stars or the chart catalogue. Each loader
+// overwrites its rows; the other rows are left as they are.
 struct StarTables {
   // Columns: 1 right ascension [hours], 2 declination [degrees], 3 visual magnitude.
   // Column 0 is never used. Indexes are not checked beyond an assertion.
@@ -30,5 +30,13 @@ struct StarTables {
  private:
   std::array<std::array<double, kStarRows>, 4> columns_{};
 };
+
+// Returned: a table holding the twenty named bright stars in rows 1..20
+// (SetBrightStars); the other rows are 0 and empty.
+StarTables BrightStarTable();
+
+// Returned: a table holding the chart catalogue in rows 1..496 (SetStars1 to
+// SetStars4 in turn); the other rows are 0 and empty.
+StarTables ChartCatalogue();
 
 }  // namespace catalog

@@ -12,17 +12,12 @@ constexpr WinkelGuards kViewGuards{0.0001, 0.000001, false};
 
 }  // namespace
 
-bool SkyChart::Plot(double centre_azimuth) {
-  const astro::Horizontal& horizontal = observation_.horizontal;
+std::optional<ChartPoint> SkyChart::Plot(double altitude, double azimuth, double centre_azimuth) {
   // Azimuth difference from the view centre, brought into -180..180 [degrees].
-  double delta = horizontal.ObjAz - centre_azimuth;
+  double delta = azimuth - centre_azimuth;
   if (delta > 180) delta -= 360;
   if (delta < -180) delta += 360;
-  const std::optional<ChartPoint> point = WinkelTripel(horizontal.ObjAlt, delta, kViewGuards);
-  if (!point) return false;
-  ChartX = point->x;
-  ChartY = point->y;
-  return true;
+  return WinkelTripel(altitude, delta, kViewGuards);
 }
 
 }  // namespace chart

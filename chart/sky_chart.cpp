@@ -43,8 +43,9 @@ constexpr double kSinObliquity = 0.39777;
 
 }  // namespace
 
-SkyChart::SkyChart(astro::Observation& observation, catalog::StarTables& stars, Surface& surface)
-    : observation_(observation), stars_(stars), surface_(surface) {}
+SkyChart::SkyChart(const astro::Observation& observation, const catalog::StarTables& chart_stars,
+                   Surface& surface)
+    : observation_(observation), chart_stars_(chart_stars), surface_(surface) {}
 
 void SkyChart::DrawNorth() {
   static constexpr View kNorth{0, {"北西", "北", "北東"}};
@@ -90,24 +91,23 @@ void SkyChart::Draw(const View& view) {
   }
 }
 
-// A projection that gives up (zenith, or the guard beside the view centre)
-// leaves ChartX/ChartY from the previous object; drawing there would put a
-// disc or label at another object's place, so the object is skipped instead.
-bool SkyChart::Project(const View& view, WindowPoint& point) {
-  if (!Plot(view.centre_azimuth)) return false;
-  point.x = CentreX + ScaleX * ChartX;
-  point.y = HorizonY - ScaleY * ChartY;
-  return true;
+// Where the projection gives up (zenith, or the guard beside the view centre)
+// the object is skipped rather than drawn at some other object's place.
+std::optional<SkyChart::WindowPoint> SkyChart::Project(const View& view,
+                                                       const astro::HorizontalPlace& place) const {
+  const std::optional<ChartPoint> point = Plot(place.altitude, place.azimuth, view.centre_azimuth);
+  if (!point) return std::nullopt;
+  return WindowPoint{CentreX + ScaleX * point->x, HorizonY - ScaleY * point->y};
 }
 
 void SkyChart::DrawEclipticAndEquator(const View& view) {
-  astro::Horizontal& horizontal = observation_.horizontal;
+  const astro::Horizontal& horizontal = observation_.horizontal;
   const bool night = observation_.BodyAlt[astro::kSun] < 0;
   const Colour ecliptic_colour = night ? kNightEclipticColour : kDayEclipticColour;
-  const auto dot = [&](bool wanted, Colour colour) {
-    WindowPoint point{};
-    if (horizontal.ObjAlt >= 0 && Project(view, point) && wanted) {
-      surface_.PSet(static_cast<float>(point.x), static_cast<float>(point.y), colour);
+  const auto dot = [&](bool wanted, const astro::HorizontalPlace& place, Colour colour) {
+    if (!wanted || !(place.altitude >= 0)) return;
+    if (const auto point = Project(view, place)) {
+      surface_.PSet(static_cast<float>(point->x), static_cast<float>(point->y), colour);
     }
   };
   // One dot per degree of ecliptic longitude; the last repeats the first.
@@ -121,52 +121,40 @@ void SkyChart::DrawEclipticAndEquator(const View& view) {
     double a = std::atan(y / x) * astro::kDeg;  // right ascension [degrees]
     if (x < 0) a += 180;
     if (a < 0) a += 360;
-    horizontal.ObjRA = a / 15;
-    horizontal.ObjDec = std::atan(z / std::sqrt(1 - z * z)) * astro::kDeg;
-    horizontal.EqToHor();
-    dot(Options.ecliptic, ecliptic_colour);
+    const double ra = a / 15;  // [hours]
+    const double dec = std::atan(z / std::sqrt(1 - z * z)) * astro::kDeg;
+    dot(Options.ecliptic, horizontal.PlaceOf(ra, dec), ecliptic_colour);
     // The equator point at the same right ascension.
-    horizontal.ObjDec = 0;
-    horizontal.EqToHor();
-    dot(Options.equator, kEquatorColour);
+    dot(Options.equator, horizontal.PlaceOf(ra, 0), kEquatorColour);
   }
 }
 
 void SkyChart::DrawBody(const View& view, const Body& body) {
   const auto slot = static_cast<std::size_t>(body.index);
   if (!(observation_.BodyAlt[slot] >= 0)) return;
-  observation_.horizontal.ObjAlt = observation_.BodyAlt[slot];
-  observation_.horizontal.ObjAz = observation_.BodyAz[slot];
-  WindowPoint point{};
-  if (!Project(view, point)) return;
+  const auto point = Project(view, {observation_.BodyAlt[slot], observation_.BodyAz[slot]});
+  if (!point) return;
   surface_.FillColor = kBodyColour;
   surface_.FillStyle = 0;
-  surface_.Circle(static_cast<float>(point.x), static_cast<float>(point.y),
+  surface_.Circle(static_cast<float>(point->x), static_cast<float>(point->y),
                   static_cast<float>(body.radius), kBodyColour);
-  if (Options.names) Label(point.x + kLabelShift, point.y, body.label);
+  if (Options.names) Label(point->x + kLabelShift, point->y, body.label);
 }
 
 void SkyChart::DrawStars(const View& view) {
-  stars_.SetStars1();
-  stars_.SetStars2();
-  stars_.SetStars3();
-  stars_.SetStars4();
-  astro::Horizontal& horizontal = observation_.horizontal;
   for (int row = 1; row <= catalog::kChartStarCount; ++row) {
-    horizontal.ObjRA = stars_.StarTable(1, row);   // [hours]
-    horizontal.ObjDec = stars_.StarTable(2, row);  // [degrees]
-    const double magnitude = stars_.StarTable(3, row);
-    horizontal.EqToHor();
-    if (!(horizontal.ObjAlt >= 0)) continue;
-    WindowPoint point{};
-    if (!Project(view, point)) continue;
+    const astro::HorizontalPlace place = observation_.horizontal.PlaceOf(
+        chart_stars_.StarTable(1, row), chart_stars_.StarTable(2, row));
+    if (!(place.altitude >= 0)) continue;
+    const auto point = Project(view, place);
+    if (!point) continue;
     surface_.FillColor = kStarColour;
     // Brighter stars get larger discs: 50 twips at magnitude 0, 10 at magnitude 4.
-    const double radius = (5 - magnitude) * 10;
-    surface_.Circle(static_cast<float>(point.x), static_cast<float>(point.y),
+    const double radius = (5 - chart_stars_.StarTable(3, row)) * 10;
+    surface_.Circle(static_cast<float>(point->x), static_cast<float>(point->y),
                     static_cast<float>(radius), kStarColour);
     if (Options.names) {
-      Label(point.x + kLabelShift, point.y, stars_.StarName[static_cast<std::size_t>(row)]);
+      Label(point->x + kLabelShift, point->y, chart_stars_.StarName[static_cast<std::size_t>(row)]);
     }
   }
 }

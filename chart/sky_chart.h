@@ -1,12 +1,14 @@
 #pragma once
 
 #include <array>
+#include <optional>
 #include <string_view>
 #include <vector>
 
 #include "astro/observation.h"
 #include "catalog/star_tables.h"
 #include "chart/surface.h"
+#include "chart/winkel_tripel.h"
 
 namespace chart {
 
@@ -20,11 +22,15 @@ struct ChartOptions {
 
 // The sky toward one of four directions, in a Winkel tripel projection of the
 // horizontal sphere centred on the horizon point straight ahead. It draws the
-// positions of the last run of the observation pipeline and uses its
-// Horizontal (ObjRA, ObjDec -> ObjAlt, ObjAz) for stars and dotted lines.
+// positions of the last run of the observation pipeline and the stars of the
+// chart catalogue, which it only reads; stars and dotted lines are turned
+// into altitude and azimuth for the observation's site and instant.
 class SkyChart {
  public:
-  SkyChart(astro::Observation& observation, catalog::StarTables& stars, Surface& surface);
+  // Given: the observation and the chart catalogue (rows 1..496) to draw, and
+  // the surface to draw on; all three must outlive the chart.
+  SkyChart(const astro::Observation& observation, const catalog::StarTables& chart_stars,
+           Surface& surface);
 
   // Window mapping [twips]: x = CentreX + ScaleX * ChartX, y = HorizonY - ScaleY * ChartY.
   double ScaleX = 150;
@@ -34,20 +40,12 @@ class SkyChart {
 
   ChartOptions Options;  // read by the views when they draw
 
-  // Projection outputs [degrees of chart]: right of centre and up from the horizon.
-  double ChartX = 0;
-  double ChartY = 0;
-
-  // Projects (ObjAlt, ObjAz) of the Horizontal for a view centred on the given
-  // azimuth [degrees]. Returns false, leaving ChartX/ChartY unchanged, where the
-  // projection has no defined result: the zenith, and the horizon point
+  // Given: an object's altitude and azimuth and the azimuth of the view centre
+  // [degrees]. Returned: its place on the chart [degrees of chart], or nothing
+  // where the projection has no defined result: the zenith, the horizon point
   // 0.0001 degree beside the view centre where the guard of the centre bites,
   // and inputs that are not finite numbers.
-  bool Plot(double centre_azimuth);
-  bool PlotNorth() { return Plot(0); }
-  bool PlotEast() { return Plot(90); }
-  bool PlotSouth() { return Plot(180); }
-  bool PlotWest() { return Plot(270); }
+  static std::optional<ChartPoint> Plot(double altitude, double azimuth, double centre_azimuth);
 
   // Clear the surface and draw the view toward one direction.
   void DrawNorth();
@@ -69,9 +67,9 @@ class SkyChart {
   };
 
   void Draw(const View& view);
-  // Projects the Horizontal's (ObjAlt, ObjAz) for the view and maps it onto the
-  // window; false where the projection has no result (the object is then skipped).
-  bool Project(const View& view, WindowPoint& point);
+  // Projects an object for the view and maps it onto the window; nothing where
+  // the projection has no result (the object is then skipped).
+  std::optional<WindowPoint> Project(const View& view, const astro::HorizontalPlace& place) const;
   // The dotted ecliptic and celestial equator, each only under its option.
   void DrawEclipticAndEquator(const View& view);
   // One body as a disc with its optional label, when it is above the horizon.
@@ -83,8 +81,8 @@ class SkyChart {
   // Fills grid_dots_ for the current window mapping, unless they already belong to it.
   void UpdateGridDots();
 
-  astro::Observation& observation_;
-  catalog::StarTables& stars_;
+  const astro::Observation& observation_;
+  const catalog::StarTables& chart_stars_;
   Surface& surface_;
 
   // The grid's dots in drawing order: they depend on nothing but the window

@@ -215,8 +215,7 @@ TEST_F(ReadoutTest, NumericButtonListsTwentySixRows) {
   EXPECT_EQ(form.BackColor, (chart::Colour{32, 96, 192}));
   EXPECT_EQ(intervals.size(), 1u);
   EXPECT_EQ(form.ReadoutMode, 1);
-  catalog::StarTables bright;
-  bright.SetBrightStars();
+  const catalog::StarTables bright = catalog::BrightStarTable();
   for (std::size_t i = 0; i < 26; ++i) {
     SCOPED_TRACE(i);
     EXPECT_EQ(form.lblST[i].Caption, i < 6 ? kBodyNames[i] : bright.StarName[i - 5]);

@@ -49,7 +49,7 @@ TEST(EqToHor, WorkedValuesAndZeroDenominators) {
 
 // Whole turns of the hour angle change nothing beyond rounding; the results stay in
 // range; Polaris (RA 2.59708 h, Dec 89.2794) stays within 0.7206 of the pole; the
-// zenith and nadir are reached.
+// zenith and nadir are reached. Asking for another object changes nothing.
 TEST(EqToHor, HourAngleTurnsRangesPoleStarZenithAndNadir) {
   const Horizontal unreduced = Place(23.9, 35, 135, 0.1, 20);  // H = 492
   const Horizontal reduced = Place(-0.1, 35, 135, 0.1, 20);    // H = 132
@@ -68,6 +68,10 @@ TEST(EqToHor, HourAngleTurnsRangesPoleStarZenithAndNadir) {
     EXPECT_NEAR(a.ObjAlt, b.ObjAlt, 1e-9);
     EXPECT_NEAR(std::remainder(a.ObjAz - b.ObjAz, 360), 0, 1e-9);  // either side of north
     EXPECT_TRUE(b.ObjAz >= 0 && b.ObjAz < 360 && std::abs(b.ObjAlt) <= 90);
+    // PlaceOf is EqToHor to the bit for another object of the same site and instant.
+    const astro::HorizontalPlace other = a.PlaceOf(ra / 2, -dec);
+    const Horizontal direct = Place(sid, phi, lam, ra / 2, -dec);
+    EXPECT_TRUE(other.altitude == direct.ObjAlt && other.azimuth == direct.ObjAz);
     EXPECT_LE(std::abs(Place(sid, phi, lam, 2.59708, 89.2794).ObjAlt - phi), 0.7206 + 1e-9);
     // Rounding may carry sin(alt) past 1: 90, never NaN (a last bit of it is ~1e-6 degrees).
     const Horizontal zenith = Place(sid, phi, 0, sid, phi),

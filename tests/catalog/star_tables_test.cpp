@@ -1,4 +1,4 @@
-// The named bright stars and the 496-row chart catalogue in the one star table.
+// The named bright stars and the 496-row chart catalogue, and the star table that holds them.
 
 #include "catalog/star_tables.h"
 
@@ -18,14 +18,6 @@ constexpr double kUnset = -7.0;  // a value no loader writes
 
 const std::string& Name(const StarTables& t, int row) {
   return t.StarName[static_cast<std::size_t>(row)];
-}
-
-// What a view does before its star loop: all four loaders in order.
-void LoadChart(StarTables& t) {
-  t.SetStars1();
-  t.SetStars2();
-  t.SetStars3();
-  t.SetStars4();
 }
 
 struct Row {
@@ -66,9 +58,8 @@ void ExpectRow(const StarTables& t, int row, const Row& expected) {
 }
 
 TEST(StarTables, PublishedRowsHoldExactlyTheirValues) {
-  StarTables bright, chart;
-  bright.SetBrightStars();
-  LoadChart(chart);
+  const StarTables bright = BrightStarTable();
+  const StarTables chart = ChartCatalogue();
   for (std::size_t k = 0; k < kNamed.size(); ++k) {
     ExpectRow(bright, static_cast<int>(k) + 1, kNamed[k]);
     ExpectRow(chart, kNamed[k].row, kNamed[k]);  // a name means the same place in both
@@ -124,21 +115,8 @@ TEST(StarTables, EachLoaderWritesItsOwnCellsOnly) {
   }
 }
 
-TEST(StarTables, ChartOverwritesTheNamedRowsAndTheBrightStarsRestoreThem) {
-  StarTables t;
-  t.SetBrightStars();
-  LoadChart(t);
-  EXPECT_EQ(t.StarTable(1, 2), 2.12286);
-  EXPECT_EQ(Name(t, 2), "");
-  t.SetBrightStars();
-  ExpectRow(t, 2, kNamed[1]);
-  EXPECT_EQ(t.StarTable(1, 46), 0.14283);  // rows past the named stars still hold the chart
-  EXPECT_EQ(Name(t, 56), "北極星");
-}
-
 TEST(StarTables, ChartValuesKeepTheirRangesAndOrder) {
-  StarTables t;
-  LoadChart(t);
+  const StarTables t = ChartCatalogue();
   double ra_min = 24, ra_max = 0, dec_min = 90, dec_max = -90, mag_min = 99, mag_max = -99;
   for (int row = 1; row <= kChartStarCount; ++row) {
     SCOPED_TRACE(testing::Message() << "row " << row);
@@ -201,8 +179,7 @@ double SeparationDeg(const StarTables& t, int a, int b) {
 // Alpha Centauri A (row 37) and B (row 36) are the one pair of stars closer than
 // an arcminute; every other pair of rows is a distinct place on the sky.
 TEST(StarTables, NoChartStarAppearsTwice) {
-  StarTables t;
-  LoadChart(t);
+  const StarTables t = ChartCatalogue();
   for (int a = 1; a <= kChartStarCount; ++a) {
     for (int b = a + 1; b <= kChartStarCount; ++b) {
       if ((a != 36 || b != 37) && SeparationDeg(t, a, b) < 1.0 / 60.0) {

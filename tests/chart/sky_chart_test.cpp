@@ -23,15 +23,14 @@ using Operation = RecordingSurface::Operation;
 // The four views: centre azimuth [degrees], their procedures and their words.
 struct ViewCase {
   double centre;
-  bool (SkyChart::*plot)();
   void (SkyChart::*draw)();
   std::array<const char*, 3> words;  // at x 3500, 6950 and 10200
 };
 constexpr ViewCase kViews[] = {
-    {0, &SkyChart::PlotNorth, &SkyChart::DrawNorth, {"北西", "北", "北東"}},
-    {90, &SkyChart::PlotEast, &SkyChart::DrawEast, {"東北", "東", "東南"}},
-    {180, &SkyChart::PlotSouth, &SkyChart::DrawSouth, {"南東", "南", "南西"}},
-    {270, &SkyChart::PlotWest, &SkyChart::DrawWest, {"西南", "西", "西北"}},
+    {0, &SkyChart::DrawNorth, {"北西", "北", "北東"}},
+    {90, &SkyChart::DrawEast, {"東北", "東", "東南"}},
+    {180, &SkyChart::DrawSouth, {"南東", "南", "南西"}},
+    {270, &SkyChart::DrawWest, {"西南", "西", "西北"}},
 };
 constexpr const ViewCase& kNorth = kViews[0];
 constexpr const ViewCase& kEast = kViews[1];
@@ -40,17 +39,16 @@ constexpr const ViewCase& kSouth = kViews[2];
 // A chart drawing onto a recording surface, with an observation set by hand.
 struct ChartRig {
   astro::Observation observation;
-  catalog::StarTables stars;
+  const catalog::StarTables stars = catalog::ChartCatalogue();
   RecordingSurface surface;
   SkyChart chart{observation, stars, surface};
-  // Projects one object through the view's own procedure.
-  bool Project(const ViewCase& view, double altitude, double azimuth) {
-    observation.horizontal.ObjAlt = altitude;
-    observation.horizontal.ObjAz = azimuth;
-    return (chart.*view.plot)();
-  }
   void Draw(const ViewCase& view) { (chart.*view.draw)(); }
 };
+
+// Projects one object for the view.
+std::optional<ChartPoint> Project(const ViewCase& view, double altitude, double azimuth) {
+  return SkyChart::Plot(altitude, azimuth, view.centre);
+}
 
 // Places rounded to two decimals, with the window places to the twip where quoted.
 TEST(ProjectionTest, WorkedPlaces) {
@@ -66,13 +64,14 @@ TEST(ProjectionTest, WorkedPlaces) {
       {kEast, 80, 1, -32.42, 81.13, kNaN, kNaN}};
   for (const auto& row : rows) {
     SCOPED_TRACE(::testing::Message() << row.view.words[1] << row.altitude << " " << row.azimuth);
-    ChartRig rig;
-    ASSERT_TRUE(rig.Project(row.view, row.altitude, row.azimuth));
-    EXPECT_NEAR(rig.chart.ChartX, row.chart_x, 0.005);
-    EXPECT_NEAR(rig.chart.ChartY, row.chart_y, 0.005);
+    const auto place = Project(row.view, row.altitude, row.azimuth);
+    ASSERT_TRUE(place);
+    EXPECT_NEAR(place->x, row.chart_x, 0.005);
+    EXPECT_NEAR(place->y, row.chart_y, 0.005);
     if (std::isnan(row.window_x)) continue;
-    EXPECT_NEAR(rig.chart.CentreX + rig.chart.ScaleX * rig.chart.ChartX, row.window_x, 1.0);
-    EXPECT_NEAR(rig.chart.HorizonY - rig.chart.ScaleY * rig.chart.ChartY, row.window_y, 1.0);
+    const ChartRig rig;
+    EXPECT_NEAR(rig.chart.CentreX + rig.chart.ScaleX * place->x, row.window_x, 1.0);
+    EXPECT_NEAR(rig.chart.HorizonY - rig.chart.ScaleY * place->y, row.window_y, 1.0);
   }
 }
 
@@ -80,57 +79,51 @@ TEST(ProjectionTest, WorkedPlaces) {
 // y = 0 at 0.75 degree of chart per degree of half-width; all views agree, +a and
 // -a mirror exactly. Directly behind, -180 is drawn on the left, +180 on the right.
 TEST(ProjectionTest, CentreLineHorizonAndMirror) {
-  ChartRig rig;
   for (double t = 0; t <= 85; t += 0.5) {
-    ASSERT_TRUE(rig.Project(kNorth, t, 0));
-    EXPECT_NEAR(rig.chart.ChartY, t, 1e-6);
-    EXPECT_NEAR(rig.chart.ChartX, 0.0, 1e-4);
+    const auto ahead = Project(kNorth, t, 0);
+    ASSERT_TRUE(ahead);
+    EXPECT_NEAR(ahead->y, t, 1e-6);
+    EXPECT_NEAR(ahead->x, 0.0, 1e-4);
     for (double a = 0.25; a < 180; a += 0.25) {
-      ASSERT_TRUE(rig.Project(kNorth, t, a));
-      const double x = rig.chart.ChartX;
-      const double y = rig.chart.ChartY;
+      const auto place = Project(kNorth, t, a);
+      ASSERT_TRUE(place);
+      const auto [x, y] = *place;
       ASSERT_TRUE(t > 0 || (y == 0 && std::fabs(x - 0.75 * (a - 0.0001)) < 1e-6))
           << a << ": " << x << ", " << y;
       for (const ViewCase& view : kViews) {
         for (const double side : {1.0, -1.0}) {
-          ASSERT_TRUE(rig.Project(view, t, std::fmod(view.centre + side * a + 360, 360)));
-          ASSERT_TRUE(rig.chart.ChartX == side * x && rig.chart.ChartY == y)
+          const auto mirrored = Project(view, t, std::fmod(view.centre + side * a + 360, 360));
+          ASSERT_TRUE(mirrored && mirrored->x == side * x && mirrored->y == y)
               << view.words[1] << " t " << t << " a " << side * a;
         }
       }
     }
   }
-  ASSERT_TRUE(rig.Project(kSouth, 10, 0));
-  const auto [left_x, left_y] = std::pair{rig.chart.ChartX, rig.chart.ChartY};
-  ASSERT_TRUE(rig.Project(kEast, 10, 270));
-  EXPECT_TRUE(left_x < -100 && rig.chart.ChartX > 100 && rig.chart.ChartY == left_y);
+  const auto left = Project(kSouth, 10, 0);
+  const auto right = Project(kEast, 10, 270);
+  ASSERT_TRUE(left && right);
+  EXPECT_TRUE(left->x < -100 && right->x > 100 && right->y == left->y);
 }
 
 // No result at the zenith, at the centre guard on the horizon, or for inputs that are
-// not numbers: outputs left alone. Near the zenith places are finite and at the top.
-TEST(ProjectionTest, StopsLeaveOutputsUnchanged) {
+// not numbers. Near the zenith places are finite and at the top.
+TEST(ProjectionTest, StopsGiveNoPlace) {
   const struct {
     const ViewCase& view;
     double altitude, azimuth;
   } stops[] = {{kSouth, 90, 180},     {kNorth, 90, 123.5},   {kViews[3], 90, 90},
                {kSouth, 0, 180.0001}, {kEast, 0, 89.9999},   {kSouth, 30, kNaN},
                {kSouth, kNaN, 200},   {kNorth, 10, HUGE_VAL}};
-  ChartRig rig;
   for (const auto& stop : stops) {
-    rig.chart.ChartX = 123.25;
-    rig.chart.ChartY = -77.5;
-    EXPECT_FALSE(rig.Project(stop.view, stop.altitude, stop.azimuth)) << stop.altitude;
-    EXPECT_TRUE(rig.chart.ChartX == 123.25 && rig.chart.ChartY == -77.5) << stop.azimuth;
+    EXPECT_FALSE(Project(stop.view, stop.altitude, stop.azimuth))
+        << stop.altitude << " " << stop.azimuth;
   }
   for (double altitude = 88; altitude <= 90; altitude += 0.001) {
     for (const double offset : {0.0, 0.0001, 0.001, 1.0, 45.0, 90.0, 179.0, 180.0}) {
-      rig.chart.ChartX = 500;
-      rig.chart.ChartY = 500;
-      const bool placed = rig.Project(kSouth, altitude, std::fmod(180 + offset, 360));
-      const SkyChart& c = rig.chart;
-      ASSERT_TRUE(placed ? std::isfinite(c.ChartX) && std::fabs(c.ChartY - 89.5) <= 1.6
-                         : c.ChartX == 500 && c.ChartY == 500)
-          << altitude << " " << offset << ": " << c.ChartX << ", " << c.ChartY;
+      const auto place = Project(kSouth, altitude, std::fmod(180 + offset, 360));
+      if (!place) continue;
+      ASSERT_TRUE(std::isfinite(place->x) && std::fabs(place->y - 89.5) <= 1.6)
+          << altitude << " " << offset << ": " << place->x << ", " << place->y;
     }
   }
 }
@@ -139,7 +132,7 @@ TEST(ProjectionTest, StopsLeaveOutputsUnchanged) {
 // circles of 361 (the 90 degree circle is the zenith); only dots on the centre
 // line near the zenith may be missing. No dot on the horizon or at the zenith
 // (y = 1800); the pattern is its own mirror image, the same by day for any site
-// but for the colour, and leaves the shared projection variables alone.
+// but for the colour.
 TEST(GridTest, PatternAndColours) {
   ChartRig night;
   night.observation.BodyAlt[astro::kSun] = -0.5;
@@ -160,10 +153,7 @@ TEST(GridTest, PatternAndColours) {
   // The first dot is a degree up the line straight behind on the left.
   EXPECT_TRUE(dots[0].values[0] < 7000 - 150 * 100 && dots[0].values[1] > 8850);
   ChartRig day;
-  astro::Horizontal& horizontal = day.observation.horizontal;
-  horizontal = {.SidTime = 17.25, .SiteLat = -33.9, .SiteLon = 151.2, .ObjAlt = 12.5, .ObjAz = 210};
-  day.chart.ChartX = -3.5;
-  day.chart.ChartY = 4.75;
+  day.observation.horizontal = {.SidTime = 17.25, .SiteLat = -33.9, .SiteLon = 151.2};
   day.chart.DrawGrid();  // the Sun on the horizon counts as day
   ASSERT_EQ(day.surface.Operations().size(), dots.size());
   int off_centre_line = 0;
@@ -178,8 +168,6 @@ TEST(GridTest, PatternAndColours) {
     ASSERT_EQ(dot.colour, RGB(186, 186, 186));
   }
   EXPECT_EQ(off_centre_line, 24 * 89 + 8 * 360);
-  EXPECT_TRUE(horizontal.ObjAlt == 12.5 && horizontal.ObjAz == 210);
-  EXPECT_TRUE(day.chart.ChartX == -3.5 && day.chart.ChartY == 4.75);
 }
 
 // The grid follows a change of the window mapping after it has been drawn once:
@@ -292,13 +280,12 @@ TEST(ViewsTest, BodiesWordsAndLabels) {
           stars.push_back(star.values[2]);
         }
         std::vector<float> by_magnitude;
-        astro::Horizontal& horizontal = rig.observation.horizontal;
+        const astro::Horizontal& horizontal = rig.observation.horizontal;
         for (int row = 1; row <= catalog::kChartStarCount && !day; ++row) {
-          horizontal.ObjRA = rig.stars.StarTable(1, row);
-          horizontal.ObjDec = rig.stars.StarTable(2, row);
-          horizontal.EqToHor();
+          const auto place =
+              horizontal.PlaceOf(rig.stars.StarTable(1, row), rig.stars.StarTable(2, row));
           const double m = rig.stars.StarTable(3, row);  // magnitude
-          if (horizontal.ObjAlt >= 0) by_magnitude.push_back(static_cast<float>((5 - m) * 10));
+          if (place.altitude >= 0) by_magnitude.push_back(static_cast<float>((5 - m) * 10));
         }
         EXPECT_EQ(stars, by_magnitude);
         EXPECT_EQ(std::ranges::count(stars, 64.6f), day ? 0 : 1);

@@ -110,8 +110,7 @@ TEST(CliTable, JsonForTokyoAtJ2000AgreesWithTheTextbookConversion) {
   EXPECT_EQ(table["site"].toString() + "/" + table["latitude"].toString() + "/" +
                 table["longitude"].toString(),
             "東京/35.65/139.75");
-  catalog::StarTables stars;
-  stars.SetBrightStars();
+  const catalog::StarTables stars = catalog::BrightStarTable();
   const QJsonArray rows = table["rows"].toArray();
   ASSERT_EQ(rows.size(), 26);
   const char* bodies[] = {" 太陽", " 月　", " 金星", " 火星", " 木星", " 土星"};
