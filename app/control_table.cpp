@@ -20,8 +20,8 @@ std::vector<ControlEntry> FormControls(Form1& form) {
   for (std::size_t i = 0; i < std::size(captions); ++i) {
     table.push_back({"Label" + std::to_string(i + 1), captions[i], ControlLayer::kCaption, true});
   }
-  const auto input = [&table](std::string name, ControlRef control, bool coloured = true) {
-    table.push_back({std::move(name), control, ControlLayer::kInput, coloured});
+  const auto input = [&table](std::string name, ControlRef control) {
+    table.push_back({std::move(name), control, ControlLayer::kInput, true});
   };
   input("lstCITY", &form.lstCITY);
   for (std::size_t i = 0; i < form.txtYMD.size(); ++i) input(Indexed("txtYMD", i), &form.txtYMD[i]);
@@ -32,9 +32,12 @@ std::vector<ControlEntry> FormControls(Form1& form) {
   for (std::size_t i = 0; i < form.optDIR.size(); ++i) input(Indexed("optDIR", i), &form.optDIR[i]);
   for (std::size_t i = 0; i < form.chkOP.size(); ++i) input(Indexed("chkOP", i), &form.chkOP[i]);
   // The buttons keep the toolkit's own look in both schemes.
-  input("Command1", &form.Command1, false);
-  input("Command2", &form.Command2, false);
-  input("Command3", &form.Command3, false);
+  const auto button = [&table](std::string name, CommandButton* control, void (Form1::*click)()) {
+    table.push_back({std::move(name), control, ControlLayer::kInput, false, click});
+  };
+  button("Command1", &form.Command1, &Form1::Command1_Click);
+  button("Command2", &form.Command2, &Form1::Command2_Click);
+  button("Command3", &form.Command3, &Form1::Command3_Click);
   for (std::size_t row = 0; row < kReadoutLabels; ++row) {
     table.push_back({Indexed("lblST", row), &form.lblST[row], ControlLayer::kReadout, true});
     table.push_back({Indexed("lblH", row), &form.lblH[row], ControlLayer::kReadout, true});

@@ -26,7 +26,8 @@ struct ControlEntry {
   std::string name;  // the model's name: "lstCITY", "txtYMD(0)", "Label10", "lblST(3)"
   ControlRef control;
   ControlLayer layer;
-  bool schemeColoured;  // takes the sky colour of the day/night scheme as background
+  bool schemeColoured;               // takes the sky colour of the day/night scheme as background
+  void (Form1::*click)() = nullptr;  // buttons: the handler a click runs
 };
 
 // Every control of the form, in stacking order from the bottom: the caption

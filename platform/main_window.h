@@ -9,10 +9,12 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QWidget>
-#include <array>
+#include <cstddef>
+#include <vector>
 
 #include "app/form.h"
 #include "chart/recording_surface.h"
+#include "platform/control_widgets.h"
 #include "platform/painter_surface.h"
 #include "platform/tick_timer.h"
 
@@ -43,22 +45,24 @@ class MainWindow final : public QWidget {
   // selections, colours) and repaints.
   void SyncFromModel();
 
-  // The widgets, for tests and the command line.
-  QListWidget& SiteList() { return *city_; }
-  QLineEdit& DateBox(int i) { return *ymd_[static_cast<std::size_t>(i)]; }
-  QLineEdit& LatitudeBox() { return *ido_; }
-  QLineEdit& LongitudeBox() { return *keido_; }
-  QListWidget& StepList() { return *intv1_; }
-  QListWidget& IntervalList() { return *intv2_; }
-  QRadioButton& DirectionOption(int i) { return *dir_[static_cast<std::size_t>(i)]; }
-  QCheckBox& ChartOption(int i) { return *op_[static_cast<std::size_t>(i)]; }
-  QPushButton& ExitButton() { return *cmd1_; }
-  QPushButton& ReadoutButton() { return *cmd2_; }
-  QPushButton& PlanetariumButton() { return *cmd3_; }
-  QLabel& CaptionLabel(int number) { return *labels_[static_cast<std::size_t>(number - 1)]; }
-  QLabel& ReadoutName(int i) { return *st_[static_cast<std::size_t>(i)]; }
-  QLabel& ReadoutAltitude(int i) { return *h_[static_cast<std::size_t>(i)]; }
-  QLabel& ReadoutAzimuth(int i) { return *v_[static_cast<std::size_t>(i)]; }
+  // The widget showing a model control of the form (for a text box its line
+  // edit); below, each one by its role, for tests and the command line.
+  QWidget& WidgetFor(const app::Control& model);
+  QListWidget& SiteList() { return WidgetOf<QListWidget>(form_.lstCITY); }
+  QLineEdit& DateBox(int i) { return WidgetOf<QLineEdit>(form_.txtYMD[At(i)]); }
+  QLineEdit& LatitudeBox() { return WidgetOf<QLineEdit>(form_.txtIDO); }
+  QLineEdit& LongitudeBox() { return WidgetOf<QLineEdit>(form_.txtKEIDO); }
+  QListWidget& StepList() { return WidgetOf<QListWidget>(form_.lstINTV1); }
+  QListWidget& IntervalList() { return WidgetOf<QListWidget>(form_.lstINTV2); }
+  QRadioButton& DirectionOption(int i) { return WidgetOf<QRadioButton>(form_.optDIR[At(i)]); }
+  QCheckBox& ChartOption(int i) { return WidgetOf<QCheckBox>(form_.chkOP[At(i)]); }
+  QPushButton& ExitButton() { return WidgetOf<QPushButton>(form_.Command1); }
+  QPushButton& ReadoutButton() { return WidgetOf<QPushButton>(form_.Command2); }
+  QPushButton& PlanetariumButton() { return WidgetOf<QPushButton>(form_.Command3); }
+  QLabel& CaptionLabel(int number);  // Label1..Label10
+  QLabel& ReadoutName(int i) { return WidgetOf<QLabel>(form_.lblST[At(i)]); }
+  QLabel& ReadoutAltitude(int i) { return WidgetOf<QLabel>(form_.lblH[At(i)]); }
+  QLabel& ReadoutAzimuth(int i) { return WidgetOf<QLabel>(form_.lblV[At(i)]); }
 
  protected:
   void paintEvent(QPaintEvent* event) override;
@@ -73,33 +77,24 @@ class MainWindow final : public QWidget {
     bool ended = false;
   };
 
+  static std::size_t At(int i) { return static_cast<std::size_t>(i); }
+  template <class W>
+  W& WidgetOf(const app::Control& model) {
+    return static_cast<W&>(WidgetFor(model));
+  }
+
   void Run(void (app::Form1::*handler)());
   void BuildWidgets();
   void ConnectEdits();
   void SetTabOrder();
-  QLineEdit* NewTextBox(std::size_t border);
-  std::array<app::Label*, 10> ModelLabels();
 
   chart::RecordingSurface drawing_{chart::RecordingSurface::Keep::kSinceLastCls};
   TickTimer timer_;
   EndingProcess ending_;
   app::Form1 form_;
 
-  QListWidget* city_ = nullptr;
-  std::array<QLineEdit*, 5> ymd_{};
-  QLineEdit* ido_ = nullptr;
-  QLineEdit* keido_ = nullptr;
-  std::array<QFrame*, 7> borders_{};  // sunken borders of the seven text boxes
-  QListWidget* intv1_ = nullptr;
-  QListWidget* intv2_ = nullptr;
-  std::array<QLabel*, 10> labels_{};  // Label1..Label10
-  QButtonGroup* directions_ = nullptr;
-  std::array<QRadioButton*, 4> dir_{};
-  std::array<QCheckBox*, 4> op_{};
-  QPushButton* cmd1_ = nullptr;
-  QPushButton* cmd2_ = nullptr;
-  QPushButton* cmd3_ = nullptr;
-  std::array<QLabel*, app::kReadoutLabels> st_{}, h_{}, v_{};
+  std::vector<ControlWidget> controls_;  // every control of the form, in table order
+  QButtonGroup* directions_ = nullptr;   // the four direction options
 };
 
 }  // namespace platform

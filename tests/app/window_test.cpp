@@ -41,7 +41,7 @@ TEST_F(WindowTest, SetColoursPaintsEveryControlButTheButtons) {
 
 // The control table names each of the form's 112 controls once; only the
 // inputs take focus, each at its own position, and only the buttons keep
-// their own colours.
+// their own colours and run a handler when clicked.
 TEST_F(WindowTest, ControlTableDescribesEveryControlOnce) {
   const std::vector<ControlEntry> table = FormControls(form);
   std::set<const Control*> controls;
@@ -58,6 +58,7 @@ TEST_F(WindowTest, ControlTableDescribesEveryControlOnce) {
       EXPECT_EQ(tab, -1);
     }
     EXPECT_EQ(entry.schemeColoured, !std::holds_alternative<CommandButton*>(entry.control));
+    EXPECT_EQ(entry.click != nullptr, std::holds_alternative<CommandButton*>(entry.control));
   }
   EXPECT_EQ(controls.size(), 10 + 1 + 5 + 2 + 2 + 4 + 4 + 3 + 3 * 27u);
   EXPECT_EQ(names.size(), table.size());
@@ -65,6 +66,10 @@ TEST_F(WindowTest, ControlTableDescribesEveryControlOnce) {
                                           11, 12, 13, 14, 15, 16, 17, 18, 19, 20}));
   EXPECT_EQ(table.front().name, "Label1");
   EXPECT_EQ(table.back().name, "lblV(26)");
+  // The exit button's handler is the one that ends the program.
+  const auto exit = std::ranges::find(table, "Command1", &ControlEntry::name);
+  (form.*exit->click)();
+  EXPECT_EQ(endCalls, 1);
 }
 
 // Without a start file: Tokyo, the clock's time, "15" and " 6", south, the

@@ -8,8 +8,11 @@
 #include <QTest>
 #include <functional>
 #include <string>
+#include <type_traits>
+#include <variant>
 #include <vector>
 
+#include "app/control_table.h"
 #include "fakes.h"
 #include "platform/main_window.h"
 #include "platform/painter_surface.h"
@@ -62,6 +65,37 @@ TEST_F(MainWindowTest, ShowsTheLayoutAndTheModelAfterStartUp) {
   EXPECT_TRUE(w.DirectionOption(2).isChecked());
   EXPECT_EQ(w.palette().color(QPalette::Window), kNightQ);
   EXPECT_FALSE(w.Timer().Active());
+}
+
+// Each control of the table has a widget of its kind at its bounds, 15 twips
+// a pixel (a text box's edit inside a one-pixel border); only the readout
+// cells let the mouse through to the chart.
+TEST_F(MainWindowTest, EveryControlOfTheTableHasAWidgetOfItsKindAtItsBounds) {
+  for (const app::ControlEntry& entry : app::FormControls(w.Form())) {
+    SCOPED_TRACE(entry.name);
+    const app::Bounds& b = app::Base(entry).bounds;
+    QWidget& widget = w.WidgetFor(app::Base(entry));
+    const bool text_box = std::holds_alternative<app::TextBox*>(entry.control);
+    const int inset = text_box ? 1 : 0;
+    EXPECT_EQ(widget.geometry(), QRect(b.left / 15, b.top / 15, b.width / 15, b.height / 15)
+                                     .adjusted(inset, inset, -inset, -inset));
+    const bool kind_matches = std::visit(
+        [&widget](auto* control) {
+          using Model = std::remove_pointer_t<decltype(control)>;
+          if constexpr (std::is_same_v<Model, app::ListBox>) return widget.inherits("QListWidget");
+          if constexpr (std::is_same_v<Model, app::TextBox>) return widget.inherits("QLineEdit");
+          if constexpr (std::is_same_v<Model, app::Label>) return widget.inherits("QLabel");
+          if constexpr (std::is_same_v<Model, app::OptionButton>) {
+            return widget.inherits("QRadioButton");
+          }
+          if constexpr (std::is_same_v<Model, app::CheckBox>) return widget.inherits("QCheckBox");
+          return widget.inherits("QPushButton");
+        },
+        entry.control);
+    EXPECT_TRUE(kind_matches) << widget.metaObject()->className();
+    EXPECT_EQ(widget.testAttribute(Qt::WA_TransparentForMouseEvents),
+              entry.layer == app::ControlLayer::kReadout);
+  }
 }
 
 TEST_F(MainWindowTest, EditsReachTheModelAtOnce) {
