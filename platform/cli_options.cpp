@@ -66,6 +66,7 @@ std::optional<CliCommand> ParseCommand(std::string_view word) {
   if (word == "chart") return CliCommand::kChart;
   if (word == "stars") return CliCommand::kStars;
   if (word == "--help" || word == "-h" || word == "help") return CliCommand::kHelp;
+  if (word == "--version") return CliCommand::kVersion;
   return std::nullopt;
 }
 
@@ -81,7 +82,9 @@ CliParse ParseCliArguments(const std::vector<std::string>& args) {
   const auto command = ParseCommand(args[0]);
   if (!command) return Fail("unknown command '" + args[0] + "' (try --help)");
   options.command = *command;
-  if (options.command == CliCommand::kHelp) return CliParse{options, {}};
+  if (options.command == CliCommand::kHelp || options.command == CliCommand::kVersion) {
+    return CliParse{options, {}};
+  }
 
   using C = CliCommand;
   const bool controls = Uses(options.command, {C::kTable, C::kWindow, C::kChart});
@@ -247,6 +250,7 @@ Commands:
                                 (DIR/frame-0001.png, ...)
          --ops                  print the drawing, one operation a line
   stars  [--format text|json]   the 496 rows of the chart star catalogue
+  --version                     print the program's version
 
 Controls (table, window, chart):
   --site NAME|POSITION          observing site by list name or position 0..74

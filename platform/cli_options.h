@@ -9,7 +9,7 @@ namespace platform {
 
 // What `planetarium-cli` is asked to do, as read from its arguments. Free of
 // any toolkit so that it can be tested alone.
-enum class CliCommand { kHelp, kTable, kWindow, kChart, kStars };
+enum class CliCommand { kHelp, kVersion, kTable, kWindow, kChart, kStars };
 enum class OutputFormat { kText, kJson };
 
 struct CliOptions {

@@ -12,6 +12,7 @@
 #include "catalog/star_tables.h"
 #include "chart/recording_surface.h"
 #include "platform/application_process.h"
+#include "platform/build_info.h"
 #include "platform/image_export.h"
 #include "platform/main_window.h"
 #include "platform/text_output.h"
@@ -216,6 +217,9 @@ int RunCli(const CliOptions& options, CliEnvironment& environment, std::ostream&
   switch (options.command) {
     case CliCommand::kHelp:
       out << CliUsage();
+      return kCliOk;
+    case CliCommand::kVersion:
+      out << "planetarium-cli " << kVersion << '\n';
       return kCliOk;
     case CliCommand::kTable:
       return RunTable(options, environment, out, err);

@@ -34,7 +34,7 @@ TEST(CliOptions, ReadsTheControlsOfTheWindowAndRejectsWhatItDoesNotKnow) {
        {"", "draw", "table|--colour", "table|--dir|up", "table|--dir", "table|--at|2000-01-01",
         "table|--at|2000/01/01 21:00", "table|--at|2000-01-01 21:00 extra", "table|--ticks|-1",
         "table|--ticks|3x", "table|--format|xml", "table|--out|x.png", "stars|--site|東京",
-        "window", "chart", "chart|--frames|dir", "chart|--ops=yes"}) {
+        "window", "chart", "chart|--frames|dir", "chart|--ops=yes", "table|--version"}) {
     const CliParse parse = ParseCliArguments(Split(args));
     EXPECT_FALSE(parse.options.has_value() || parse.error.empty()) << args;
   }
@@ -50,6 +50,7 @@ TEST(CliOptions, ReadsTheControlsOfTheWindowAndRejectsWhatItDoesNotKnow) {
   EXPECT_EQ(o.at, (std::array<std::string, 5>{"2005", "12", "31", "23", "30"}));
   EXPECT_EQ(std::tie(o.dateBoxes[0], o.dateBoxes[4]), std::make_tuple(std::nullopt, "7"));
   EXPECT_EQ(o.chartOptions, (std::array<bool, 4>{true, false, false, true}));
+  EXPECT_EQ(ParseCliArguments(Split("--version")).options.value().command, CliCommand::kVersion);
   // Date texts as the boxes hold them: no leading zeros.
   EXPECT_EQ(ParseCliArguments(Split("table|--at|2000-01-01 09:05")).options.value().at,
             (std::array<std::string, 5>{"2000", "1", "1", "9", "5"}));
