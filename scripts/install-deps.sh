@@ -1,16 +1,30 @@
 #!/usr/bin/env bash
-# Installs the Debian 12 packages the build, the program and the tests need,
-# only those still missing. Works as root and, through sudo, as anyone else.
+# Installs the Debian 12 packages a task needs, only those still missing.
+# Works as root and, through sudo, as anyone else.
+#
+#   scripts/install-deps.sh           everything: build, run, test, package
+#   scripts/install-deps.sh package   only what building the Debian package needs
 set -euo pipefail
 
-packages=(
-  build-essential cmake ninja-build pkg-config
-  qt6-base-dev qt6-svg-dev libgl-dev
+# The programs need only a compiler, CMake and Qt.
+build_deps=(build-essential cmake ninja-build pkg-config qt6-base-dev qt6-svg-dev libgl-dev)
+# CPack's Debian generator: dpkg-shlibdeps and dpkg-buildflags, file.
+package_deps=(dpkg-dev file)
+# Tests, benchmarks, fuzzers, the window without a screen, and the tools that
+# check the installed desktop files and the package.
+test_deps=(
   libgtest-dev libgmock-dev libbenchmark-dev
   clang libclang-rt-14-dev
   python3 fonts-ipafont-gothic
   xvfb xauth
+  desktop-file-utils appstream man-db lintian librsvg2-bin bash-completion
 )
+
+case ${1:-all} in
+  all) packages=("${build_deps[@]}" "${package_deps[@]}" "${test_deps[@]}") ;;
+  package) packages=("${build_deps[@]}" "${package_deps[@]}") ;;
+  *) echo "usage: $0 [package]" >&2; exit 2 ;;
+esac
 
 missing=()
 for package in "${packages[@]}"; do

@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
 # Builds everything and runs every test: the optimised build with warnings as
-# errors, the fuzz targets for a bounded time, then the same tests under
-# AddressSanitizer and UndefinedBehaviorSanitizer.
+# errors, the Debian package and its checks, the fuzz targets for a bounded
+# time, then the same tests under AddressSanitizer and UndefinedBehaviorSanitizer.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 scripts/install-deps.sh
@@ -15,6 +15,13 @@ run_suite() {
 }
 
 run_suite build/release -DCMAKE_BUILD_TYPE=RelWithDebInfo -DPLANETARIUM_BENCH=ON
+
+# The Debian package, built as a packager builds it (only Qt, no test
+# frameworks), then checked unpacked, without installing it: lintian, the
+# desktop entry, the metadata, the manual pages, the completion, the launcher
+# and the programs.
+deb=$(scripts/package.sh | tail -n 1)
+tests/dist/check_package.sh "$deb"
 
 # Fuzzing with libFuzzer under AddressSanitizer and UndefinedBehaviorSanitizer:
 # each target about 20 s from its seed corpus; any crash, leak or sanitizer

@@ -1,0 +1,154 @@
+#!/usr/bin/env bash
+# Checks a built Debian package as Debian's tools and a user see it: lintian
+# on the .deb, then, unpacked with dpkg-deb -x into a temporary folder (nothing
+# is installed on this machine), the desktop entry, the AppStream metadata, the
+# icons, the manual pages, the bash completion, the launcher and the programs.
+#
+#     tests/dist/check_package.sh build/package/planetarium_VERSION_ARCH.deb
+set -euo pipefail
+cd "$(dirname "$0")/../.."
+deb=$(realpath "$1")
+work=$(mktemp -d)
+trap 'rm -rf "$work"' EXIT
+root=$work/root
+
+failures=0
+pass() { echo "ok: $*"; }
+fail() {
+  echo "FAIL: $*" >&2
+  failures=$((failures + 1))
+}
+# Runs a checker; passes when it succeeds and its output has no error or warning.
+clean() {
+  local what=$1 output
+  shift
+  if output=$("$@" 2>&1) && ! grep -qiE '^(E|W):|error|warning' <<<"$output"; then
+    pass "$what"
+  else
+    fail "$what"
+    echo "$output" >&2
+  fi
+}
+# Passes when $2 equals $3.
+same() {
+  if [ "$2" = "$3" ]; then pass "$1"; else fail "$1: expected '$3', got '$2'"; fi
+}
+
+clean "lintian reports no errors or warnings" lintian --fail-on error,warning "$deb"
+
+dpkg-deb -x "$deb" "$root"
+version=$(dpkg-deb -f "$deb" Version)
+cli=$root/usr/bin/planetarium-cli
+
+# One application id names the desktop entry, the metadata and the icons.
+desktop=$(find "$root/usr/share/applications" -name '*.desktop')
+id=$(basename "$desktop" .desktop)
+metainfo=$root/usr/share/metainfo/$id.metainfo.xml
+clean "desktop-file-validate $id.desktop" desktop-file-validate "$desktop"
+clean "appstreamcli validate --no-net $id.metainfo.xml" appstreamcli validate --no-net "$metainfo"
+same "the desktop entry's icon is the id" "$(sed -n 's/^Icon=//p' "$desktop")" "$id"
+same "the metadata's id" "$(sed -n 's:.*<id>\(.*\)</id>.*:\1:p' "$metainfo")" "$id"
+same "the metadata's launchable" \
+  "$(sed -n 's:.*<launchable type="desktop-id">\(.*\)</launchable>.*:\1:p' "$metainfo")" "$id.desktop"
+same "the metadata's release is the package's version" \
+  "$(sed -n 's:.*<release version="\([^"]*\)".*:\1:p' "$metainfo")" "$version"
+for picture in $(sed -n 's:.*<image>.*/\(docs/[^<]*\)</image>.*:\1:p' "$metainfo"); do
+  if grep -qF "($picture)" README.md; then
+    pass "screenshot $picture is a picture of the README"
+  else
+    fail "screenshot $picture is not a picture of the README"
+  fi
+done
+
+# Icons: the drawing, and its renderings at the sizes a desktop asks for.
+icons=$root/usr/share/icons/hicolor
+[ -s "$icons/scalable/apps/$id.svg" ] && pass "scalable icon" || fail "no scalable icon"
+for size in 16 32 48 64 128 256; do
+  same "icon ${size}x$size" "$(file -b "$icons/${size}x$size/apps/$id.png" | cut -d, -f2)" \
+    " $size x $size"
+done
+
+# Manual pages, as lintian and man read them.
+for page in planetarium planetarium-cli; do
+  file=$root/usr/share/man/man1/$page.1.gz
+  warnings=$(LC_ALL=C.UTF-8 MANROFFSEQ='' MANWIDTH=80 \
+    man --warnings -E UTF-8 -l -Tutf8 -Z "$file" 2>&1 >/dev/null) || warnings+=" (man failed)"
+  same "man --warnings $page.1" "$warnings" ""
+  same "$page.1 names the version" "$(zcat "$file" | sed -n 's/^\.TH .*"planetarium \([^"]*\)".*/\1/p')" \
+    "$version"
+done
+
+# The programs, run from the unpacked tree in an empty folder (no start file).
+mkdir "$work/cwd"
+cd "$work/cwd"
+same "planetarium-cli --version" "$("$cli" --version)" "planetarium-cli $version"
+table=$("$cli" table) && pass "planetarium-cli table runs" || fail "planetarium-cli table failed"
+same "planetarium-cli table prints 26 rows" "$(wc -l <<<"$table")" 26
+same "planetarium-cli table starts with the Sun" "$(head -c 7 <<<"$table")" " 太陽"
+
+# Every option of --help is in the manual page and in the completion.
+completion=$root/usr/share/bash-completion/completions/planetarium-cli
+manual=$(zcat "$root/usr/share/man/man1/planetarium-cli.1.gz")
+for option in $("$cli" --help | grep -oE -- '--[a-z]+' | sort -u); do
+  grep -qF -- "${option//-/\\-}" <<<"$manual" || fail "planetarium-cli.1 lacks $option"
+  [ "$option" = --version ] || grep -qF -- "$option" "$completion" ||
+    fail "the completion lacks $option"
+done
+pass "the manual page and the completion know every option of --help"
+
+# The completion, as bash runs it for a user.
+# shellcheck source=/dev/null
+source /usr/share/bash-completion/bash_completion
+# shellcheck source=/dev/null
+source "$completion"
+complete_line() {  # prints the candidates for the words given, the last being completed
+  COMP_WORDS=(planetarium-cli "$@")
+  COMP_CWORD=$#
+  COMP_LINE="planetarium-cli $*"
+  COMP_POINT=${#COMP_LINE}
+  COMPREPLY=()
+  _planetarium_cli
+  printf '%s\n' "${COMPREPLY[@]}" | sort | tr '\n' ' '
+}
+same "completion of commands" "$(complete_line '')" "--help --version chart stars table window "
+same "completion of directions" "$(complete_line chart --dir '')" "east north south west "
+same "completion of --dir=" "$(complete_line chart --dir=w)" "west "
+same "completion of formats" "$(complete_line table --format '')" "json text "
+same "completion of stars' options" "$(complete_line stars --)" "--format --help "
+same "completion of a site" "$(complete_line table --site 東)" "東京 "
+sites=$(complete_line table --site '')
+same "completion offers the 75 sites" "$(wc -w <<<"$sites")" 75
+for site in $sites; do
+  json=$("$cli" table --site "$site" --format json) || fail "planetarium-cli refuses the site $site"
+  [[ $json == "{\"site\": \"$site"* ]] || fail "planetarium-cli table --site $site chose another site"
+done
+pass "planetarium-cli takes every site the completion offers"
+
+# The launcher starts the window in the configuration folder, made when
+# missing; the window runs off screen until it is stopped here.
+launches_in() {  # $1: the folder expected; then the environment of the launch
+  local expected=$1 pid cwd="" exe=""
+  shift
+  env -u XDG_CONFIG_HOME "$@" QT_QPA_PLATFORM=offscreen \
+    "$root/usr/libexec/planetarium/planetarium-launcher" &
+  pid=$!
+  for _ in $(seq 100); do
+    exe=$(readlink "/proc/$pid/exe" || true)
+    [ "$exe" = "$root/usr/bin/planetarium" ] && break
+    sleep 0.1
+  done
+  cwd=$(readlink "/proc/$pid/cwd" || true)
+  kill "$pid" 2>/dev/null || true
+  wait "$pid" 2>/dev/null || true
+  same "launcher ($*) runs the window" "$exe" "$root/usr/bin/planetarium"
+  same "launcher ($*) runs it in the configuration folder" "$cwd" "$expected"
+}
+launches_in "$work/home/.config/planetarium" HOME="$work/home"
+launches_in "$work/config/planetarium" HOME="$work/home" XDG_CONFIG_HOME="$work/config"
+launches_in "$work/home/.config/planetarium" HOME="$work/home" XDG_CONFIG_HOME=relative/path
+
+if [ "$failures" -gt 0 ]; then
+  echo "Package checks: $failures failed" >&2
+  exit 1
+fi
+echo "Package checks: all passed ($deb)"
