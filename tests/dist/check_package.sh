@@ -52,17 +52,17 @@ same "the metadata's launchable" \
   "$(sed -n 's:.*<launchable type="desktop-id">\(.*\)</launchable>.*:\1:p' "$metainfo")" "$id.desktop"
 same "the metadata's release is the package's version" \
   "$(sed -n 's:.*<release version="\([^"]*\)".*:\1:p' "$metainfo")" "$version"
-for picture in $(sed -n 's:.*<image>.*/\(docs/[^<]*\)</image>.*:\1:p' "$metainfo"); do
+while read -r picture; do
   if grep -qF "($picture)" README.md; then
     pass "screenshot $picture is a picture of the README"
   else
     fail "screenshot $picture is not a picture of the README"
   fi
-done
+done < <(sed -n 's:.*<image>.*/\(docs/[^<]*\)</image>.*:\1:p' "$metainfo")
 
 # Icons: the drawing, and its renderings at the sizes a desktop asks for.
 icons=$root/usr/share/icons/hicolor
-[ -s "$icons/scalable/apps/$id.svg" ] && pass "scalable icon" || fail "no scalable icon"
+if [ -s "$icons/scalable/apps/$id.svg" ]; then pass "scalable icon"; else fail "no scalable icon"; fi
 for size in 16 32 48 64 128 256; do
   same "icon ${size}x$size" "$(file -b "$icons/${size}x$size/apps/$id.png" | cut -d, -f2)" \
     " $size x $size"
@@ -82,7 +82,11 @@ done
 mkdir "$work/cwd"
 cd "$work/cwd"
 same "planetarium-cli --version" "$("$cli" --version)" "planetarium-cli $version"
-table=$("$cli" table) && pass "planetarium-cli table runs" || fail "planetarium-cli table failed"
+if table=$("$cli" table); then
+  pass "planetarium-cli table runs"
+else
+  fail "planetarium-cli table failed"
+fi
 same "planetarium-cli table prints 26 rows" "$(wc -l <<<"$table")" 26
 same "planetarium-cli table starts with the Sun" "$(head -c 7 <<<"$table")" " 太陽"
 
@@ -130,7 +134,7 @@ launches_in() {  # $1: the folder expected; then the environment of the launch
   local expected=$1 pid cwd="" exe=""
   shift
   env -u XDG_CONFIG_HOME "$@" QT_QPA_PLATFORM=offscreen \
-    "$root/usr/libexec/planetarium/planetarium-launcher" &
+    "$root/usr/libexec/planetarium/planetarium-launcher" 2>"$work/launcher.log" &
   pid=$!
   for _ in $(seq 100); do
     exe=$(readlink "/proc/$pid/exe" || true)
@@ -140,6 +144,7 @@ launches_in() {  # $1: the folder expected; then the environment of the launch
   cwd=$(readlink "/proc/$pid/cwd" || true)
   kill "$pid" 2>/dev/null || true
   wait "$pid" 2>/dev/null || true
+  [ "$exe" = "$root/usr/bin/planetarium" ] || cat "$work/launcher.log" >&2
   same "launcher ($*) runs the window" "$exe" "$root/usr/bin/planetarium"
   same "launcher ($*) runs it in the configuration folder" "$cwd" "$expected"
 }
