@@ -18,4 +18,11 @@ inline double Fix(double x) {
 // u = x/360; u = (u - Fix(u)) + 1; x = (u - Fix(u)) * 360.
 double NormaliseLongitude(double degrees);
 
+// The direction of the point (x, y) from the one-argument arc tangent.
+// Given: the two components (y the one whose ratio to x is the tangent).
+// Returned: atan(y / x) in degrees, with 180 added where x is negative, so
+// -90..270 [degrees]. Where x is 0 (either sign): 90 or -90 by the sign of y,
+// and 0 at the origin.
+double AngleFromRatio(double y, double x);
+
 }  // namespace astro

@@ -1,6 +1,7 @@
 #include "astro/ephemeris.h"
 
 #include <cmath>
+#include <cstddef>
 
 #include "astro/angles.h"
 #include "astro/series.h"
@@ -13,24 +14,35 @@ namespace {
 // Constant of annual aberration [degrees], divided by the Sun's distance [au].
 constexpr double kAberration = 0.005693;
 
+HelioPlace HeliocentricPlace(const PlanetSeries& series, double T) {
+  return {NormaliseLongitude(SumSeries(series.longitude, T)), SumSeries(series.latitude, T),
+          SumSeries(series.radius, T)};
+}
+
+// The apparent geocentric ecliptic place of a planet: seen from the Earth
+// (with the Sun's geometric place), then moved by the aberration, the
+// planet's light-time through K / r, and the nutation in longitude.
+EclipticPlace ApparentPlace(const HelioPlace& planet, double K, double sun_lon, double sun_dist,
+                            double nut_lon) {
+  EclipticPlace place = RectToSph(HelioToGeo(planet, sun_lon, sun_dist));
+  place.lon = place.lon - kAberration * std::cos(kRad * (place.lon - sun_lon)) -
+              K * std::cos(kRad * (place.lon - planet.l)) / planet.r + nut_lon;
+  return place;
+}
+
 }  // namespace
 
 void Ephemeris::CalcPlanets() {
   // The Sun: geometric longitude and distance; its latitude is 0.
-  SunLon = NormaliseLongitude(SumSeries(kSunLongitude, T));
+  const double sun_lon = NormaliseLongitude(SumSeries(kSunLongitude, T));  // [degrees]
   SunDist = SumSeries(kSunDistance, T);
 
   // The Moon: the mean longitude is reduced before the periodic terms are added.
-  double moonLon = NormaliseLongitude(SumSeries(kMoonMeanLongitude, T));
-  moonLon = NormaliseLongitude(SumSeries(kMoonLongitudeTerms, T, moonLon));
-  const double moonLat = SumSeries(kMoonLatitude, T);
+  double moon_lon = NormaliseLongitude(SumSeries(kMoonMeanLongitude, T));
+  moon_lon = NormaliseLongitude(SumSeries(kMoonLongitudeTerms, T, moon_lon));
 
-  for (int i = 0; i < 4; ++i) {
-    const PlanetSeries& series = kPlanetSeries[static_cast<std::size_t>(i)];
-    HelioPlace& place = Helio[static_cast<std::size_t>(kVenus + i)];
-    place.l = NormaliseLongitude(SumSeries(series.longitude, T));
-    place.b = SumSeries(series.latitude, T);
-    place.r = SumSeries(series.radius, T);
+  for (std::size_t i = 0; i < kPlanetSeries.size(); ++i) {
+    Helio[kVenus + i] = HeliocentricPlace(kPlanetSeries[i], T);
   }
 
   // Mean obliquity; the nutation in obliquity is left out.
@@ -38,106 +50,67 @@ void Ephemeris::CalcPlanets() {
   SinObl = std::sin(Obl * kRad);
   CosObl = std::cos(Obl * kRad);
 
-  // Geocentric places of the planets, with the geometric Sun.
-  std::array<double, kBodyCount> geoX{}, geoY{}, geoZ{};  // [au]
-  for (int body = kVenus; body <= kSaturn; ++body) {
-    const std::size_t b = static_cast<std::size_t>(body);
-    HelioL = Helio[b].l;
-    HelioB = Helio[b].b;
-    HelioR = Helio[b].r;
-    HelioToGeo();
-    geoX[b] = GeoX;
-    geoY[b] = GeoY;
-    geoZ[b] = GeoZ;
-  }
-  std::array<double, kBodyCount> lon{}, lat{};  // ecliptic [degrees], by body index
-  for (int body = kVenus; body <= kSaturn; ++body) {
-    const std::size_t b = static_cast<std::size_t>(body);
-    RectX = geoX[b];
-    RectY = geoY[b];
-    RectZ = geoZ[b];
-    RectToSph();
-    lon[b] = EclLon;
-    lat[b] = EclLat;
-  }
-
   // Nutation in longitude [degrees]: the terms of the Moon's node and of twice
   // the Sun's mean longitude.
   NutLon = -0.00478 * std::sin(kRad * (125.04 - 1934.1361 * T)) -
            0.00037 * std::sin(kRad * (200.93 + 72001.539 * T));
 
-  // Aberration (with the planets' light-time through K / r) and nutation.
-  for (int body = kVenus; body <= kSaturn; ++body) {
-    const std::size_t b = static_cast<std::size_t>(body);
-    const double K = kPlanetSeries[b - kVenus].K;
-    lon[b] = lon[b] - kAberration * std::cos(kRad * (lon[b] - SunLon)) -
-             K * std::cos(kRad * (lon[b] - Helio[b].l)) / Helio[b].r + NutLon;
+  std::array<EclipticPlace, kBodyCount> ecliptic{};  // apparent, by body index
+  for (std::size_t i = 0; i < kPlanetSeries.size(); ++i) {
+    ecliptic[kVenus + i] =
+        ApparentPlace(Helio[kVenus + i], kPlanetSeries[i].K, sun_lon, SunDist, NutLon);
   }
-  SunLon = SunLon - kAberration / SunDist + NutLon;
-  MoonLon = moonLon + NutLon;
-  MoonLat = moonLat;
-  lon[kSun] = SunLon;
-  lat[kSun] = 0;
-  lon[kMoon] = MoonLon;
-  lat[kMoon] = MoonLat;
+  SunLon = sun_lon - kAberration / SunDist + NutLon;
+  MoonLon = moon_lon + NutLon;
+  MoonLat = SumSeries(kMoonLatitude, T);
+  ecliptic[kSun] = {SunLon, 0};
+  ecliptic[kMoon] = {MoonLon, MoonLat};
 
   for (std::size_t b = 0; b < kBodyCount; ++b) {
-    EclLon = lon[b];
-    EclLat = lat[b];
-    EclToEq();
-    BodyRA[b] = EqRA;
-    BodyDec[b] = EqDec;
+    const EquatorialPlace place = EclToEq(ecliptic[b], SinObl, CosObl);
+    BodyRA[b] = place.ra;
+    BodyDec[b] = place.dec;
   }
 }
 
-void Ephemeris::HelioToGeo() {
-  GeoX = HelioR * std::cos(kRad * HelioB) * std::cos(kRad * HelioL) +
-         SunDist * std::cos(kRad * SunLon);
-  GeoY = HelioR * std::cos(kRad * HelioB) * std::sin(kRad * HelioL) +
-         SunDist * std::sin(kRad * SunLon);
-  GeoZ = HelioR * std::sin(kRad * HelioB);
+EclipticRect HelioToGeo(const HelioPlace& planet, double sun_lon, double sun_dist) {
+  return {planet.r * std::cos(kRad * planet.b) * std::cos(kRad * planet.l) +
+              sun_dist * std::cos(kRad * sun_lon),
+          planet.r * std::cos(kRad * planet.b) * std::sin(kRad * planet.l) +
+              sun_dist * std::sin(kRad * sun_lon),
+          planet.r * std::sin(kRad * planet.b)};
 }
 
-void Ephemeris::RectToSph() {
-  double a = 0;  // longitude [degrees, -90..270]
-  if (RectX == 0) {
-    // On the y axis (or the z axis, where the longitude is undefined and 0 is taken).
-    a = RectY > 0 ? 90 : (RectY < 0 ? -90 : 0);
-  } else {
-    a = std::atan(RectY / RectX) * kDeg;
-    if (RectX < 0) {
-      a = a + 180;
-    }
-  }
-  const double u = a / 360 + 1;
-  EclLon = (u - Fix(u)) * 360;
-
-  const double q = std::sqrt(RectX * RectX + RectY * RectY);
+EclipticPlace RectToSph(const EclipticRect& rect) {
+  // The longitude from -90 to 270, brought into [0, 360).
+  const double u = AngleFromRatio(rect.y, rect.x) / 360 + 1;
+  EclipticPlace place;
+  place.lon = (u - Fix(u)) * 360;
+  const double q = std::sqrt(rect.x * rect.x + rect.y * rect.y);
   if (q == 0) {
-    EclLat = RectZ > 0 ? 90 : (RectZ < 0 ? -90 : 0);
+    place.lat = rect.z > 0 ? 90 : (rect.z < 0 ? -90 : 0);
   } else {
-    EclLat = std::atan(RectZ / q) * kDeg;
+    place.lat = std::atan(rect.z / q) * kDeg;
   }
+  return place;
 }
 
-void Ephemeris::EclToEq() {
-  const double cosLat = std::cos(kRad * EclLat);
-  const double sinLat = std::sin(kRad * EclLat);
-  const double cosLon = std::cos(kRad * EclLon);
-  const double sinLon = std::sin(kRad * EclLon);
+EquatorialPlace EclToEq(const EclipticPlace& ecliptic, double sin_obl, double cos_obl) {
+  const double cosLat = std::cos(kRad * ecliptic.lat);
+  const double sinLat = std::sin(kRad * ecliptic.lat);
+  const double cosLon = std::cos(kRad * ecliptic.lon);
+  const double sinLon = std::sin(kRad * ecliptic.lon);
   const double x = cosLat * cosLon;
-  const double y = cosLat * sinLon * CosObl - sinLat * SinObl;
-  const double z = cosLat * sinLon * SinObl + sinLat * CosObl;
+  const double y = cosLat * sinLon * cos_obl - sinLat * sin_obl;
+  const double z = cosLat * sinLon * sin_obl + sinLat * cos_obl;
 
-  double a = std::atan(y / x) * kDeg;  // [degrees, -90..270]
-  if (x < 0) {
-    a = a + 180;
-  }
-  const double u = a / 360 + 1;
-  EqRA = (u - Fix(u)) * 24;
-
+  // The right ascension from -90 to 270 degrees, brought into [0, 24) hours.
+  const double u = AngleFromRatio(y, x) / 360 + 1;
+  EquatorialPlace place;
+  place.ra = (u - Fix(u)) * 24;
   const double q = std::sqrt(x * x + y * y);
-  EqDec = std::atan(z / q) * kDeg;
+  place.dec = std::atan(z / q) * kDeg;
+  return place;
 }
 
 }  // namespace astro

@@ -21,20 +21,10 @@ void Horizontal::EqToHor() {
   const double d = sinDec * cosLat - (cosH * cosDec) * sinLat;
   const double s = sinDec * sinLat + (cosH * cosDec) * cosLat;
 
-  double A = 0;  // azimuth [degrees]
-  if (d == 0) {
-    // Due east or west; with n also 0 the object stands at the zenith or nadir,
-    // where every azimuth is right and north (0) is taken.
-    A = n > 0 ? 90 : (n < 0 ? 270 : 0);
-  } else {
-    A = std::atan(n / d) * kDeg;
-    if (d < 0) {
-      A = A + 180;
-    }
-    if (A < 0) {
-      A = A + 360;
-    }
-  }
+  // Azimuth [degrees]: due east or west where d is 0; with n also 0 the object
+  // stands at the zenith or nadir, where every azimuth is right and north (0) is taken.
+  double A = AngleFromRatio(n, d);
+  if (A < 0) A = A + 360;
   const double v = (A + 360) / 360;
   ObjAz = (v - Fix(v)) * 360;
 

@@ -118,8 +118,7 @@ void SkyChart::DrawEclipticAndEquator(const View& view) {
     const double y = s * kCosObliquity;
     const double x = c;
     const double z = s * kSinObliquity;
-    double a = std::atan(y / x) * astro::kDeg;  // right ascension [degrees]
-    if (x < 0) a += 180;
+    double a = astro::AngleFromRatio(y, x);  // right ascension [degrees]
     if (a < 0) a += 360;
     const double ra = a / 15;  // [hours]
     const double dec = std::atan(z / std::sqrt(1 - z * z)) * astro::kDeg;

@@ -86,6 +86,23 @@ TEST(NormaliseLongitude, LandsInRangeOnTheSameDirection) {
   }
 }
 
+// The direction of (x, y) agrees with the two-argument arc tangent, turned into
+// -90..270; on the y axis the limits are exact, at the origin 0.
+TEST(AngleFromRatio, QuadrantsAxesAndOrigin) {
+  const struct {
+    double y, x, angle;
+  } axes[] = {{1, 0, 90}, {-2, 0, -90}, {3, -0.0, 90}, {0, 0, 0}, {-0.0, -0.0, 0}, {0, -1, 180}};
+  for (const auto& c : axes) EXPECT_EQ(astro::AngleFromRatio(c.y, c.x), c.angle) << c.y << c.x;
+  std::mt19937 rng(5);
+  std::uniform_real_distribution<double> any(-10, 10);
+  for (int i = 0; i < 10000; ++i) {
+    const double y = any(rng), x = any(rng), angle = astro::AngleFromRatio(y, x);
+    const double atan2_degrees = std::atan2(y, x) * 180 / 3.14159265358979323846;
+    ASSERT_TRUE(angle >= -90 && angle < 270) << y << ", " << x << ": " << angle;
+    ASSERT_NEAR(std::remainder(angle - atan2_degrees, 360), 0, 1e-9) << y << ", " << x;
+  }
+}
+
 TEST(SumSeries, RowsAddInOrderWithTheirFactors) {
   using enum astro::SeriesFactor;
   const astro::SeriesRow rows[] = {
@@ -111,23 +128,17 @@ TEST(RectToSph, WorkedValuesAndAxes) {
       {-0.0, -0.0, -1, 0, -90, 0},
       {0, 0, 0, 0, 0, 0},
   };
-  Ephemeris e;
   for (const auto& c : cases) {
     SCOPED_TRACE(testing::Message() << "(" << c.x << ", " << c.y << ", " << c.z << ")");
-    std::tie(e.RectX, e.RectY, e.RectZ) = std::tie(c.x, c.y, c.z);
-    e.RectToSph();
-    EXPECT_NEAR(e.EclLon, c.lon, c.tolerance);
-    EXPECT_NEAR(e.EclLat, c.lat, c.tolerance);
+    const astro::EclipticPlace place = astro::RectToSph({c.x, c.y, c.z});
+    EXPECT_NEAR(place.lon, c.lon, c.tolerance);
+    EXPECT_NEAR(place.lat, c.lat, c.tolerance);
   }
 }
 
-Ephemeris EquatorialOf(double lon, double lat) {
-  Ephemeris e;
-  e.SinObl = std::sin(23.43929 * astro::kRad);
-  e.CosObl = std::cos(23.43929 * astro::kRad);
-  std::tie(e.EclLon, e.EclLat) = std::tie(lon, lat);
-  e.EclToEq();
-  return e;
+astro::EquatorialPlace EquatorialOf(double lon, double lat) {
+  return astro::EclToEq({lon, lat}, std::sin(23.43929 * astro::kRad),
+                        std::cos(23.43929 * astro::kRad));
 }
 
 // A turn less or more gives the same place (0 h being 24 h), and 0 <= RA < 24 still:
@@ -147,25 +158,23 @@ TEST(EclToEq, WorkedValuesAndWholeTurns) {
   };
   for (const auto& c : cases) {
     SCOPED_TRACE(testing::Message() << "lon " << c.lon << " lat " << c.lat);
-    const Ephemeris base = EquatorialOf(c.lon, c.lat);
-    EXPECT_NEAR(base.EqRA, c.ra, c.tolerance);
-    EXPECT_NEAR(base.EqDec, c.dec, c.tolerance);
+    const astro::EquatorialPlace base = EquatorialOf(c.lon, c.lat);
+    EXPECT_NEAR(base.ra, c.ra, c.tolerance);
+    EXPECT_NEAR(base.dec, c.dec, c.tolerance);
     for (const double turn : {-360.0, 360.0}) {
-      const Ephemeris e = EquatorialOf(c.lon + turn, c.lat);
-      EXPECT_NEAR(std::remainder(e.EqRA - base.EqRA, 24), 0, 1e-11) << "turned by " << turn;
-      EXPECT_NEAR(e.EqDec, base.EqDec, 1e-11) << "turned by " << turn;
-      EXPECT_TRUE(e.EqRA >= 0 && e.EqRA < 24) << e.EqRA << " h turned by " << turn;
+      const astro::EquatorialPlace e = EquatorialOf(c.lon + turn, c.lat);
+      EXPECT_NEAR(std::remainder(e.ra - base.ra, 24), 0, 1e-11) << "turned by " << turn;
+      EXPECT_NEAR(e.dec, base.dec, 1e-11) << "turned by " << turn;
+      EXPECT_TRUE(e.ra >= 0 && e.ra < 24) << e.ra << " h turned by " << turn;
     }
   }
 }
 
 TEST(HelioToGeo, AddsTheSunsVector) {
-  Ephemeris e;
-  std::tie(e.HelioL, e.HelioB, e.HelioR, e.SunLon, e.SunDist) = std::tuple(90, 0, 1, 0, 1);
-  e.HelioToGeo();
-  EXPECT_NEAR(e.GeoX, 1, 1e-11);
-  EXPECT_NEAR(e.GeoY, 1, 1e-11);
-  EXPECT_NEAR(e.GeoZ, 0, 1e-11);
+  const astro::EclipticRect geo = astro::HelioToGeo({.l = 90, .b = 0, .r = 1}, 0, 1);
+  EXPECT_NEAR(geo.x, 1, 1e-11);
+  EXPECT_NEAR(geo.y, 1, 1e-11);
+  EXPECT_NEAR(geo.z, 0, 1e-11);
 }
 
 }  // namespace
