@@ -14,6 +14,9 @@ struct Bounds {
   int left = 0, top = 0, width = 0, height = 0;
 };
 
+// The window's proportional Japanese Gothic face, as the controls name it.
+inline constexpr const char* kGothicFace = "ＭＳ Ｐゴシック";
+
 struct Font {
   std::string face;  // empty: the window's default font
   double points = 0;
@@ -25,7 +28,7 @@ struct Control {
   Font font;
   chart::Colour BackColor{255, 255, 255};
   chart::Colour ForeColor{0, 0, 0};
-  int TabIndex = -1;                // keyboard focus order; -1 takes no focus
+  int TabIndex = -1;  // keyboard focus order; -1 takes no focus
 };
 
 struct TextBox : Control {

@@ -1,19 +1,18 @@
 #include "app/form.h"
 
 #include <cstddef>
+#include <utility>
 
 namespace app {
 namespace {
 
-// Every control but the buttons uses the proportional Japanese Gothic face
-// (Shift-JIS character set on the original platform).
-constexpr const char* kGothic = "ＭＳ Ｐゴシック";
+// Type sizes [points]; every control but the buttons uses the Gothic face.
 constexpr double kRegularPoints = 12;
 constexpr double kDatePoints = 14.25;        // date and time boxes and their units
 constexpr double kCoordinatePoints = 15.75;  // latitude and longitude boxes
 
 Font Gothic(double points, bool bold = false) {
-  return Font{kGothic, points, bold};
+  return Font{kGothicFace, points, bold};
 }
 
 void Place(Control& control, Bounds bounds, Font font, int tab_index = -1) {
@@ -48,83 +47,106 @@ constexpr ReadoutColumns kRightBlock{5760, 7560, 8640};
 constexpr int kNameWidth = 1575;   // [twips]
 constexpr int kNumberWidth = 855;  // [twips]
 
-}  // namespace
+// Keyboard focus order (the TabIndex of each input): the date and time 0..4,
+// the site list 5, exit 6, readout 7, the coordinates 8 and 9, the compass
+// rose 10..13, the planetarium button 14, the two interval lists 15 and 16,
+// the display options 17..20.
 
-Form1::Form1(Services services)
-    : chart(observation, chartStars, services.surface), services_(services) {
-  LayOutControls();
-}
-
-void Form1::LayOutControls() {
-  Caption = "プラネタリウム";
-
-  // Keyboard focus order: the date and time, the site list, exit, readout,
-  // the coordinates, the compass rose, the planetarium button, the two
-  // interval lists, the display options.
-  Place(lstCITY, {120, 120, 975, 1230}, Gothic(kRegularPoints), 5);
+// The site list, the date and time boxes with their units, and the site label.
+void LayOutSiteAndDate(Form1& form) {
+  Place(form.lstCITY, {120, 120, 975, 1230}, Gothic(kRegularPoints), 5);
   const int date_left[] = {1320, 2280, 3000, 3840, 4680};  // [twips]
   const int date_width[] = {615, 375, 375, 375, 375};      // [twips]
-  for (std::size_t i = 0; i < txtYMD.size(); ++i) {
-    Place(txtYMD[i], {date_left[i], 120, date_width[i], 375}, Gothic(kDatePoints),
+  for (std::size_t i = 0; i < form.txtYMD.size(); ++i) {
+    Place(form.txtYMD[i], {date_left[i], 120, date_width[i], 375}, Gothic(kDatePoints),
           static_cast<int>(i));
   }
-  PlaceLabel(Label2, {1920, 120, 495, 375}, kDatePoints, "年");
-  PlaceLabel(Label3, {2640, 120, 495, 375}, kDatePoints, "月");
-  PlaceLabel(Label4, {3360, 120, 495, 375}, kDatePoints, "日");
-  PlaceLabel(Label5, {4200, 120, 495, 375}, kDatePoints, "時");
-  PlaceLabel(Label6, {5040, 120, 495, 375}, kDatePoints, "分");
-  PlaceLabel(Label10, {1680, 600, 2895, 255}, kRegularPoints, "");
+  PlaceLabel(form.Label2, {1920, 120, 495, 375}, kDatePoints, "年");
+  PlaceLabel(form.Label3, {2640, 120, 495, 375}, kDatePoints, "月");
+  PlaceLabel(form.Label4, {3360, 120, 495, 375}, kDatePoints, "日");
+  PlaceLabel(form.Label5, {4200, 120, 495, 375}, kDatePoints, "時");
+  PlaceLabel(form.Label6, {5040, 120, 495, 375}, kDatePoints, "分");
+  PlaceLabel(form.Label10, {1680, 600, 2895, 255}, kRegularPoints, "");
+}
 
-  PlaceLabel(Label1, {1440, 1020, 615, 255}, kRegularPoints, "緯度");
-  Place(txtIDO, {2040, 960, 855, 375}, Gothic(kCoordinatePoints), 8);
-  PlaceLabel(Label7, {3360, 1020, 615, 255}, kRegularPoints, "経度");
-  Place(txtKEIDO, {3960, 960, 975, 375}, Gothic(kCoordinatePoints), 9);
+void LayOutCoordinates(Form1& form) {
+  PlaceLabel(form.Label1, {1440, 1020, 615, 255}, kRegularPoints, "緯度");
+  Place(form.txtIDO, {2040, 960, 855, 375}, Gothic(kCoordinatePoints), 8);
+  PlaceLabel(form.Label7, {3360, 1020, 615, 255}, kRegularPoints, "経度");
+  Place(form.txtKEIDO, {3960, 960, 975, 375}, Gothic(kCoordinatePoints), 9);
+}
 
-  PlaceLabel(Label8, {6240, 240, 975, 255}, kRegularPoints, "間隔（分)");
-  Place(lstINTV1, {6360, 480, 615, 510}, Gothic(kRegularPoints), 15);
-  lstINTV1.items = {" 2", " 5", "10", "15", "30", "60", "90", "120"};
-  PlaceLabel(Label9, {7440, 240, 1455, 255}, kRegularPoints, "表示間隔（秒）");
-  Place(lstINTV2, {7560, 480, 615, 510}, Gothic(kRegularPoints), 16);
-  lstINTV2.items = {" 0", " 1", " 3", " 6", "10", "20", "30", "60"};
+// The animation's time step [minutes] and display interval [seconds] lists.
+void LayOutIntervals(Form1& form) {
+  PlaceLabel(form.Label8, {6240, 240, 975, 255}, kRegularPoints, "間隔（分)");
+  Place(form.lstINTV1, {6360, 480, 615, 510}, Gothic(kRegularPoints), 15);
+  form.lstINTV1.items = {" 2", " 5", "10", "15", "30", "60", "90", "120"};
+  PlaceLabel(form.Label9, {7440, 240, 1455, 255}, kRegularPoints, "表示間隔（秒）");
+  Place(form.lstINTV2, {7560, 480, 615, 510}, Gothic(kRegularPoints), 16);
+  form.lstINTV2.items = {" 0", " 1", " 3", " 6", "10", "20", "30", "60"};
+}
 
-  // The compass rose around the planetarium button; the south view at start.
+// The compass rose around the planetarium button; the south view at start.
+void LayOutCompass(Form1& form) {
   const Bounds direction_bounds[] = {
       {9480, 0, 495, 375}, {10200, 480, 495, 375}, {9480, 960, 495, 375}, {8640, 480, 495, 375}};
   const char* direction_captions[] = {"北", "東", "南", "西"};
-  for (std::size_t i = 0; i < optDIR.size(); ++i) {
-    Place(optDIR[i], direction_bounds[i], Gothic(kRegularPoints), 10 + static_cast<int>(i));
-    optDIR[i].Caption = direction_captions[i];
-    optDIR[i].Value = i == 2;
+  for (std::size_t i = 0; i < form.optDIR.size(); ++i) {
+    Place(form.optDIR[i], direction_bounds[i], Gothic(kRegularPoints), 10 + static_cast<int>(i));
+    form.optDIR[i].Caption = direction_captions[i];
+    form.optDIR[i].Value = i == 2;
   }
-  PlaceButton(Command3, {9240, 360, 855, 495}, "プラネタリウム", 14);
+  PlaceButton(form.Command3, {9240, 360, 855, 495}, "プラネタリウム", 14);
+}
 
+// The display options, all off, and the readout and exit buttons.
+void LayOutOptionsAndButtons(Form1& form) {
   const Bounds option_bounds[] = {{11040, 240, 855, 255},
                                   {11040, 600, 975, 255},
                                   {12120, 240, 1695, 255},
                                   {12120, 600, 1935, 255}};
   const char* option_captions[] = {"赤道", "黄道", "高度・方位線", "星の名前"};
-  for (std::size_t i = 0; i < chkOP.size(); ++i) {
-    Place(chkOP[i], option_bounds[i], Gothic(kRegularPoints), 17 + static_cast<int>(i));
-    chkOP[i].Caption = option_captions[i];
-    chkOP[i].Value = 0;
+  for (std::size_t i = 0; i < form.chkOP.size(); ++i) {
+    Place(form.chkOP[i], option_bounds[i], Gothic(kRegularPoints), 17 + static_cast<int>(i));
+    form.chkOP[i].Caption = option_captions[i];
+    form.chkOP[i].Value = 0;
   }
+  PlaceButton(form.Command2, {13920, 240, 615, 375}, "数値", 7);
+  PlaceButton(form.Command1, {14520, 840, 615, 375}, "終了", 6);
+}
 
-  PlaceButton(Command2, {13920, 240, 615, 375}, "数値", 7);
-  PlaceButton(Command1, {14520, 840, 615, 375}, "終了", 6);
-  Timer1.Interval = 0;
-
+// The readout cells, name, altitude and azimuth in each row, in bold.
+void LayOutReadout(Form1& form) {
   for (int i = 0; i < kReadoutLabels; ++i) {
     const bool left = i < kLeftBlockRows;
     const ReadoutColumns& columns = left ? kLeftBlock : kRightBlock;
     const int y = kReadoutTop + kReadoutPitch * (left ? i : i - kLeftBlockRows);
     const auto row = static_cast<std::size_t>(i);
-    Place(lblST[row], {columns.name_x, y, kNameWidth, kReadoutHeight},
+    Place(form.lblST[row], {columns.name_x, y, kNameWidth, kReadoutHeight},
           Gothic(kRegularPoints, true));
-    Place(lblH[row], {columns.altitude_x, y, kNumberWidth, kReadoutHeight},
+    Place(form.lblH[row], {columns.altitude_x, y, kNumberWidth, kReadoutHeight},
           Gothic(kRegularPoints, true));
-    Place(lblV[row], {columns.azimuth_x, y, kNumberWidth, kReadoutHeight},
+    Place(form.lblV[row], {columns.azimuth_x, y, kNumberWidth, kReadoutHeight},
           Gothic(kRegularPoints, true));
   }
+}
+
+}  // namespace
+
+Form1::Form1(Services services)
+    : skyChart(observation, chartStars, services.surface), services_(services) {
+  LayOutControls();
+}
+
+void Form1::LayOutControls() {
+  Caption = "プラネタリウム";
+  LayOutSiteAndDate(*this);
+  LayOutCoordinates(*this);
+  LayOutIntervals(*this);
+  LayOutCompass(*this);
+  LayOutOptionsAndButtons(*this);
+  LayOutReadout(*this);
+  Timer1.Interval = 0;
 }
 
 }  // namespace app

@@ -2,6 +2,7 @@
 
 #include <array>
 #include <cstdint>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -15,7 +16,9 @@
 namespace app {
 
 inline constexpr int kReadoutLabels = 27;  // label rows 0..26; row 26 is never filled
-inline constexpr int kTableSlots = 101;    // site and readout tables, slots 0..100
+// Readout rows 1..26: the six bodies, then the named bright stars.
+inline constexpr int kReadoutRows = astro::kBodyCount + catalog::kBrightStarCount;
+inline constexpr int kTableSlots = 101;  // site and readout tables, slots 0..100
 
 // The one window of the planetarium: its controls, its form-level values and
 // its event handlers, free of any window toolkit.
@@ -91,9 +94,20 @@ class Form1 {
   // The two star catalogues, loaded once when the form is made.
   const catalog::StarTables brightStars = catalog::BrightStarTable();  // readout rows 7..26
   const catalog::StarTables chartStars = catalog::ChartCatalogue();    // drawn by the views
-  chart::SkyChart chart;
+  chart::SkyChart skyChart;
 
  private:
+  // The five date and time boxes as the handlers read them: year and month
+  // rounded to 16-bit integers (nothing when they do not fit), day, hour and
+  // minute as the numbers the boxes start with.
+  struct DateBoxes {
+    std::optional<std::int16_t> year, month;
+    double day, hour, minute;
+  };
+  DateBoxes ReadDateBoxes() const;
+  // Writes a date and time into the five boxes as whole numbers.
+  void WriteDateBoxes(int year, int month, int day, int hour, int minute);
+
   void LayOutControls();
   void FillSites();
   void ApplySiteSelection();

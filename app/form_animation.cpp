@@ -42,17 +42,13 @@ void Form1::Command3_Click() {
 void Form1::Timer1_Timer() {
   if (ReadoutMode == 1) ShowValues();
 
-  const auto year = RoundToInt16(LeadingNumber(txtYMD[0].Text));
-  const auto month = RoundToInt16(LeadingNumber(txtYMD[1].Text));
-  if (!year || !month) return;
-  const double day = LeadingNumber(txtYMD[2].Text);
-  const double hour = LeadingNumber(txtYMD[3].Text);
-  const double minute = LeadingNumber(txtYMD[4].Text);
-  const double day_with_fraction = day + hour / 24 + minute / kMinutesPerDay;
+  const DateBoxes date = ReadDateBoxes();
+  if (!date.year || !date.month) return;
+  const double day_with_fraction = date.day + date.hour / 24 + date.minute / kMinutesPerDay;
   const double step = LeadingNumber(lstINTV1.Text());  // [minutes]
   const double t = day_with_fraction + step / kMinutesPerDay;
 
-  const auto julian_day = astro::ymdYD(*year, *month, t);
+  const auto julian_day = astro::ymdYD(*date.year, *date.month, t);
   if (!julian_day) return;
   // Whole-minute times come back exactly; a fractional minute in the boxes is
   // rounded to the nearest second before its minute is taken.
@@ -61,11 +57,7 @@ void Form1::Timer1_Timer() {
                     second)) {
     return;
   }
-  txtYMD[0].Text = std::to_string(new_year);
-  txtYMD[1].Text = std::to_string(new_month);
-  txtYMD[2].Text = std::to_string(new_day);
-  txtYMD[3].Text = std::to_string(new_hour);
-  txtYMD[4].Text = std::to_string(new_minute);
+  WriteDateBoxes(new_year, new_month, new_day, new_hour, new_minute);
   RefreshView();
 }
 
@@ -77,8 +69,8 @@ void Form1::RefreshView() {
   Label10.Caption = lstCITY.Text();
   if (!CalcSky()) return;
   const double sun_altitude = observation.BodyAlt[astro::kSun];  // [degrees]
-  PrevSunAlt = PrevSunAlt * sun_altitude;
-  if (PrevSunAlt < 0) ChooseColoursForSun(sun_altitude);
+  const bool crossed = PrevSunAlt * sun_altitude < 0;            // the signs differ
+  if (crossed) ChooseColoursForSun(sun_altitude);
   DrawSelectedView();
   PrevSunAlt = sun_altitude;
 }
@@ -113,14 +105,14 @@ void Form1::SetTimerFromDisplayInterval() {
 // The view of every selected direction option (exactly one in practice), with
 // the display options as the boxes show them now.
 void Form1::DrawSelectedView() {
-  chart.Options.equator = chkOP[0].Value == 1;
-  chart.Options.ecliptic = chkOP[1].Value == 1;
-  chart.Options.grid = chkOP[2].Value == 1;
-  chart.Options.names = chkOP[3].Value == 1;
-  if (optDIR[0].Value) chart.DrawNorth();
-  if (optDIR[1].Value) chart.DrawEast();
-  if (optDIR[2].Value) chart.DrawSouth();
-  if (optDIR[3].Value) chart.DrawWest();
+  skyChart.Options.equator = chkOP[0].Value == 1;
+  skyChart.Options.ecliptic = chkOP[1].Value == 1;
+  skyChart.Options.grid = chkOP[2].Value == 1;
+  skyChart.Options.names = chkOP[3].Value == 1;
+  if (optDIR[0].Value) skyChart.DrawNorth();
+  if (optDIR[1].Value) skyChart.DrawEast();
+  if (optDIR[2].Value) skyChart.DrawSouth();
+  if (optDIR[3].Value) skyChart.DrawWest();
 }
 
 }  // namespace app

@@ -11,24 +11,22 @@ namespace {
 // one character padded by an ideographic space), so that the column lines up.
 constexpr const char* kBodyNames[astro::kBodyCount] = {" 太陽", " 月　", " 金星",
                                                        " 火星", " 木星", " 土星"};
-constexpr int kFirstStarRow = astro::kBodyCount + 1;                         // row of bright star 1
-constexpr int kReadoutRows = astro::kBodyCount + catalog::kBrightStarCount;  // rows 1..26
+constexpr int kFirstStarRow = astro::kBodyCount + 1;  // row of bright star 1
 
 }  // namespace
 
 bool Form1::CalcSky() {
-  const auto year = RoundToInt16(LeadingNumber(txtYMD[0].Text));
-  const auto month = RoundToInt16(LeadingNumber(txtYMD[1].Text));
-  const double day = LeadingNumber(txtYMD[2].Text);
-  const double hour = LeadingNumber(txtYMD[3].Text);
-  const double minute = LeadingNumber(txtYMD[4].Text);
+  const DateBoxes date = ReadDateBoxes();
   const double latitude = LeadingNumber(txtIDO.Text);     // [degrees]
   const double longitude = LeadingNumber(txtKEIDO.Text);  // [degrees]
-  if (!year || !month) return false;
-  for (const double value : {day, hour, minute, latitude, longitude}) {
+  if (!date.year || !date.month) return false;
+  for (const double value : {date.day, date.hour, date.minute, latitude, longitude}) {
     if (!std::isfinite(value)) return false;
   }
-  if (!observation.Compute(*year, *month, day, hour, minute, latitude, longitude)) return false;
+  if (!observation.Compute(*date.year, *date.month, date.day, date.hour, date.minute, latitude,
+                           longitude)) {
+    return false;
+  }
 
   for (std::size_t i = 0; i < astro::kBodyCount; ++i) {
     ReadoutAlt[i + 1] = observation.BodyAlt[i];
@@ -54,7 +52,8 @@ void Form1::ShowValues() {
 
   for (int k = 1; k <= catalog::kBrightStarCount; ++k) {
     const astro::HorizontalPlace place =
-        observation.horizontal.PlaceOf(brightStars.StarTable(1, k), brightStars.StarTable(2, k));
+        observation.horizontal.PlaceOf(brightStars.StarTable(catalog::kRightAscension, k),
+                                       brightStars.StarTable(catalog::kDeclination, k));
     const auto row = static_cast<std::size_t>(k + kFirstStarRow - 1);
     ReadoutAlt[row] = place.altitude;
     ReadoutAz[row] = place.azimuth;

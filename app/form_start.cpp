@@ -12,12 +12,6 @@ namespace {
 constexpr int kStartStepPosition = 3;      // "15" minutes
 constexpr int kStartIntervalPosition = 3;  // " 6" seconds
 
-// Window mapping of the chart [twips per chart unit and twips].
-constexpr double kScaleX = 150;
-constexpr double kScaleY = 80;
-constexpr double kCentreX = 7000;
-constexpr double kHorizonY = 9000;
-
 }  // namespace
 
 // Opens the window: the stored site, the night colours, the clock's date and
@@ -32,17 +26,13 @@ void Form1::Form_Load() {
   ReadoutMode = 0;
   SetColours();
 
-  chart.ScaleX = kScaleX;
-  chart.ScaleY = kScaleY;
-  chart.CentreX = kCentreX;
-  chart.HorizonY = kHorizonY;
+  skyChart.ScaleX = chart::kScaleX;
+  skyChart.ScaleY = chart::kScaleY;
+  skyChart.CentreX = chart::kCentreX;
+  skyChart.HorizonY = chart::kHorizonY;
 
   const LocalDateTime now = services_.clock.Now();
-  txtYMD[0].Text = std::to_string(now.year);
-  txtYMD[1].Text = std::to_string(now.month);
-  txtYMD[2].Text = std::to_string(now.day);
-  txtYMD[3].Text = std::to_string(now.hour);
-  txtYMD[4].Text = std::to_string(now.minute);
+  WriteDateBoxes(now.year, now.month, now.day, now.hour, now.minute);
 
   lstINTV1.ListIndex = kStartStepPosition;
   lstINTV2.ListIndex = kStartIntervalPosition;

@@ -54,16 +54,16 @@ void BM_DrawRecording(benchmark::State& state) {
     h->surface.Clear();
     switch (state.range(0)) {
       case 0:
-        h->form.chart.DrawNorth();
+        h->form.skyChart.DrawNorth();
         break;
       case 1:
-        h->form.chart.DrawEast();
+        h->form.skyChart.DrawEast();
         break;
       case 2:
-        h->form.chart.DrawSouth();
+        h->form.skyChart.DrawSouth();
         break;
       default:
-        h->form.chart.DrawWest();
+        h->form.skyChart.DrawWest();
         break;
     }
   }
@@ -78,7 +78,7 @@ void BM_DrawGrid(benchmark::State& state) {
   h->form.Command3_Click();
   for (auto _ : state) {
     h->surface.Clear();
-    h->form.chart.DrawGrid();
+    h->form.skyChart.DrawGrid();
   }
   state.counters["dots"] = static_cast<double>(h->surface.Operations().size());
 }

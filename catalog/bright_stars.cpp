@@ -32,14 +32,12 @@ constexpr std::array<NamedStar, kBrightStarCount> kNamedStars{{
 
 }  // namespace
 
-// Given: nothing. Returned: StarTable columns 1..3 and StarName of rows 1..20
-// hold the named bright stars. Notes: rows 0 and 21..1000 are left as they are.
 void StarTables::SetBrightStars() {
   for (int row = 1; row <= kBrightStarCount; ++row) {
     const NamedStar& star = kNamedStars[static_cast<std::size_t>(row - 1)];
-    StarTable(1, row) = star.ra_hours;
-    StarTable(2, row) = star.dec_deg;
-    StarTable(3, row) = star.magnitude;
+    StarTable(kRightAscension, row) = star.ra_hours;
+    StarTable(kDeclination, row) = star.dec_deg;
+    StarTable(kMagnitude, row) = star.magnitude;
     StarName[static_cast<std::size_t>(row)] = star.name;
   }
 }

@@ -27,27 +27,22 @@ const ChartStar& Row(int row) {
 
 }  // namespace
 
-// Given: nothing. Returned: StarTable(1, r) = right ascension [hours] of chart
-// rows r = 1..496, written in increasing row order. Notes: nothing else changes.
+// Each loader writes its one field of chart rows 1..496, in increasing row
+// order, and nothing else.
 void StarTables::SetStars1() {
-  for (int row = 1; row <= kChartStarCount; ++row) StarTable(1, row) = Row(row).ra_hours;
+  for (int row = 1; row <= kChartStarCount; ++row) {
+    StarTable(kRightAscension, row) = Row(row).ra_hours;
+  }
 }
 
-// Given: nothing. Returned: StarTable(2, r) = declination [degrees] of chart
-// rows r = 1..496, written in increasing row order. Notes: nothing else changes.
 void StarTables::SetStars2() {
-  for (int row = 1; row <= kChartStarCount; ++row) StarTable(2, row) = Row(row).dec_deg;
+  for (int row = 1; row <= kChartStarCount; ++row) StarTable(kDeclination, row) = Row(row).dec_deg;
 }
 
-// Given: nothing. Returned: StarTable(3, r) = visual magnitude of chart rows
-// r = 1..496, written in increasing row order. Notes: nothing else changes.
 void StarTables::SetStars3() {
-  for (int row = 1; row <= kChartStarCount; ++row) StarTable(3, row) = Row(row).magnitude;
+  for (int row = 1; row <= kChartStarCount; ++row) StarTable(kMagnitude, row) = Row(row).magnitude;
 }
 
-// Given: nothing. Returned: StarName(r) of chart rows r = 1..496, written in
-// increasing row order; empty except for the twenty named stars. Notes:
-// nothing else changes.
 void StarTables::SetStars4() {
   for (int row = 1; row <= kChartStarCount; ++row) {
     StarName[static_cast<std::size_t>(row)] = Row(row).name;

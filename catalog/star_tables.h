@@ -9,19 +9,25 @@ inline constexpr int kStarRows = 1001;       // rows 0..1000; row 0 is never use
 inline constexpr int kBrightStarCount = 20;  // named bright stars, rows 1..20
 inline constexpr int kChartStarCount = 496;  // chart catalogue, rows 1..496
 
+// The columns of StarTable; column 0 is never used.
+inline constexpr int kRightAscension = 1;  // [hours]
+inline constexpr int kDeclination = 2;     // [degrees]
+inline constexpr int kMagnitude = 3;       // visual magnitude
+
 // A star table, for the named bright stars or the chart catalogue. Each loader
 // overwrites its rows; the other rows are left as they are.
 struct StarTables {
-  // Columns: 1 right ascension [hours], 2 declination [degrees], 3 visual magnitude.
-  // Column 0 is never used. Indexes are not checked beyond an assertion.
+  // A cell by column (kRightAscension, kDeclination, kMagnitude) and row.
+  // Indexes are not checked beyond an assertion.
   double& StarTable(int column, int row);
   double StarTable(int column, int row) const;
   std::array<std::string, kStarRows> StarName{};  // UTF-8, empty for unnamed stars
 
-  // Rows 1..20: the twenty named bright stars, all four fields.
+  // Rows 1..20: the twenty named bright stars, all four fields; the other rows
+  // are left as they are.
   void SetBrightStars();
   // Rows 1..496 of the chart catalogue, one field each: right ascension,
-  // declination, magnitude, name.
+  // declination, magnitude, name; nothing else changes.
   void SetStars1();
   void SetStars2();
   void SetStars3();

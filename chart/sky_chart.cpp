@@ -5,6 +5,7 @@
 
 #include "astro/angles.h"
 #include "astro/ephemeris.h"
+#include "chart/winkel_tripel.h"
 
 namespace chart {
 
@@ -95,7 +96,8 @@ void SkyChart::Draw(const View& view) {
 // the object is skipped rather than drawn at some other object's place.
 std::optional<SkyChart::WindowPoint> SkyChart::Project(const View& view,
                                                        const astro::HorizontalPlace& place) const {
-  const std::optional<ChartPoint> point = Plot(place.altitude, place.azimuth, view.centre_azimuth);
+  const std::optional<ChartPoint> point =
+      PlotInView(place.altitude, place.azimuth, view.centre_azimuth);
   if (!point) return std::nullopt;
   return WindowPoint{CentreX + ScaleX * point->x, HorizonY - ScaleY * point->y};
 }
@@ -142,14 +144,15 @@ void SkyChart::DrawBody(const View& view, const Body& body) {
 
 void SkyChart::DrawStars(const View& view) {
   for (int row = 1; row <= catalog::kChartStarCount; ++row) {
-    const astro::HorizontalPlace place = observation_.horizontal.PlaceOf(
-        chart_stars_.StarTable(1, row), chart_stars_.StarTable(2, row));
+    const astro::HorizontalPlace place =
+        observation_.horizontal.PlaceOf(chart_stars_.StarTable(catalog::kRightAscension, row),
+                                        chart_stars_.StarTable(catalog::kDeclination, row));
     if (!(place.altitude >= 0)) continue;
     const auto point = Project(view, place);
     if (!point) continue;
     surface_.FillColor = kStarColour;
     // Brighter stars get larger discs: 50 twips at magnitude 0, 10 at magnitude 4.
-    const double radius = (5 - chart_stars_.StarTable(3, row)) * 10;
+    const double radius = (5 - chart_stars_.StarTable(catalog::kMagnitude, row)) * 10;
     surface_.Circle(static_cast<float>(point->x), static_cast<float>(point->y),
                     static_cast<float>(radius), kStarColour);
     if (Options.names) {

@@ -8,7 +8,6 @@
 #include "astro/observation.h"
 #include "catalog/star_tables.h"
 #include "chart/surface.h"
-#include "chart/winkel_tripel.h"
 
 namespace chart {
 
@@ -19,6 +18,14 @@ struct ChartOptions {
   bool grid = false;      // altitude/azimuth grid
   bool names = false;     // labels beside bodies and named stars
 };
+
+// The window mapping the charts are drawn with [twips]: a place on the chart
+// (x right of the view centre, y up from the horizon, in degrees of chart) is
+// drawn at x = kCentreX + kScaleX * x, y = kHorizonY - kScaleY * y.
+inline constexpr double kScaleX = 150;     // [twips per degree of chart]
+inline constexpr double kScaleY = 80;      // [twips per degree of chart]
+inline constexpr double kCentreX = 7000;   // window x of the view centre [twips]
+inline constexpr double kHorizonY = 9000;  // window y of the horizon [twips]
 
 // The sky toward one of four directions, in a Winkel tripel projection of the
 // horizontal sphere centred on the horizon point straight ahead. It draws the
@@ -32,20 +39,13 @@ class SkyChart {
   SkyChart(const astro::Observation& observation, const catalog::StarTables& chart_stars,
            Surface& surface);
 
-  // Window mapping [twips]: x = CentreX + ScaleX * ChartX, y = HorizonY - ScaleY * ChartY.
-  double ScaleX = 150;
-  double ScaleY = 80;
-  double CentreX = 7000;
-  double HorizonY = 9000;
+  // The window mapping in use, as above.
+  double ScaleX = kScaleX;
+  double ScaleY = kScaleY;
+  double CentreX = kCentreX;
+  double HorizonY = kHorizonY;
 
   ChartOptions Options;  // read by the views when they draw
-
-  // Given: an object's altitude and azimuth and the azimuth of the view centre
-  // [degrees]. Returned: its place on the chart [degrees of chart], or nothing
-  // where the projection has no defined result: the zenith, the horizon point
-  // 0.0001 degree beside the view centre where the guard of the centre bites,
-  // and inputs that are not finite numbers.
-  static std::optional<ChartPoint> Plot(double altitude, double azimuth, double centre_azimuth);
 
   // Clear the surface and draw the view toward one direction.
   void DrawNorth();

@@ -8,8 +8,15 @@ namespace chart {
 
 namespace {
 
-constexpr double kHalfPi = 1.5707963267949;             // pi/2 as the chart has always used it
+// pi/2 to 14 significant digits, like the angle factors of astro/angles.h: the
+// drawn places depend on it to the last bit, so full precision must not replace it.
+constexpr double kHalfPi = 1.5707963267949;
 constexpr double kStandardParallel = 1.04719755119658;  // 60 degrees [radians]
+
+// Guards of the view projection. Where the cosine of the distance is exactly 1
+// the distance is 0 and the minimum-distance guard gives up as well, so the
+// extra check on it changes nothing here.
+constexpr WinkelGuards kViewGuards{0.0001, 0.000001, false};
 
 }  // namespace
 
@@ -38,6 +45,14 @@ std::optional<ChartPoint> WinkelTripel(double altitude, double delta, const Wink
   // the drawing surface: treat it like the other places without a result.
   if (!std::isfinite(point.x) || !std::isfinite(point.y)) return std::nullopt;
   return point;
+}
+
+std::optional<ChartPoint> PlotInView(double altitude, double azimuth, double centre_azimuth) {
+  // Azimuth difference from the view centre, brought into -180..180 [degrees].
+  double delta = azimuth - centre_azimuth;
+  if (delta > 180) delta -= 360;
+  if (delta < -180) delta += 360;
+  return WinkelTripel(altitude, delta, kViewGuards);
 }
 
 }  // namespace chart

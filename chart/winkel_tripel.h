@@ -32,4 +32,11 @@ double ArcCosDegrees(double v);
 //        the vertical one the altitude averaged with the Aitoff term.
 std::optional<ChartPoint> WinkelTripel(double altitude, double delta, const WinkelGuards& guards);
 
+// Given: an object's altitude and azimuth and the azimuth of the view centre
+// [degrees]. Returned: its place on the chart of that view, or nothing where
+// the projection has no defined result: the zenith, the horizon point 0.0001
+// degree beside the view centre where the guard of the centre bites, and
+// inputs that are not finite numbers.
+std::optional<ChartPoint> PlotInView(double altitude, double azimuth, double centre_azimuth);
+
 }  // namespace chart

@@ -84,10 +84,10 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   // Every view with the chosen options (the last button or tick set them), for
   // the positions of the last computation.
   h->surface.Clear();
-  h->form.chart.DrawNorth();
-  h->form.chart.DrawEast();
-  h->form.chart.DrawSouth();
-  h->form.chart.DrawWest();
+  h->form.skyChart.DrawNorth();
+  h->form.skyChart.DrawEast();
+  h->form.skyChart.DrawSouth();
+  h->form.skyChart.DrawWest();
   CheckPositions(*h);
   return 0;
 }

@@ -5,7 +5,6 @@
 namespace platform {
 
 void ApplicationProcess::End() {
-  ended_ = true;
   QCoreApplication::exit(0);
 }
 

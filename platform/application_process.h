@@ -4,15 +4,10 @@
 
 namespace platform {
 
-// Ends the window program: leaves the event loop with status 0 and remembers
-// that the program has ended, so that the window handles no further event.
+// Ends the window program: leaves the event loop with status 0.
 class ApplicationProcess final : public app::Process {
  public:
   void End() override;
-  bool Ended() const { return ended_; }
-
- private:
-  bool ended_ = false;
 };
 
 // The command line's process: the exit button is never pressed; an End is only noted.

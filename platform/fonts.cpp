@@ -4,6 +4,8 @@
 #include <QStringList>
 #include <cmath>
 
+#include "platform/screen_units.h"
+
 namespace platform {
 namespace {
 
@@ -27,7 +29,7 @@ QFont JapaneseFont(const QString& face, double points, bool bold) {
 
 void InstallFontSubstitutes() {
   const QStringList fallbacks = JapaneseFallbacks();
-  QFont::insertSubstitutions(QString::fromUtf8(kJapaneseFace), fallbacks);
+  QFont::insertSubstitutions(QString::fromUtf8(app::kGothicFace), fallbacks);
   QFont::insertSubstitutions(QStringLiteral("MS PGothic"), fallbacks);
 }
 
@@ -36,16 +38,16 @@ void InstallApplicationFont() {
 }
 
 int PixelsFromPoints(double points) {
-  return static_cast<int>(std::lround(points * 96.0 / 72.0));
+  return static_cast<int>(std::lround(points * kPixelsPerInch / kPointsPerInch));
 }
 
 QFont WindowDefaultFont() {
-  return JapaneseFont(QString::fromUtf8(kJapaneseFace), 9.0, false);
+  return JapaneseFont(QString::fromUtf8(app::kGothicFace), 9.0, false);
 }
 
 QFont ControlFont(const app::Font& font) {
   const QString face =
-      font.face.empty() ? QString::fromUtf8(kJapaneseFace) : QString::fromStdString(font.face);
+      font.face.empty() ? QString::fromUtf8(app::kGothicFace) : QString::fromStdString(font.face);
   const double points = font.points > 0 ? font.points : 9.0;
   return JapaneseFont(face, points, font.bold);
 }

@@ -6,17 +6,15 @@
 
 namespace platform {
 
-// The window's Japanese Gothic face. Its Windows name is mapped to the installed
-// IPA P Gothic so that Japanese text never falls back to a face without kana.
-inline constexpr const char* kJapaneseFace = "ＭＳ Ｐゴシック";
-
-// Given: nothing. Returned: nothing. Notes: registers the substitutes of the
-// Japanese face with Qt; call once after the application object exists.
+// Registers the installed faces with kana and kanji (IPA P Gothic first) as
+// substitutes of the window's Gothic face (app::kGothicFace) with Qt, so that
+// Japanese text never falls back to a face without kana. Call once after the
+// application object exists.
 void InstallFontSubstitutes();
 
-// Given: nothing. Returned: nothing. Notes: makes the window's default font the
-// application's, so that widgets never load the toolkit's own face and its
-// fallbacks first; call after InstallFontSubstitutes and before any widget exists.
+// Makes the window's default font the application's, so that widgets never
+// load the toolkit's own face and its fallbacks first. Call after
+// InstallFontSubstitutes and before any widget exists.
 void InstallApplicationFont();
 
 // Given: a size in points. Returned: the pixel size at 96 dots per inch, the

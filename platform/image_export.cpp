@@ -9,12 +9,12 @@
 #include <QSvgGenerator>
 
 #include "platform/painter_surface.h"
+#include "platform/screen_units.h"
 
 namespace platform {
 namespace {
 
-constexpr int kDotsPerInch = 96;
-constexpr double kPointsPerPixel = 72.0 / kDotsPerInch;
+constexpr double kPointsPerPixel = static_cast<double>(kPointsPerInch) / kPixelsPerInch;
 
 QString Suffix(const std::string& path) {
   const QString name = QString::fromStdString(path).toLower();
@@ -34,8 +34,8 @@ bool Paint(QPainter& painter, const chart::RecordingSurface& drawing, chart::Col
 bool WritePng(const chart::RecordingSurface& drawing, chart::Colour background,
               const QString& path) {
   QImage image(kClientWidthPx, kClientHeightPx, QImage::Format_RGB32);
-  image.setDotsPerMeterX(static_cast<int>(kDotsPerInch / 0.0254 + 0.5));
-  image.setDotsPerMeterY(static_cast<int>(kDotsPerInch / 0.0254 + 0.5));
+  image.setDotsPerMeterX(static_cast<int>(kPixelsPerInch / 0.0254 + 0.5));
+  image.setDotsPerMeterY(static_cast<int>(kPixelsPerInch / 0.0254 + 0.5));
   {
     QPainter painter(&image);
     if (!Paint(painter, drawing, background)) return false;
@@ -49,7 +49,7 @@ bool WriteSvg(const chart::RecordingSurface& drawing, chart::Colour background,
   generator.setFileName(path);
   generator.setSize(QSize(kClientWidthPx, kClientHeightPx));
   generator.setViewBox(QRect(0, 0, kClientWidthPx, kClientHeightPx));
-  generator.setResolution(kDotsPerInch);
+  generator.setResolution(kPixelsPerInch);
   generator.setTitle(QStringLiteral("プラネタリウム"));
   QPainter painter;
   if (!painter.begin(&generator)) return false;
@@ -60,7 +60,7 @@ bool WriteSvg(const chart::RecordingSurface& drawing, chart::Colour background,
 bool WritePdf(const chart::RecordingSurface& drawing, chart::Colour background,
               const QString& path) {
   QPdfWriter writer(path);
-  writer.setResolution(kDotsPerInch);
+  writer.setResolution(kPixelsPerInch);
   writer.setPageSize(
       QPageSize(QSizeF(kClientWidthPx * kPointsPerPixel, kClientHeightPx * kPointsPerPixel),
                 QPageSize::Point));

@@ -33,7 +33,6 @@ class MainWindow final : public QWidget {
 
   app::Form1& Form() { return form_; }
   TickTimer& Timer() { return timer_; }
-  bool Ended() const { return ending_.ended; }
 
   // The events of the window: each runs the model's handler, then shows the model.
   void ClickExit();

@@ -12,10 +12,6 @@ namespace {
 
 constexpr double kMinimumRadiusPx = 0.5;  // smallest disc drawn [logical pixels]
 
-double Px(float twips) {
-  return static_cast<double>(twips) / kTwipsPerPixel;
-}
-
 }  // namespace
 
 QColor ToQColor(chart::Colour colour) {
@@ -32,7 +28,8 @@ void PainterSurface::Line(float x1, float y1, float x2, float y2, chart::Colour 
   ForgetDotPen();
   painter_.setRenderHint(QPainter::Antialiasing, false);
   painter_.setPen(QPen(ToQColor(colour), 1.0));
-  painter_.drawLine(QPointF(Px(x1), Px(y1)), QPointF(Px(x2), Px(y2)));
+  painter_.drawLine(QPointF(PixelsFromTwips(x1), PixelsFromTwips(y1)),
+                    QPointF(PixelsFromTwips(x2), PixelsFromTwips(y2)));
 }
 
 void PainterSurface::PSet(float x, float y, chart::Colour colour) {
@@ -43,7 +40,7 @@ void PainterSurface::PSet(float x, float y, chart::Colour colour) {
     painter_.setPen(pen);
     dot_pen_colour_ = colour;
   }
-  painter_.drawPoint(QPointF(Px(x), Px(y)));
+  painter_.drawPoint(QPointF(PixelsFromTwips(x), PixelsFromTwips(y)));
 }
 
 void PainterSurface::Circle(float x, float y, float radius, chart::Colour colour) {
@@ -55,8 +52,8 @@ void PainterSurface::Circle(float x, float y, float radius, chart::Colour colour
   } else {
     painter_.setBrush(Qt::NoBrush);
   }
-  const double r = std::max(Px(radius), kMinimumRadiusPx);
-  painter_.drawEllipse(QPointF(Px(x), Px(y)), r, r);
+  const double r = std::max(PixelsFromTwips(radius), kMinimumRadiusPx);
+  painter_.drawEllipse(QPointF(PixelsFromTwips(x), PixelsFromTwips(y)), r, r);
   painter_.setBrush(Qt::NoBrush);
 }
 
@@ -68,7 +65,8 @@ void PainterSurface::Print(std::string_view utf8_text) {
   const QFontMetricsF metrics(font_, painter_.device());
   const QString text =
       QString::fromUtf8(utf8_text.data(), static_cast<qsizetype>(utf8_text.size()));
-  painter_.drawText(QPointF(Px(CurrentX), Px(CurrentY) + metrics.ascent()), text);
+  painter_.drawText(
+      QPointF(PixelsFromTwips(CurrentX), PixelsFromTwips(CurrentY) + metrics.ascent()), text);
 }
 
 }  // namespace platform

@@ -6,10 +6,10 @@
 #include <optional>
 
 #include "chart/surface.h"
+#include "platform/screen_units.h"
 
 namespace platform {
 
-inline constexpr double kTwipsPerPixel = 15.0;  // 1440 twips an inch at 96 pixels an inch
 // The window's client area [logical pixels]: the horizon line is 1034 pixels
 // long and the direction words need room below it at y = 607.
 inline constexpr int kClientWidthPx = 1040;

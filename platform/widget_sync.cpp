@@ -8,12 +8,14 @@
 
 #include "platform/fonts.h"
 #include "platform/painter_surface.h"
+#include "platform/screen_units.h"
 
 namespace platform {
 namespace {
 
+// Twips to whole logical pixels, the unit of widget geometry.
 int Px(int twips) {
-  return static_cast<int>(std::lround(static_cast<double>(twips) / kTwipsPerPixel));
+  return static_cast<int>(std::lround(PixelsFromTwips(twips)));
 }
 
 QString ToQString(const std::string& utf8) {

@@ -42,8 +42,8 @@ void SyncLabel(QLabel& label, const app::Label& model, bool opaque);
 void SyncOption(QRadioButton& button, const app::OptionButton& model);
 void SyncCheck(QCheckBox& box, const app::CheckBox& model);
 // Command buttons keep the toolkit's colours; the position comes from the
-// model and the font shrinks (down to 8
-// pixels) until the caption fits the button's fixed width.
+// model and the font shrinks (down to 8 pixels) until the caption fits the
+// button's fixed width.
 void SyncButton(QPushButton& button, const app::CommandButton& model);
 
 }  // namespace platform

@@ -142,7 +142,7 @@ TEST_F(AnimationTest, ChoicesWhileAnimatingTakeEffectAtTheNextTick) {
     EXPECT_EQ(ClearCount(), 1);
     EXPECT_EQ(CentreDirectionWord(), word);
   }
-  const auto& options = form.chart.Options;
+  const auto& options = form.skyChart.Options;
   EXPECT_TRUE(!options.equator && !options.ecliptic && options.grid && options.names);
 }
 

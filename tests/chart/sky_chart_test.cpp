@@ -12,6 +12,7 @@
 #include <vector>
 
 #include "chart/recording_surface.h"
+#include "chart/winkel_tripel.h"
 
 namespace chart {
 namespace {
@@ -47,7 +48,7 @@ struct ChartRig {
 
 // Projects one object for the view.
 std::optional<ChartPoint> Project(const ViewCase& view, double altitude, double azimuth) {
-  return SkyChart::Plot(altitude, azimuth, view.centre);
+  return PlotInView(altitude, azimuth, view.centre);
 }
 
 // Places rounded to two decimals, with the window places to the twip where quoted.

@@ -1,0 +1,17 @@
+#pragma once
+
+namespace platform {
+
+// The window is laid out in twips (1/1440 inch) for a screen of 96 pixels an
+// inch, and its type is sized in points (1/72 inch).
+inline constexpr int kTwipsPerInch = 1440;
+inline constexpr int kPixelsPerInch = 96;
+inline constexpr int kPointsPerInch = 72;
+inline constexpr double kTwipsPerPixel = static_cast<double>(kTwipsPerInch) / kPixelsPerInch;
+
+// Given: a length in twips. Returned: the same length in logical pixels.
+inline double PixelsFromTwips(double twips) {
+  return twips / kTwipsPerPixel;
+}
+
+}  // namespace platform
