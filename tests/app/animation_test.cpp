@@ -1,7 +1,6 @@
 #include <gtest/gtest.h>
 
 #include <array>
-#include <chrono>
 #include <string>
 #include <vector>
 
@@ -13,18 +12,6 @@ namespace app {
 namespace {
 
 using testing::Texts;
-using Minutes = std::chrono::sys_time<std::chrono::minutes>;
-
-// The boxes for a civil time, from the standard library's proleptic Gregorian
-// calendar rather than the Julian-day conversions the window uses.
-Texts CivilBoxes(Minutes t) {
-  const auto day = std::chrono::floor<std::chrono::days>(t);
-  const std::chrono::year_month_day ymd{day};
-  const auto minute = (t - day).count();
-  return {std::to_string(int{ymd.year()}), std::to_string(unsigned{ymd.month()}),
-          std::to_string(unsigned{ymd.day()}), std::to_string(minute / 60),
-          std::to_string(minute % 60)};
-}
 
 struct AnimationTest : testing::FormTest {
   void SetUp() override { form.Form_Load(); }
@@ -79,23 +66,6 @@ TEST_F(AnimationTest, TickAdvancesTheBoxesByTheStep) {
     EXPECT_EQ(Boxes(), expected);
     EXPECT_EQ(ClearCount(), boxes == expected ? 0 : 1);
     EXPECT_EQ(intervals.size(), timer_settings + (boxes == expected ? 0 : 1));
-  }
-}
-
-// No minute is gained or lost over a thousand ticks of any step.
-TEST_F(AnimationTest, NoDriftOverAThousandTicksOfEveryStep) {
-  for (const std::string& step : form.lstINTV1.items) {
-    SCOPED_TRACE("step " + step);
-    testing::Select(form.lstINTV1, step);
-    Minutes t =
-        std::chrono::sys_days{std::chrono::year{2005} / 10 / 22} + std::chrono::minutes{610};
-    SetBoxes(CivilBoxes(t));
-    for (int tick = 1; tick <= 1000; ++tick) {
-      surface.Clear();
-      form.Timer1_Timer();
-      t += std::chrono::minutes{std::stoi(step)};
-      ASSERT_EQ(Boxes(), CivilBoxes(t)) << "tick " << tick;
-    }
   }
 }
 

@@ -72,10 +72,6 @@ TEST(StarTables, PublishedRowsHoldExactlyTheirValues) {
   for (int row = 2; row <= 19; ++row) {
     EXPECT_LT(bright.StarTable(1, row - 1), bright.StarTable(1, row)) << "row " << row;
   }
-  // A star's altitude swings by its polar distance about the site latitude: the
-  // pole star stays within 0.7206 of it; row 362 culminates at the horizon from 10.9408 N.
-  EXPECT_NEAR(90.0 - bright.StarTable(2, 20), 0.7206, 1e-12);
-  EXPECT_NEAR(90.0 - (10.9408 - chart.StarTable(2, 362)), 0.0, 1e-12);
 }
 
 struct Loader {
@@ -125,7 +121,6 @@ TEST(StarTables, ChartValuesKeepTheirRangesAndOrder) {
     EXPECT_LT(ra, 24.0);
     EXPECT_GE(dec, -90.0);
     EXPECT_LE(dec, 90.0);
-    EXPECT_GT((5.0 - mag) * 10.0, 10.0);  // every star gets a visible disc
     ra_min = std::fmin(ra_min, ra);
     ra_max = std::fmax(ra_max, ra);
     dec_min = std::fmin(dec_min, dec);
@@ -139,9 +134,8 @@ TEST(StarTables, ChartValuesKeepTheirRangesAndOrder) {
   EXPECT_EQ(dec_max, 89.2794);
   EXPECT_EQ(mag_min, -1.46);
   EXPECT_EQ(mag_max, 3.99);
-  // Disc radii (5 - magnitude) x 10: Sirius (row 15) the largest, the faintest 10.1.
-  EXPECT_NEAR((5.0 - t.StarTable(3, 15)) * 10.0, 64.6, 1e-12);
-  EXPECT_NEAR((5.0 - mag_max) * 10.0, 10.1, 1e-12);
+  EXPECT_EQ(t.StarTable(kMagnitude, 15), -1.46);  // Sirius, the brightest
+  EXPECT_EQ(t.StarTable(kMagnitude, 493), 3.99);  // Gamma Tucanae, the faintest
 
   // Brightness groups, each run by increasing right ascension.
   const struct {

@@ -194,6 +194,7 @@ TEST(GridTest, FollowsTheWindowMapping) {
 constexpr Colour kBodyColour = RGB(224, 80, 16);
 constexpr Colour kStarColour = RGB(240, 208, 0);
 constexpr Colour kEquator = RGB(240, 48, 48);
+constexpr float kSiriusRadius = 64.6f;  // [twips], published for magnitude -1.46
 const std::vector<std::string> kBodyLabels = {"太陽", "月", "金星", "火星", "木星", "土星"};
 
 using Six = std::array<double, 6>;  // one value per body, Sun to Saturn
@@ -272,24 +273,15 @@ TEST(ViewsTest, BodiesWordsAndLabels) {
         const auto discs = Drawn(rig, Kind::kCircle, kBodyColour);
         ASSERT_EQ(discs.size(), c.drawn.size());
         for (const Operation& disc : discs) EXPECT_TRUE(disc.filled && disc.fill == kBodyColour);
-        // Each chart star above the horizon has a disc of (5 - magnitude) x 10
-        // twips at night: Sirius, magnitude -1.46, one of 64.6 twips.
+        // Stars only at night, Sirius (up at every site here) among them.
         const bool day = c.altitudes[0] > 0;
         std::vector<float> stars;
         for (const Operation& star : Drawn(rig, Kind::kCircle, kStarColour)) {
           ASSERT_TRUE(star.filled && star.fill == kStarColour);
           stars.push_back(star.values[2]);
         }
-        std::vector<float> by_magnitude;
-        const astro::Horizontal& horizontal = rig.observation.horizontal;
-        for (int row = 1; row <= catalog::kChartStarCount && !day; ++row) {
-          const auto place =
-              horizontal.PlaceOf(rig.stars.StarTable(1, row), rig.stars.StarTable(2, row));
-          const double m = rig.stars.StarTable(3, row);  // magnitude
-          if (place.altitude >= 0) by_magnitude.push_back(static_cast<float>((5 - m) * 10));
-        }
-        EXPECT_EQ(stars, by_magnitude);
-        EXPECT_EQ(std::ranges::count(stars, 64.6f), day ? 0 : 1);
+        EXPECT_EQ(stars.empty(), day);
+        EXPECT_EQ(std::ranges::count(stars, kSiriusRadius), day ? 0 : 1);
         EXPECT_EQ(rig.surface.nonFiniteCount(), 0u);
         if (!names) continue;
         EXPECT_EQ(bodies, c.drawn);
@@ -300,6 +292,34 @@ TEST(ViewsTest, BodiesWordsAndLabels) {
         EXPECT_NEAR(discs[0].values[0], 7000 - 112.5 * 10, 0.1);
       }
     }
+  }
+}
+
+// Star discs have the published radii: 64.6 twips for Sirius (magnitude
+// -1.46), the brightest chart star, and 10.1 for Gamma Tucanae (3.99), the
+// faintest; every other disc lies between. Each is seen on the meridian.
+TEST(ViewsTest, StarDiscsHaveThePublishedRadii) {
+  const struct {
+    const char* star;
+    double sidereal_time, latitude;  // [hours], [degrees]
+    float radius;                    // [twips]
+  } cases[] = {{"Sirius", 6.755, 35, kSiriusRadius}, {"Gamma Tucanae", 23.294, -40, 10.1f}};
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.star);
+    ChartRig rig;
+    SetUpSky(rig, kSouth, Up(-20));
+    rig.observation.horizontal = {.SidTime = c.sidereal_time, .SiteLat = c.latitude};
+    rig.chart.DrawSouth();
+    const std::vector<Operation> stars = Drawn(rig, Kind::kCircle, kStarColour);
+    ASSERT_GT(stars.size(), 100u);
+    std::vector<const Operation*> with_radius;
+    for (const Operation& star : stars) {
+      EXPECT_TRUE(star.values[2] >= 10.1f && star.values[2] <= kSiriusRadius) << star.values[2];
+      if (star.values[2] == c.radius) with_radius.push_back(&star);
+    }
+    // The one disc of that size stands on the centre line of the view.
+    ASSERT_EQ(with_radius.size(), 1u);
+    EXPECT_NEAR(with_radius[0]->values[0], 7000, 1);
   }
 }
 
