@@ -18,14 +18,13 @@
 #error "PLANETARIUM_CLI must name the planetarium-cli program"
 #endif
 
-extern char** environ;
-
 namespace {
 
 // Runs the program with the arguments, its output to /dev/null; true when it
 // exited with status 0.
 bool Spawn(std::vector<std::string> args) {
   std::vector<char*> argv;
+  argv.reserve(args.size() + 1);
   for (std::string& arg : args) argv.push_back(arg.data());
   argv.push_back(nullptr);
   posix_spawn_file_actions_t actions;
@@ -57,7 +56,7 @@ BENCHMARK(BM_CliChartPng)->Unit(benchmark::kMillisecond)->UseRealTime();
 
 void BM_CliChartOperations(benchmark::State& state) {
   auto args = ChartArguments();
-  args.push_back("--ops");
+  args.emplace_back("--ops");
   for (auto _ : state) {
     if (!Spawn(args)) state.SkipWithError("planetarium-cli failed");
   }

@@ -18,8 +18,6 @@
 #include <string>
 #include <vector>
 
-extern char** environ;
-
 namespace {
 
 struct Run {

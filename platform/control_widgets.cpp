@@ -18,6 +18,8 @@ template <class... Lambdas>
 struct Overloaded : Lambdas... {
   using Lambdas::operator()...;
 };
+template <class... Lambdas>
+Overloaded(Lambdas...) -> Overloaded<Lambdas...>;
 
 QListWidget* NewList(QWidget& window) {
   auto* list = new QListWidget(&window);

@@ -7,6 +7,7 @@
 #include <QPixmap>
 #include <QString>
 #include <QSvgGenerator>
+#include <cmath>
 
 #include "platform/painter_surface.h"
 #include "platform/screen_units.h"
@@ -34,8 +35,9 @@ bool Paint(QPainter& painter, const chart::RecordingSurface& drawing, chart::Col
 bool WritePng(const chart::RecordingSurface& drawing, chart::Colour background,
               const QString& path) {
   QImage image(kClientWidthPx, kClientHeightPx, QImage::Format_RGB32);
-  image.setDotsPerMeterX(static_cast<int>(kPixelsPerInch / 0.0254 + 0.5));
-  image.setDotsPerMeterY(static_cast<int>(kPixelsPerInch / 0.0254 + 0.5));
+  const auto dots_per_metre = static_cast<int>(std::lround(kPixelsPerInch / 0.0254));
+  image.setDotsPerMeterX(dots_per_metre);
+  image.setDotsPerMeterY(dots_per_metre);
   {
     QPainter painter(&image);
     if (!Paint(painter, drawing, background)) return false;

@@ -14,7 +14,7 @@ package_deps=(dpkg-dev file)
 # check the installed desktop files and the package.
 test_deps=(
   libgtest-dev libgmock-dev libbenchmark-dev
-  clang libclang-rt-14-dev
+  clang libclang-rt-14-dev clang-format clang-tidy
   python3 fonts-ipafont-gothic
   xvfb xauth
   desktop-file-utils appstream man-db lintian librsvg2-bin bash-completion

@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
-# Builds everything and runs every test: the optimised build with warnings as
-# errors, the Debian package and its checks, the fuzz targets for a bounded
-# time, then the same tests under AddressSanitizer and UndefinedBehaviorSanitizer.
+# Builds everything and runs every test: the format check, the optimised build
+# with warnings as errors and its tests, clang-tidy over the same build, the
+# Debian package and its checks, the fuzz targets for a bounded time, then the
+# same tests under AddressSanitizer and UndefinedBehaviorSanitizer.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 scripts/install-deps.sh
@@ -14,7 +15,28 @@ run_suite() {
   ctest --test-dir "$dir" -j "$jobs" --output-on-failure
 }
 
+# Every C++ source in the .clang-format style (the generated star catalogue,
+# an .inc file, is checked against its generator instead).
+source_dirs=(astro catalog chart app platform tests bench fuzz)
+find "${source_dirs[@]}" -name '*.cpp' -o -name '*.h' | sort |
+  xargs clang-format --dry-run --Werror
+
 run_suite build/release -DCMAKE_BUILD_TYPE=RelWithDebInfo -DPLANETARIUM_BENCH=ON
+
+# The checks of .clang-tidy over the project's own translation units in the
+# release build's compile database (the toolkit's generated files left out).
+tidy_log=build/release/clang-tidy.log
+python3 -c 'import json, os
+root = os.getcwd() + "/"
+for unit in json.load(open("build/release/compile_commands.json")):
+    if unit["file"].startswith(root) and not unit["file"].startswith(root + "build/"):
+        print(unit["file"])' | sort -u |
+  xargs -P "$jobs" -n 4 clang-tidy -p build/release --quiet >"$tidy_log" 2>&1 || {
+  grep -v "warnings\? generated\.$" "$tidy_log"
+  echo "clang-tidy found the problems above" >&2
+  exit 1
+}
+echo "clang-tidy: no findings"
 
 # The Debian package, built as a packager builds it (only Qt, no test
 # frameworks), then checked unpacked, without installing it: lintian, the

@@ -132,7 +132,8 @@ TEST_F(AnimationTest, PlanetariumButtonAppliesTheSelectedSite) {
     form.txtKEIDO.Text = typed_lon;
     form.Command3_Click();
     EXPECT_EQ(form.Label10.Caption, site);
-    EXPECT_EQ(form.txtIDO.Text + " " + form.txtKEIDO.Text, lat + " " + lon);
+    EXPECT_EQ(form.txtIDO.Text, lat);
+    EXPECT_EQ(form.txtKEIDO.Text, lon);
     EXPECT_EQ(form.observation.horizontal.SiteLat, std::stod(lat));
     EXPECT_EQ(form.observation.horizontal.SiteLon, std::stod(lon));
     form.Timer1_Timer();

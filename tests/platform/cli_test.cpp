@@ -58,6 +58,7 @@ TEST(CliOptions, ReadsTheControlsOfTheWindowAndRejectsWhatItDoesNotKnow) {
 
 TEST(CliOptions, FindsSitesByNameOrPosition) {
   std::vector<std::string> names;
+  names.reserve(app::kSites.size());
   for (const app::Site& site : app::kSites) names.emplace_back(site.name);
   // "ニューデリー" is stored with a trailing blank; positions count from 0.
   const std::pair<const char*, int> found[] = {
