@@ -202,8 +202,9 @@ std::string FormatOneDecimal(double value) {
 
   std::size_t first = 0;
   while (first + 1 < static_cast<std::size_t>(integer_digits) && digits[first] == '0') ++first;
-  const bool shows_non_zero = digits.find_first_not_of('0') != std::string::npos;
-  std::string out = value < 0 && shows_non_zero ? "-" : "";
+  // The sign belongs to the value, not to its rounded digits: a body 0.01
+  // degrees below the horizon reads "-0.0".
+  std::string out = value < 0 ? "-" : "";
   out += digits.substr(first, static_cast<std::size_t>(integer_digits) - first);
   out += '.';
   out += digits.back();

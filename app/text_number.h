@@ -34,8 +34,9 @@ std::optional<std::int16_t> RoundToInt16(double value);
 // Given:    value  any double
 // Returned: the value rounded to one decimal, halves away from zero, as its
 //           15 significant decimal digits show it (0.15 -> "0.2"); a minus sign
-//           only when a non-zero digit shows (-0.04 -> "0.0"); non-finite
-//           values as "inf", "-inf" or "nan".
+//           for every value below zero, also when it rounds to zero
+//           (-0.04 -> "-0.0"; 0, -0.0 and 0.04 -> "0.0"); non-finite values
+//           as "inf", "-inf" or "nan".
 std::string FormatOneDecimal(double value);
 
 // The shortest decimal text that reads back as the same double, without a

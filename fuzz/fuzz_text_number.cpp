@@ -36,7 +36,10 @@ void CheckTexts(double value) {
   }
   const std::string readout = app::FormatOneDecimal(value);
   Require(!readout.empty());
-  if (std::isfinite(value)) Require(readout.find('.') != std::string::npos);
+  if (std::isfinite(value)) {
+    Require(readout.find('.') != std::string::npos);
+    Require((readout[0] == '-') == (value < 0));  // the sign of the value, even at "-0.0"
+  }
 }
 
 }  // namespace

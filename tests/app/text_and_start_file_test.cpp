@@ -41,12 +41,13 @@ TEST(RoundToInt16, RoundsHalvesToEvenAndRejectsWhatDoesNotFit) {
 }
 
 // "0.0": one decimal, halves away from zero as 15 significant digits show the
-// value, a minus sign only when a non-zero digit shows.
+// value, a minus sign for every value below zero, also one that rounds to zero.
 TEST(FormatOneDecimal, ShowsOneDecimal) {
   const std::pair<double, std::string> cases[] = {
-      {12.345, "12.3"}, {5, "5.0"},        {231.96, "232.0"}, {-12.34, "-12.3"}, {-0.04, "0.0"},
-      {-0.0, "0.0"},    {359.96, "360.0"}, {0.05, "0.1"},     {0.15, "0.2"},     {-0.05, "-0.1"},
-      {99.95, "100.0"}, {1e-300, "0.0"},   {kInf, "inf"},     {-kInf, "-inf"},   {kNaN, "nan"}};
+      {12.345, "12.3"},  {5, "5.0"},    {231.96, "232.0"}, {-12.34, "-12.3"}, {-0.04, "-0.0"},
+      {-0.0, "0.0"},     {0.04, "0.0"}, {0.0, "0.0"},      {-1e-300, "-0.0"}, {-0.0148, "-0.0"},
+      {359.96, "360.0"}, {0.05, "0.1"}, {0.15, "0.2"},     {-0.05, "-0.1"},   {99.95, "100.0"},
+      {1e-300, "0.0"},   {kInf, "inf"}, {-kInf, "-inf"},   {kNaN, "nan"}};
   for (const auto& [value, expected] : cases) EXPECT_EQ(FormatOneDecimal(value), expected);
   EXPECT_EQ(FormatOneDecimal(359.99999999999), "360.0");
   EXPECT_EQ(FormatOneDecimal(1e20), "100000000000000000000.0");

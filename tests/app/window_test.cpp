@@ -208,6 +208,19 @@ TEST_F(ReadoutTest, CalcSkyKeepsThePreviousResultsWhenABoxDoesNotFit) {
   EXPECT_EQ(Table(), "");
 }
 
+// A star just below the horizon keeps its minus sign when its altitude rounds
+// to zero: Canopus (bright star 6, row 12) from Tokyo at 2000-01-01 00:46 Japan
+// Standard Time stands 0.0148 degrees below it.
+TEST_F(ReadoutTest, AStarJustBelowTheHorizonShowsMinusZero) {
+  testing::Select(form.lstCITY, "東京");
+  form.Command3_Click();
+  SetBoxes({"2000", "1", "1", "0", "46"});
+  form.Command2_Click();
+  ASSERT_EQ(form.lblST[11].Caption, "ｶﾉｰﾌﾟｽ");
+  EXPECT_NEAR(form.ReadoutAlt[12], -0.0148, 0.00005);
+  EXPECT_EQ(form.lblH[11].Caption, "-0.0");
+}
+
 // After a night chart (which loads the chart stars over the bright-star rows),
 // a daytime readout clears the chart, keeps the night colours and the timer,
 // and lists the six bodies and the twenty bright stars; label row 26 stays
