@@ -28,6 +28,11 @@ struct ControlEntry {
   ControlLayer layer;
   bool schemeColoured;               // takes the sky colour of the day/night scheme as background
   void (Form1::*click)() = nullptr;  // buttons: the handler a click runs
+  // What assistive technology calls the control (UTF-8): a box or list is
+  // named by the caption beside it ("年", "緯度", "観測地"), an option, check
+  // box or button by its own caption, a readout cell by its row and column
+  // ("12行目 高度"). Empty for the caption labels: their changing caption names them.
+  std::string accessibleName;
 };
 
 // Every control of the form, in stacking order from the bottom: the caption
