@@ -1,0 +1,45 @@
+#pragma once
+
+#include <QFont>
+#include <QPushButton>
+#include <QString>
+#include <QStringList>
+
+namespace platform {
+
+// A command button's caption as the window shows it: broken at character
+// boundaries (Japanese has no spaces) into at most two centred lines in the
+// button's own font; only a caption that does not fit in two lines that way
+// is drawn smaller.
+struct ButtonCaption {
+  QFont font;
+  QStringList lines;  // top to bottom, without the blanks at the breaks
+};
+
+inline constexpr int kButtonCaptionLines = 2;
+
+// Given: the button's font (sized in pixels), its caption, and the inside of
+// the button [logical pixels]. Returned: the caption in that font when its
+// lines number at most two and fit the inside; otherwise in the largest
+// smaller font down to 8 pixels that fits, and at 8 pixels whatever lines
+// result. Notes: a line breaks at a word boundary where there is one within
+// the width, anywhere between two characters otherwise.
+ButtonCaption LayOutButtonCaption(QFont font, const QString& text, int width_px, int height_px);
+
+// A push button that draws its caption with LayOutButtonCaption inside its
+// bevel and focus frame; bevel, focus frame and colours are the style's.
+class WrappingButton final : public QPushButton {
+ public:
+  explicit WrappingButton(QWidget* parent = nullptr) : QPushButton(parent) {}
+
+  // The caption as the next paint draws it.
+  ButtonCaption Caption() const;
+
+ protected:
+  void paintEvent(QPaintEvent* event) override;
+
+ private:
+  QRect CaptionRect() const;
+};
+
+}  // namespace platform
