@@ -1,11 +1,11 @@
 #include "platform/widget_sync.h"
 
-#include <QFontMetrics>
 #include <QPalette>
 #include <QSignalBlocker>
 #include <QString>
 #include <cmath>
 
+#include "platform/font_fit.h"
 #include "platform/fonts.h"
 #include "platform/painter_surface.h"
 #include "platform/screen_units.h"
@@ -22,7 +22,6 @@ QString ToQString(const std::string& utf8) {
   return QString::fromStdString(utf8);
 }
 
-constexpr int kSmallestFontPx = 8;
 // A line edit without a frame keeps 2 pixels either side, and the cursor one more.
 constexpr int kLineEditInsidePx = 5;
 constexpr int kButtonPaddingPx = 6;  // room for the button's frame, both sides together
@@ -52,14 +51,6 @@ void PaintWidget(QWidget& widget, const app::Control& control, bool opaque) {
   }
   if (palette != widget.palette()) widget.setPalette(palette);
   widget.setAutoFillBackground(opaque);
-}
-
-QFont FitFont(QFont font, const QString& text, int width_px) {
-  while (font.pixelSize() > kSmallestFontPx &&
-         QFontMetrics(font).horizontalAdvance(text) > width_px) {
-    font.setPixelSize(font.pixelSize() - 1);
-  }
-  return font;
 }
 
 void PlaceTextBox(QFrame& border, QLineEdit& edit, const app::TextBox& box) {

@@ -25,10 +25,6 @@ void PlaceWidget(QWidget& widget, const app::Control& control);
 // transparent so that what lies beneath (the chart) shows through.
 void PaintWidget(QWidget& widget, const app::Control& control, bool opaque);
 
-// Given: a font and a text. Returned: the font, made smaller (down to 8
-// pixels) until the text fits `width_px`.
-QFont FitFont(QFont font, const QString& text, int width_px);
-
 inline constexpr int kTextBoxBorderPx = 1;  // sunken border drawn around a text box
 
 // Given: a frameless line edit and the sunken panel that is its border.
