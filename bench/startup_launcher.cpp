@@ -1,9 +1,12 @@
-// Starts a program N times and reports, over the runs, the time from the
-// launch to the program's first painted window (the "first-paint <ns>" line it
-// writes, on the same monotonic clock) and its peak resident memory.
+// Starts one or more programs N times each, in turn (A B C A B C ...), so that
+// a change in the machine's load falls on all of them alike, and reports for
+// each the time from its launch to its first painted window (the
+// "first-paint <ns>" line it writes, on the same monotonic clock) and its peak
+// resident memory.
 //
-// Usage: startup_launcher RUNS PROGRAM [ARGUMENTS...]
-// Output: one line "runs N mean_ms M min_ms m max_ms X peak_rss_kb_mean R peak_rss_kb_max P".
+// Usage: startup_launcher RUNS PROGRAM [ARGUMENTS...] [-- PROGRAM [ARGUMENTS...]]...
+// Output: one line per program, in the order given:
+//   "median_ms M mean_ms A min_ms m max_ms X peak_rss_kb_median R peak_rss_kb_max P"
 
 #include <spawn.h>
 #include <sys/resource.h>
@@ -70,34 +73,61 @@ bool RunOnce(char* const* program, Run& run) {
   return true;
 }
 
+double Median(std::vector<double> values) {
+  std::sort(values.begin(), values.end());
+  const std::size_t n = values.size();
+  return n % 2 == 1 ? values[n / 2] : (values[n / 2 - 1] + values[n / 2]) / 2;
+}
+
+void Report(const std::vector<Run>& runs) {
+  std::vector<double> times_ms, peaks_kb;
+  for (const Run& run : runs) {
+    times_ms.push_back(run.first_paint_ms);
+    peaks_kb.push_back(static_cast<double>(run.peak_rss_kb));
+  }
+  double sum_ms = 0;
+  for (const double ms : times_ms) sum_ms += ms;
+  std::printf(
+      "median_ms %.2f mean_ms %.2f min_ms %.2f max_ms %.2f peak_rss_kb_median %.0f "
+      "peak_rss_kb_max %.0f\n",
+      Median(times_ms), sum_ms / static_cast<double>(times_ms.size()),
+      *std::min_element(times_ms.begin(), times_ms.end()),
+      *std::max_element(times_ms.begin(), times_ms.end()), Median(peaks_kb),
+      *std::max_element(peaks_kb.begin(), peaks_kb.end()));
+}
+
 }  // namespace
 
 int main(int argc, char* argv[]) {
-  if (argc < 3) {
-    std::fprintf(stderr, "usage: %s RUNS PROGRAM [ARGUMENTS...]\n", argv[0]);
+  if (argc < 3 || std::atoi(argv[1]) < 1) {
+    std::fprintf(stderr, "usage: %s RUNS PROGRAM [ARGUMENTS...] [-- PROGRAM [ARGUMENTS...]]...\n",
+                 argv[0]);
     return 2;
   }
   const int runs = std::atoi(argv[1]);
-  std::vector<Run> results;
+  // Each program's argument vector ends where "--" stood (posix_spawn wants a
+  // null-terminated vector).
+  std::vector<char**> programs{argv + 2};
+  for (int i = 2; i < argc; ++i) {
+    if (std::strcmp(argv[i], "--") == 0) {
+      argv[i] = nullptr;
+      programs.push_back(argv + i + 1);
+    }
+  }
+  for (char** program : programs) {
+    if (program[0] == nullptr) {
+      std::fprintf(stderr, "an empty program between \"--\"\n");
+      return 2;
+    }
+  }
+  std::vector<std::vector<Run>> results(programs.size());
   for (int i = 0; i < runs; ++i) {
-    Run run;
-    if (!RunOnce(argv + 2, run)) return 1;
-    results.push_back(run);
+    for (std::size_t p = 0; p < programs.size(); ++p) {
+      Run run;
+      if (!RunOnce(programs[p], run)) return 1;
+      results[p].push_back(run);
+    }
   }
-  if (results.empty()) return 2;
-  double sum_ms = 0, sum_kb = 0;
-  double min_ms = results.front().first_paint_ms, max_ms = min_ms;
-  long max_kb = 0;
-  for (const Run& run : results) {
-    sum_ms += run.first_paint_ms;
-    sum_kb += static_cast<double>(run.peak_rss_kb);
-    min_ms = std::min(min_ms, run.first_paint_ms);
-    max_ms = std::max(max_ms, run.first_paint_ms);
-    max_kb = std::max(max_kb, run.peak_rss_kb);
-  }
-  const double count = static_cast<double>(results.size());
-  std::printf(
-      "runs %zu mean_ms %.2f min_ms %.2f max_ms %.2f peak_rss_kb_mean %.0f peak_rss_kb_max %ld\n",
-      results.size(), sum_ms / count, min_ms, max_ms, sum_kb / count, max_kb);
+  for (const std::vector<Run>& program_runs : results) Report(program_runs);
   return 0;
 }
