@@ -9,6 +9,7 @@
 #include <variant>
 
 #include "platform/widget_sync.h"
+#include "platform/wrapping_button.h"
 
 namespace platform {
 namespace {
@@ -55,9 +56,13 @@ ControlWidget CreateControlWidget(const app::ControlEntry& entry, QWidget& windo
                  [&](app::Label*) { made.widget = NewLabel(window, entry.layer); },
                  [&](app::OptionButton*) { made.widget = new QRadioButton(&window); },
                  [&](app::CheckBox*) { made.widget = new QCheckBox(&window); },
-                 [&](app::CommandButton*) { made.widget = new QPushButton(&window); },
+                 [&](app::CommandButton*) { made.widget = new WrappingButton(&window); },
              },
              entry.control);
+  // A caption label's own caption names it; an empty name would only cost memory.
+  if (!entry.accessibleName.empty()) {
+    made.widget->setAccessibleName(QString::fromStdString(entry.accessibleName));
+  }
   return made;
 }
 

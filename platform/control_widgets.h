@@ -17,8 +17,9 @@ struct ControlWidget {
 
 // Given: an entry of the control table and the window. Returned: a new child
 // widget of the entry's kind (list, text box, label, option, check box or
-// button), set up for its layer: captions beneath every other control, readout
-// cells letting the mouse through to the chart. Not yet placed or filled.
+// button, whose caption wraps), set up for its layer: captions beneath every
+// other control, readout cells letting the mouse through to the chart; named
+// for assistive technology as the entry says. Not yet placed or filled.
 ControlWidget CreateControlWidget(const app::ControlEntry& entry, QWidget& window);
 
 // Notes: edits in the widget (text typed, row selected, option or box ticked)

@@ -35,9 +35,16 @@ MainWindow::MainWindow(app::Clock& clock, app::StartFileStore& start_file, app::
   SyncFromModel();
 }
 
+// The readout cells stay empty until the numeric button is first pressed, so
+// their widgets are made then (MakeReadoutOnceShown) rather than here: 81
+// labels the first paint would only lay out and paint empty.
 void MainWindow::BuildWidgets() {
   directions_ = new QButtonGroup(this);
   for (const app::ControlEntry& entry : app::FormControls(form_)) {
+    if (entry.layer == app::ControlLayer::kReadout) {
+      controls_.push_back(ControlWidget{entry});
+      continue;
+    }
     controls_.push_back(CreateControlWidget(entry, *this));
     if (std::holds_alternative<app::OptionButton*>(entry.control)) {
       directions_->addButton(static_cast<QRadioButton*>(controls_.back().widget));
@@ -45,8 +52,24 @@ void MainWindow::BuildWidgets() {
   }
 }
 
+void MainWindow::MakeReadoutOnceShown() {
+  const auto shown = [](const ControlWidget& c) {
+    return c.entry.layer == app::ControlLayer::kReadout &&
+           !std::get<app::Label*>(c.entry.control)->Caption.empty();
+  };
+  if (readout_made_ || std::ranges::none_of(controls_, shown)) return;
+  for (ControlWidget& control : controls_) {
+    if (control.widget != nullptr) continue;
+    control.widget = CreateControlWidget(control.entry, *this).widget;
+    control.widget->show();  // a child made after its window was shown stays hidden otherwise
+  }
+  readout_made_ = true;
+}
+
+// Readout cells (labels, made later) take no input: nothing to connect.
 void MainWindow::ConnectEdits() {
   for (const ControlWidget& control : controls_) {
+    if (control.widget == nullptr) continue;
     ConnectToModel(control);
     if (const auto click = control.entry.click) {
       QObject::connect(static_cast<QPushButton*>(control.widget), &QPushButton::clicked, this,
@@ -59,6 +82,7 @@ void MainWindow::ConnectEdits() {
 void MainWindow::SetTabOrder() {
   std::vector<std::pair<int, QWidget*>> order;
   for (const ControlWidget& control : controls_) {
+    if (control.widget == nullptr) continue;  // a readout cell, a label: never focused
     const int tab_index = app::Base(control.entry).TabIndex;
     if (tab_index < 0) {
       control.widget->setFocusPolicy(Qt::NoFocus);
@@ -82,7 +106,10 @@ void MainWindow::SyncFromModel() {
   // An exclusive group cannot show "none selected": the group is opened while
   // the four states are copied.
   directions_->setExclusive(false);
-  for (const ControlWidget& control : controls_) SyncControlWidget(control);
+  MakeReadoutOnceShown();
+  for (const ControlWidget& control : controls_) {
+    if (control.widget != nullptr) SyncControlWidget(control);
+  }
   directions_->setExclusive(true);
   update();
 }

@@ -59,6 +59,8 @@ class MainWindow final : public QWidget {
   QPushButton& ReadoutButton() { return WidgetOf<QPushButton>(form_.Command2); }
   QPushButton& PlanetariumButton() { return WidgetOf<QPushButton>(form_.Command3); }
   QLabel& CaptionLabel(int number);  // Label1..Label10
+  // The readout cells exist from the first time the readout shows anything.
+  bool HasReadout() const { return readout_made_; }
   QLabel& ReadoutName(int i) { return WidgetOf<QLabel>(form_.lblST[At(i)]); }
   QLabel& ReadoutAltitude(int i) { return WidgetOf<QLabel>(form_.lblH[At(i)]); }
   QLabel& ReadoutAzimuth(int i) { return WidgetOf<QLabel>(form_.lblV[At(i)]); }
@@ -84,6 +86,7 @@ class MainWindow final : public QWidget {
 
   void Run(void (app::Form1::*handler)());
   void BuildWidgets();
+  void MakeReadoutOnceShown();
   void ConnectEdits();
   void SetTabOrder();
 
@@ -93,6 +96,7 @@ class MainWindow final : public QWidget {
   app::Form1 form_;
 
   std::vector<ControlWidget> controls_;  // every control of the form, in table order
+  bool readout_made_ = false;            // the readout cells' widgets exist
   QButtonGroup* directions_ = nullptr;   // the four direction options
 };
 

@@ -24,7 +24,6 @@ QString ToQString(const std::string& utf8) {
 
 // A line edit without a frame keeps 2 pixels either side, and the cursor one more.
 constexpr int kLineEditInsidePx = 5;
-constexpr int kButtonPaddingPx = 6;  // room for the button's frame, both sides together
 
 }  // namespace
 
@@ -92,7 +91,11 @@ void SyncList(QListWidget& list, const app::ListBox& box) {
 
 void SyncLabel(QLabel& label, const app::Label& model, bool opaque) {
   const QString text = ToQString(model.Caption);
-  if (label.text() != text) label.setText(text);
+  if (label.text() != text) {
+    label.setText(text);
+    // A label named for what it shows (a readout cell) tells its text as description.
+    if (!label.accessibleName().isEmpty()) label.setAccessibleDescription(text);
+  }
   PaintWidget(label, model, opaque);
 }
 
@@ -118,7 +121,7 @@ void SyncButton(QPushButton& button, const app::CommandButton& model) {
   button.setGeometry(Px(b.left), Px(b.top), Px(b.width), Px(b.height));
   const QString text = ToQString(model.Caption);
   if (button.text() != text) button.setText(text);
-  const QFont font = FitFont(ControlFont(model.font), text, button.width() - kButtonPaddingPx);
+  const QFont font = ControlFont(model.font);
   if (button.font() != font) button.setFont(font);
 }
 

@@ -37,9 +37,8 @@ void SyncList(QListWidget& list, const app::ListBox& box);
 void SyncLabel(QLabel& label, const app::Label& model, bool opaque);
 void SyncOption(QRadioButton& button, const app::OptionButton& model);
 void SyncCheck(QCheckBox& box, const app::CheckBox& model);
-// Command buttons keep the toolkit's colours; the position comes from the
-// model and the font shrinks (down to 8 pixels) until the caption fits the
-// button's fixed width.
+// Command buttons keep the toolkit's colours; position, caption and font come
+// from the model (a WrappingButton wraps or shrinks the caption to fit).
 void SyncButton(QPushButton& button, const app::CommandButton& model);
 
 }  // namespace platform

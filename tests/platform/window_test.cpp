@@ -49,8 +49,7 @@ TEST_F(MainWindowTest, ShowsTheLayoutAndTheModelAfterStartUp) {
   EXPECT_GE(w.width(), 1034);  // the horizon line: 15500 twips at 15 twips a pixel
   EXPECT_GE(w.height(), 625);  // the lowest readout row and the direction words
   EXPECT_EQ(w.SiteList().geometry(), QRect(8, 8, 65, 82));  // 120, 120, 975, 1230 twips
-  EXPECT_EQ(w.ReadoutName(14).geometry().top(), 600);       // y = 9000 twips
-  EXPECT_EQ(w.ReadoutName(15).geometry().left(), 384);      // x = 5760 twips
+  EXPECT_FALSE(w.HasReadout());  // its cells are made when it first shows anything
   // "年" (Label2) reaches under the month box; the box stays on top.
   EXPECT_EQ(w.childAt(w.DateBox(1).geometry().topLeft() + QPoint(2, 5)), &w.DateBox(1));
   std::string shown;
@@ -71,6 +70,7 @@ TEST_F(MainWindowTest, ShowsTheLayoutAndTheModelAfterStartUp) {
 // a pixel (a text box's edit inside a one-pixel border); only the readout
 // cells let the mouse through to the chart.
 TEST_F(MainWindowTest, EveryControlOfTheTableHasAWidgetOfItsKindAtItsBounds) {
+  w.ReadoutButton().click();  // the readout cells are made when it first shows anything
   for (const app::ControlEntry& entry : app::FormControls(w.Form())) {
     SCOPED_TRACE(entry.name);
     const app::Bounds& b = app::Base(entry).bounds;
@@ -115,7 +115,12 @@ TEST_F(MainWindowTest, EditsReachTheModelAtOnce) {
 
 TEST_F(MainWindowTest, TheNumericButtonFillsTheLabels) {
   const QRegularExpression one_decimal("^-?[0-9]+\\.[0-9]$");  // the "0.0" format
+  w.show();  // the cells are made in a window already on screen, and must show there
   w.ReadoutButton().click();
+  ASSERT_TRUE(w.HasReadout());
+  EXPECT_TRUE(w.ReadoutName(0).isVisible());
+  EXPECT_EQ(w.ReadoutName(14).geometry().top(), 600);   // y = 9000 twips
+  EXPECT_EQ(w.ReadoutName(15).geometry().left(), 384);  // x = 5760 twips
   EXPECT_EQ(Text(w.ReadoutName(0)) + Text(w.ReadoutName(1)), " 太陽 月　");
   for (int i = 0; i < 26; ++i) {
     EXPECT_FALSE(w.ReadoutName(i).text().isEmpty()) << i;
