@@ -103,10 +103,10 @@ void MainWindow::SyncFromModel() {
   palette.setColor(QPalette::Window, ToQColor(form_.BackColor));
   if (palette != this->palette()) setPalette(palette);
 
+  MakeReadoutOnceShown();
   // An exclusive group cannot show "none selected": the group is opened while
   // the four states are copied.
   directions_->setExclusive(false);
-  MakeReadoutOnceShown();
   for (const ControlWidget& control : controls_) {
     if (control.widget != nullptr) SyncControlWidget(control);
   }

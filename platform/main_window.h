@@ -45,7 +45,8 @@ class MainWindow final : public QWidget {
   void SyncFromModel();
 
   // The widget showing a model control of the form (for a text box its line
-  // edit); below, each one by its role, for tests and the command line.
+  // edit; for a readout cell only once HasReadout()); below, each one by its
+  // role, for tests and the command line.
   QWidget& WidgetFor(const app::Control& model);
   QListWidget& SiteList() { return WidgetOf<QListWidget>(form_.lstCITY); }
   QLineEdit& DateBox(int i) { return WidgetOf<QLineEdit>(form_.txtYMD[At(i)]); }
