@@ -42,7 +42,8 @@ bool Fits(const ButtonCaption& caption, int width_px, int height_px) {
 
 }  // namespace
 
-ButtonCaption LayOutButtonCaption(QFont font, const QString& text, int width_px, int height_px) {
+ButtonCaption LayOutButtonCaption(const QFont& font, const QString& text, int width_px,
+                                  int height_px) {
   ButtonCaption caption{font, BreakLines(font, text, width_px)};
   while (caption.font.pixelSize() > kSmallestCaptionPx && !Fits(caption, width_px, height_px)) {
     caption.font.setPixelSize(caption.font.pixelSize() - 1);

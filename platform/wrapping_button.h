@@ -24,7 +24,8 @@ inline constexpr int kButtonCaptionLines = 2;
 // smaller font down to 8 pixels that fits, and at 8 pixels whatever lines
 // result. Notes: a line breaks at a word boundary where there is one within
 // the width, anywhere between two characters otherwise.
-ButtonCaption LayOutButtonCaption(QFont font, const QString& text, int width_px, int height_px);
+ButtonCaption LayOutButtonCaption(const QFont& font, const QString& text, int width_px,
+                                  int height_px);
 
 // A push button that draws its caption with LayOutButtonCaption inside its
 // bevel and focus frame; bevel, focus frame and colours are the style's.
