@@ -20,6 +20,19 @@ inline constexpr int kReadoutLabels = 27;  // label rows 0..26; row 26 is never 
 inline constexpr int kReadoutRows = astro::kBodyCount + catalog::kBrightStarCount;
 inline constexpr int kTableSlots = 101;  // site and readout tables, slots 0..100
 
+// The seven boxes the sky is computed from, in the order CalcSky reads them.
+enum class SkyBox { kYear, kMonth, kDay, kHour, kMinute, kLatitude, kLongitude };
+
+// Why the boxes hold no instant and place the sky can be computed for.
+struct SkyBoxFault {
+  SkyBox box;  // the first box at fault
+  enum class Reason {
+    kOutside16Bits,   // a year or month that does not round into -32768..32767
+    kTooLarge,        // a number beyond the double range, or one whose result overflows
+    kBeyondCalendar,  // year -32768 in January or February
+  } reason;
+};
+
 // The one window of the planetarium: its controls, its form-level values and
 // its event handlers, free of any window toolkit.
 class Form1 {
@@ -67,6 +80,9 @@ class Form1 {
   // nothing, when a year or month does not fit 16 bits, a number does not fit a
   // double or the calendar cannot represent the date.
   bool CalcSky();
+  // Given: nothing. Returned: the first box that keeps CalcSky from computing
+  // and why, or nullopt when CalcSky would succeed. Changes nothing.
+  std::optional<SkyBoxFault> FindSkyBoxFault() const;
   // Empties the readout rows, clears the chart and lists the six bodies and the
   // twenty named bright stars with altitude and azimuth ("0.0").
   void ShowValues();
@@ -76,6 +92,9 @@ class Form1 {
   // Timer interval, site, site label, pipeline, colours when the Sun has
   // crossed the horizon since the previous computation, the view.
   void RefreshView();
+  // A named site puts its table coordinates into the latitude and longitude
+  // boxes; the typed entry "入力" leaves them to the user.
+  void ApplySiteSelection();
 
   // --- Form-level values ------------------------------------------------
   std::array<std::string, kTableSlots> CityName{};     // site names, entries 1..75
@@ -110,7 +129,6 @@ class Form1 {
 
   void LayOutControls();
   void FillSites();
-  void ApplySiteSelection();
   void ClearReadoutRows();
   void SetTimerFromDisplayInterval();
   void ChooseColoursForSun(double sun_altitude);

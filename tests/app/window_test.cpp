@@ -4,6 +4,8 @@
 #include <map>
 #include <set>
 #include <string>
+#include <tuple>
+#include <utility>
 #include <vector>
 
 #include "app/control_table.h"
@@ -229,25 +231,46 @@ TEST_F(ReadoutTest, CalcSkyComputesTheTimeArgumentsFromTheBoxes) {
 }
 
 // A number that does not fit computes nothing and keeps every previous result;
-// the readout then stays empty.
+// the readout then stays empty. The first box at fault is named with its reason.
 TEST_F(ReadoutTest, CalcSkyKeepsThePreviousResultsWhenABoxDoesNotFit) {
   form.Command2_Click();
   ASSERT_NE(Table(), "");
+  ASSERT_FALSE(form.FindSkyBoxFault());
   const double jd = form.observation.JD, sun_altitude = form.observation.BodyAlt[0];
-  const Texts cases[] = {{"40000", "10", "22", "21", "0"},    {"2005", "70000", "22", "21", "0"},
-                         {"-32769", "1", "1", "0", "0"},      {"2005", "10", "1e400", "21", "0"},
-                         {"2005", "10", "22", "-1e999", "0"}, {"-32768", "1", "1", "0", "0"}};
-  for (const auto& boxes : cases) {
-    SCOPED_TRACE(boxes[0] + " " + boxes[1] + " " + boxes[2] + " " + boxes[3]);
+  using R = SkyBoxFault::Reason;
+  const std::tuple<Texts, SkyBox, R> cases[] = {
+      {{"40000", "10", "22", "21", "0"}, SkyBox::kYear, R::kOutside16Bits},
+      {{"2005", "70000", "22", "21", "0"}, SkyBox::kMonth, R::kOutside16Bits},
+      {{"-32769", "1e400", "1", "0", "0"}, SkyBox::kYear, R::kOutside16Bits},
+      {{"2005", "10", "1e400", "21", "0"}, SkyBox::kDay, R::kTooLarge},
+      {{"2005", "10", "22", "-1e999", "0"}, SkyBox::kHour, R::kTooLarge},
+      {{"2005", "10", "22", "0", "1e999"}, SkyBox::kMinute, R::kTooLarge},
+      {{"-32768", "1", "1", "0", "0"}, SkyBox::kYear, R::kBeyondCalendar},
+      {{"2005", "10", "1e300", "0", "0"}, SkyBox::kDay, R::kTooLarge},
+      {{"2005", "10", "1", "1e305", "0"}, SkyBox::kHour, R::kTooLarge}};
+  for (const auto& [boxes, box, reason] : cases) {
+    SCOPED_TRACE(boxes[0] + " " + boxes[1] + " " + boxes[2] + " " + boxes[3] + " " + boxes[4]);
     SetBoxes(boxes);
     form.ReadoutName[1] = "marker";
     EXPECT_FALSE(form.CalcSky());
     EXPECT_EQ(form.observation.JD, jd);
     EXPECT_EQ(form.observation.BodyAlt[0], sun_altitude);
     EXPECT_EQ(form.ReadoutName[1], "marker");
+    const auto fault = form.FindSkyBoxFault();
+    ASSERT_TRUE(fault);
+    EXPECT_EQ(std::tie(fault->box, fault->reason), std::tie(box, reason));
   }
   form.Command2_Click();
   EXPECT_EQ(Table(), "");
+  SetBoxes({"2005", "10", "22", "21", "0"});
+  for (const auto& [text, box] : {std::pair{&form.txtIDO.Text, SkyBox::kLatitude},
+                                  std::pair{&form.txtKEIDO.Text, SkyBox::kLongitude}}) {
+    const std::string kept = *text;
+    *text = "-1D999";
+    EXPECT_EQ(form.FindSkyBoxFault()->box, box);
+    *text = kept;
+  }
+  EXPECT_FALSE(form.FindSkyBoxFault());
 }
 
 // A star just below the horizon keeps its minus sign when its altitude rounds

@@ -148,7 +148,9 @@ TEST(BoxTexts, EveryCaseGivesASoundChartAndReadout) {
     const Snapshot before = Take(*h);
     Type(*h, c);
 
+    const bool fault_found = h->form.FindSkyBoxFault().has_value();
     const bool computed = h->form.CalcSky();
+    EXPECT_EQ(fault_found, !computed) << "a fault is named exactly when nothing can be computed";
     if (c.outcome == BoxCase::kComputed) {
       EXPECT_TRUE(computed);
     }
