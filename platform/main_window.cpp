@@ -150,9 +150,10 @@ void MainWindow::Tick() {
 void MainWindow::paintEvent(QPaintEvent* event) {
   QPainter painter(this);
   painter.setClipRegion(event->region());
-  PainterSurface surface(painter);
-  surface.BackColor = form_.BackColor;
-  drawing_.Replay(surface);
+  PainterSurface surface(painter, WordColour(chart_palette_));
+  PaletteSurface chart_colours(surface, chart_palette_);
+  chart_colours.BackColor = form_.BackColor;
+  drawing_.Replay(chart_colours);
 }
 
 }  // namespace platform

@@ -16,6 +16,7 @@
 #include "chart/recording_surface.h"
 #include "platform/control_widgets.h"
 #include "platform/painter_surface.h"
+#include "platform/palette.h"
 #include "platform/tick_timer.h"
 
 namespace platform {
@@ -39,6 +40,12 @@ class MainWindow final : public QWidget {
   void ClickReadout();
   void ClickPlanetarium();
   void Tick();
+
+  // The colours the chart is painted in: the screen's own unless set otherwise.
+  void SetChartPalette(Palette palette) {
+    chart_palette_ = palette;
+    update();
+  }
 
   // Copies every control of the model into its widget (texts, captions,
   // selections, colours) and repaints.
@@ -92,6 +99,7 @@ class MainWindow final : public QWidget {
   void SetTabOrder();
 
   chart::RecordingSurface drawing_{chart::RecordingSurface::Keep::kSinceLastCls};
+  Palette chart_palette_ = Palette::kScreen;
   TickTimer timer_;
   EndingProcess ending_;
   app::Form1 form_;

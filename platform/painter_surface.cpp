@@ -18,7 +18,8 @@ QColor ToQColor(chart::Colour colour) {
   return QColor(colour.r, colour.g, colour.b);
 }
 
-PainterSurface::PainterSurface(QPainter& painter) : painter_(painter), font_(WindowDefaultFont()) {}
+PainterSurface::PainterSurface(QPainter& painter, chart::Colour word_colour)
+    : painter_(painter), font_(WindowDefaultFont()), word_colour_(ToQColor(word_colour)) {}
 
 void PainterSurface::Cls() {
   painter_.fillRect(painter_.window(), ToQColor(BackColor));
@@ -61,7 +62,7 @@ void PainterSurface::Print(std::string_view utf8_text) {
   ForgetDotPen();
   painter_.setRenderHint(QPainter::TextAntialiasing, true);
   painter_.setFont(font_);
-  painter_.setPen(QColor(Qt::white));
+  painter_.setPen(word_colour_);
   const QFontMetricsF metrics(font_, painter_.device());
   const QString text =
       QString::fromUtf8(utf8_text.data(), static_cast<qsizetype>(utf8_text.size()));

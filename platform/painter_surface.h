@@ -24,8 +24,9 @@ QColor ToQColor(chart::Colour colour);
 // While it draws, nothing else may change the painter's pen or render hints.
 class PainterSurface final : public chart::Surface {
  public:
-  // Given: an active painter whose coordinates are logical pixels.
-  explicit PainterSurface(QPainter& painter);
+  // Given: an active painter whose coordinates are logical pixels, and the
+  // colour of the words (white shows on the night and day skies).
+  explicit PainterSurface(QPainter& painter, chart::Colour word_colour = chart::RGB(255, 255, 255));
 
   // Fills the painter's whole window with BackColor.
   void Cls() override;
@@ -35,7 +36,7 @@ class PainterSurface final : public chart::Surface {
   void PSet(float x, float y, chart::Colour colour) override;
   // Anti-aliased disc; radii below half a pixel still show as a small dot.
   void Circle(float x, float y, float radius, chart::Colour colour) override;
-  // Text in the window's default face, white, legible on the night and day skies.
+  // Text in the window's default face, in the word colour.
   void Print(std::string_view utf8_text) override;
 
  private:
@@ -44,6 +45,7 @@ class PainterSurface final : public chart::Surface {
 
   QPainter& painter_;
   QFont font_;
+  QColor word_colour_;
   // The colour of the dot pen the painter holds, with anti-aliasing off, if any:
   // the grid sets thousands of dots in one colour, and one pen serves them all.
   std::optional<chart::Colour> dot_pen_colour_;
