@@ -1,5 +1,7 @@
 // planetarium-cli: the planetarium window without a screen, for scripts and tests.
 
+#include <unistd.h>
+
 #include <QApplication>
 #include <iostream>
 #include <memory>
@@ -32,5 +34,6 @@ int main(int argc, char* argv[]) {
   platform::SystemClock clock;
   platform::ReadOnlyStartFile start_file;
   platform::CliEnvironment environment{clock, start_file};
+  environment.errIsTerminal = isatty(STDERR_FILENO) == 1;
   return platform::RunCli(options, environment, std::cout, std::cerr);
 }

@@ -3,17 +3,37 @@
 #include <charconv>
 #include <cstddef>
 #include <string_view>
+#include <utility>
 
 #include "app/sites.h"
+#include "platform/text_output.h"
 
 namespace platform {
 namespace {
 
-constexpr std::array<const char*, 4> kDirections = {"north", "east", "south", "west"};
-constexpr std::array<const char*, 5> kDateOptions = {"--year", "--month", "--day", "--hour",
-                                                     "--minute"};
-constexpr std::array<const char*, 4> kChartOptionFlags = {"--equator", "--ecliptic", "--grid",
-                                                          "--names"};
+// A message for the user that names the option at fault, or nothing.
+using Error = std::optional<std::string>;
+
+// The commands as bits, so that each option lists where it applies.
+constexpr unsigned kTableBit = 1, kWindowBit = 2, kChartBit = 4, kStarsBit = 8, kSitesBit = 16;
+constexpr unsigned kControlCommands = kTableBit | kWindowBit | kChartBit;
+constexpr unsigned kPictureCommands = kWindowBit | kChartBit;
+constexpr unsigned kListCommands = kTableBit | kStarsBit | kSitesBit;
+
+struct CommandName {
+  std::string_view word;
+  CliCommand command;
+  unsigned bit;
+};
+constexpr CommandName kCommands[] = {
+    {"table", CliCommand::kTable, kTableBit}, {"window", CliCommand::kWindow, kWindowBit},
+    {"chart", CliCommand::kChart, kChartBit}, {"stars", CliCommand::kStars, kStarsBit},
+    {"sites", CliCommand::kSites, kSitesBit}, {"help", CliCommand::kHelp, 0},
+    {"--help", CliCommand::kHelp, 0},         {"-h", CliCommand::kHelp, 0},
+    {"--version", CliCommand::kVersion, 0}};
+
+constexpr std::array<std::string_view, 4> kDirections = {"north", "east", "south", "west"};
+constexpr int kLargestScale = 8;
 
 std::optional<int> WholeInt(std::string_view text) {
   int value = 0;
@@ -34,177 +54,265 @@ std::string_view TrimBlanks(std::string_view text) {
   return text;
 }
 
-// "YYYY-MM-DD HH:MM" as the five box texts, each a plain decimal integer.
-std::optional<std::array<std::string, 5>> ParseInstant(std::string_view text) {
-  std::array<std::string, 5> boxes;
-  const std::array<char, 5> separators = {'-', '-', ' ', ':', '\0'};
-  for (std::size_t i = 0; i < boxes.size(); ++i) {
-    std::size_t length = 0;
-    while (length < text.size() && text[length] >= '0' && text[length] <= '9') ++length;
-    const auto value = WholeInt(text.substr(0, length));
-    if (!value) return std::nullopt;
-    boxes[i] = std::to_string(*value);
-    text.remove_prefix(length);
-    if (separators[i] == '\0') break;
-    if (text.empty() || text.front() != separators[i]) return std::nullopt;
+// Cuts the leading decimal digits off `text` and returns them without leading
+// zeros ("0" for zeros only), or nullopt when `text` does not start with one.
+std::optional<std::string> TakeDigits(std::string_view& text) {
+  std::size_t length = 0;
+  while (length < text.size() && text[length] >= '0' && text[length] <= '9') ++length;
+  if (length == 0) return std::nullopt;
+  const std::string_view digits = text.substr(0, length);
+  text.remove_prefix(length);
+  const std::size_t first = digits.find_first_not_of('0');
+  return std::string(first == std::string_view::npos ? "0" : digits.substr(first));
+}
+
+// "now", or "YYYY-MM-DD HH:MM" with a blank or a T between date and time.
+std::optional<AtInstant> ParseAt(std::string_view text) {
+  AtInstant at;
+  at.given = std::string(text);
+  if (text == "now") {
+    at.now = true;
+    return at;
+  }
+  constexpr std::array<std::string_view, 4> kSeparators = {"-", "-", " T", ":"};
+  for (std::size_t i = 0; i < at.boxes.size(); ++i) {
+    const auto digits = TakeDigits(text);
+    if (!digits) return std::nullopt;
+    at.boxes[i] = *digits;
+    if (i == kSeparators.size()) break;
+    if (text.empty() || kSeparators[i].find(text.front()) == std::string_view::npos) {
+      return std::nullopt;
+    }
     text.remove_prefix(1);
   }
   if (!text.empty()) return std::nullopt;
-  return boxes;
+  return at;
 }
 
-bool Uses(CliCommand command, std::initializer_list<CliCommand> allowed) {
-  for (const CliCommand c : allowed) {
-    if (c == command) return true;
+// --- What each option does with its value -------------------------------------
+
+// A box text or list choice, kept as typed.
+template <std::optional<std::string> CliOptions::*kField>
+Error SetText(CliOptions& o, const std::string& v) {
+  o.*kField = v;
+  return {};
+}
+// An option without a value: a flag set.
+template <bool CliOptions::*kFlag>
+Error SetFlag(CliOptions& o, const std::string&) {
+  o.*kFlag = true;
+  return {};
+}
+template <std::size_t kBox>
+Error SetDateBox(CliOptions& o, const std::string& v) {
+  o.dateBoxes[kBox] = v;
+  return {};
+}
+template <std::size_t kOption>
+Error TickChartOption(CliOptions& o, const std::string&) {
+  o.chartOptions[kOption] = true;
+  return {};
+}
+
+Error SetAt(CliOptions& o, const std::string& v) {
+  o.at = ParseAt(v);
+  if (o.at) return {};
+  return "--at wants \"YYYY-MM-DD HH:MM\", \"YYYY-MM-DDTHH:MM\" or now, got " + Quoted(v);
+}
+
+Error SetTimeZone(CliOptions& o, const std::string& v) {
+  if (v.empty()) return "--tz needs a zone (an IANA name such as Europe/Paris, UTC or local)";
+  o.timeZone = v;
+  return {};
+}
+
+Error SetDirection(CliOptions& o, const std::string& v) {
+  for (std::size_t d = 0; d < kDirections.size(); ++d) {
+    if (v == kDirections[d]) {
+      o.direction = static_cast<int>(d);
+      return {};
+    }
   }
-  return false;
+  return "--dir wants north, east, south or west, got " + Quoted(v);
 }
 
-std::optional<CliCommand> ParseCommand(std::string_view word) {
-  if (word == "table") return CliCommand::kTable;
-  if (word == "window") return CliCommand::kWindow;
-  if (word == "chart") return CliCommand::kChart;
-  if (word == "stars") return CliCommand::kStars;
-  if (word == "--help" || word == "-h" || word == "help") return CliCommand::kHelp;
-  if (word == "--version") return CliCommand::kVersion;
-  return std::nullopt;
+Error SetTicks(CliOptions& o, const std::string& v) {
+  const auto n = WholeInt(v);
+  if (!n || *n < 0) return "--ticks wants a count of 0 or more, got " + Quoted(v);
+  o.ticks = *n;
+  return {};
 }
+
+Error SetFormat(CliOptions& o, const std::string& v) {
+  constexpr std::pair<std::string_view, OutputFormat> kFormats[] = {
+      {"text", OutputFormat::kText}, {"json", OutputFormat::kJson}, {"csv", OutputFormat::kCsv}};
+  for (const auto& [word, format] : kFormats) {
+    if (v == word) {
+      o.format = format;
+      return {};
+    }
+  }
+  return "--format wants text, json or csv, got " + Quoted(v);
+}
+
+// True for a name ending in .png, .svg or .pdf, in any case.
+bool IsPictureName(std::string_view name) {
+  const std::size_t dot = name.rfind('.');
+  if (dot == std::string_view::npos) return false;
+  std::string suffix(name.substr(dot + 1));
+  for (char& c : suffix) {
+    if (c >= 'A' && c <= 'Z') c = static_cast<char>(c - 'A' + 'a');
+  }
+  return suffix == "png" || suffix == "svg" || suffix == "pdf";
+}
+
+Error SetOut(CliOptions& o, const std::string& v) {
+  if (!IsPictureName(v)) return "--out wants a .png, .svg or .pdf file, got " + Quoted(v);
+  o.out = v;
+  return {};
+}
+
+Error SetFrames(CliOptions& o, const std::string& v) {
+  if (v.empty()) return "--frames needs a folder name";
+  o.frames = v;
+  return {};
+}
+
+Error SetScale(CliOptions& o, const std::string& v) {
+  const auto n = WholeInt(v);
+  if (!n || *n < 1 || *n > kLargestScale) {
+    return "--scale wants a whole number from 1 to " + std::to_string(kLargestScale) + ", got " +
+           Quoted(v);
+  }
+  o.scale = *n;
+  return {};
+}
+
+Error SetPalette(CliOptions& o, const std::string& v) {
+  if (v == "screen") {
+    o.palette = Palette::kScreen;
+  } else if (v == "print") {
+    o.palette = Palette::kPrint;
+  } else {
+    return "--palette wants screen or print, got " + Quoted(v);
+  }
+  return {};
+}
+
+struct OptionSpec {
+  std::string_view name;
+  unsigned commands;  // bits of the commands it applies to
+  bool takesValue;
+  Error (*apply)(CliOptions&, const std::string& value);
+};
+
+constexpr OptionSpec kOptions[] = {
+    {"--site", kControlCommands, true, SetText<&CliOptions::site>},
+    {"--lat", kControlCommands, true, SetText<&CliOptions::latitude>},
+    {"--lon", kControlCommands, true, SetText<&CliOptions::longitude>},
+    {"--at", kControlCommands, true, SetAt},
+    {"--tz", kControlCommands, true, SetTimeZone},
+    {"--year", kControlCommands, true, SetDateBox<0>},
+    {"--month", kControlCommands, true, SetDateBox<1>},
+    {"--day", kControlCommands, true, SetDateBox<2>},
+    {"--hour", kControlCommands, true, SetDateBox<3>},
+    {"--minute", kControlCommands, true, SetDateBox<4>},
+    {"--dir", kControlCommands, true, SetDirection},
+    {"--equator", kControlCommands, false, TickChartOption<0>},
+    {"--ecliptic", kControlCommands, false, TickChartOption<1>},
+    {"--grid", kControlCommands, false, TickChartOption<2>},
+    {"--names", kControlCommands, false, TickChartOption<3>},
+    {"--step", kControlCommands, true, SetText<&CliOptions::step>},
+    {"--ticks", kControlCommands, true, SetTicks},
+    {"--format", kListCommands, true, SetFormat},
+    {"--series", kTableBit, false, SetFlag<&CliOptions::series>},
+    {"--out", kPictureCommands, true, SetOut},
+    {"--frames", kChartBit, true, SetFrames},
+    {"--scale", kPictureCommands, true, SetScale},
+    {"--palette", kPictureCommands, true, SetPalette},
+    {"--ops", kChartBit, false, SetFlag<&CliOptions::ops>},
+    {"--readout", kWindowBit, false, SetFlag<&CliOptions::readout>},
+};
+
+// --- Reading the arguments ------------------------------------------------------
 
 CliParse Fail(std::string message) {
   return CliParse{std::nullopt, std::move(message)};
 }
 
+const CommandName* FindCommand(std::string_view word) {
+  for (const CommandName& c : kCommands) {
+    if (c.word == word) return &c;
+  }
+  return nullptr;
+}
+
+const OptionSpec* FindOption(std::string_view name) {
+  for (const OptionSpec& spec : kOptions) {
+    if (spec.name == name) return &spec;
+  }
+  return nullptr;
+}
+
+bool AsksForHelp(const std::vector<std::string>& args) {
+  for (const std::string& arg : args) {
+    if (arg == "--help" || arg == "-h") return true;
+  }
+  return false;
+}
+
+// "--name=value" as name and value; any other argument as a name alone.
+std::pair<std::string, std::optional<std::string>> SplitInlineValue(const std::string& arg) {
+  const std::size_t eq = arg.find('=');
+  if (arg.rfind("--", 0) != 0 || eq == std::string::npos) return {arg, std::nullopt};
+  return {arg.substr(0, eq), arg.substr(eq + 1)};
+}
+
+// Reads the option at args[i] (and its value, advancing i past it) into `options`.
+Error ReadOption(const std::vector<std::string>& args, std::size_t& i, const CommandName& command,
+                 CliOptions& options) {
+  const auto [name, inline_value] = SplitInlineValue(args[i]);
+  const OptionSpec* spec = FindOption(name);
+  if (!spec) return "unknown option " + Quoted(args[i]) + " (try --help)";
+  if ((spec->commands & command.bit) == 0) {
+    return "option " + name + " does not apply to " + std::string(command.word) + " (try --help)";
+  }
+  if (!spec->takesValue) {
+    if (inline_value) return "option " + name + " takes no value";
+    return spec->apply(options, {});
+  }
+  if (inline_value) return spec->apply(options, *inline_value);
+  if (i + 1 >= args.size()) return "option " + name + " needs a value";
+  return spec->apply(options, args[++i]);
+}
+
+// The options some commands and options cannot do without.
+Error CheckCompanions(const CliOptions& o) {
+  if (o.command == CliCommand::kWindow && o.out.empty()) {
+    return "window needs --out FILE (.png, .svg or .pdf)";
+  }
+  if (o.command == CliCommand::kChart && o.out.empty() && o.frames.empty() && !o.ops) {
+    return "chart needs --out FILE, --frames DIR or --ops";
+  }
+  if (!o.frames.empty() && o.ticks == 0) return "--frames needs --ticks N (one picture per tick)";
+  if (o.timeZone && !o.at) return "--tz needs --at (the instant given in that zone)";
+  return {};
+}
+
 }  // namespace
 
 CliParse ParseCliArguments(const std::vector<std::string>& args) {
-  CliOptions options;
   if (args.empty()) return Fail("no command given (try --help)");
-  const auto command = ParseCommand(args[0]);
-  if (!command) return Fail("unknown command '" + args[0] + "' (try --help)");
-  options.command = *command;
-  if (options.command == CliCommand::kHelp || options.command == CliCommand::kVersion) {
-    return CliParse{options, {}};
-  }
-
-  using C = CliCommand;
-  const bool controls = Uses(options.command, {C::kTable, C::kWindow, C::kChart});
+  const CommandName* command = FindCommand(args[0]);
+  if (!command) return Fail("unknown command " + Quoted(args[0]) + " (try --help)");
+  CliOptions options;
+  if (command->command == CliCommand::kHelp || AsksForHelp(args)) return CliParse{options, {}};
+  options.command = command->command;
+  if (options.command == CliCommand::kVersion) return CliParse{options, {}};
   for (std::size_t i = 1; i < args.size(); ++i) {
-    std::string name = args[i];
-    std::optional<std::string> inline_value;
-    if (const std::size_t eq = name.find('=');
-        name.rfind("--", 0) == 0 && eq != std::string::npos) {
-      inline_value = name.substr(eq + 1);
-      name.resize(eq);
-    }
-    // The value of an option that takes one: after '=' or the next argument.
-    const auto value = [&]() -> std::optional<std::string> {
-      if (inline_value) return inline_value;
-      if (i + 1 >= args.size()) return std::nullopt;
-      return args[++i];
-    };
-    const auto flag_ok = [&] { return !inline_value.has_value(); };
-
-    if (name == "--help" || name == "-h") {
-      options.command = CliCommand::kHelp;
-      return CliParse{options, {}};
-    }
-    const auto misplaced = [&] {
-      return Fail("option " + name + " does not apply to this command (try --help)");
-    };
-    const auto missing = [&] { return Fail("option " + name + " needs a value"); };
-
-    bool handled = true;
-    if (name == "--site" || name == "--lat" || name == "--lon" || name == "--step") {
-      if (!controls) return misplaced();
-      const auto v = value();
-      if (!v) return missing();
-      if (name == "--site") options.site = *v;
-      if (name == "--lat") options.latitude = *v;
-      if (name == "--lon") options.longitude = *v;
-      if (name == "--step") options.step = *v;
-    } else if (name == "--at") {
-      if (!controls) return misplaced();
-      const auto v = value();
-      if (!v) return missing();
-      options.at = ParseInstant(*v);
-      if (!options.at) return Fail("--at wants \"YYYY-MM-DD HH:MM\", got '" + *v + "'");
-    } else if (name == "--dir") {
-      if (!controls) return misplaced();
-      const auto v = value();
-      if (!v) return missing();
-      options.direction.reset();
-      for (std::size_t d = 0; d < kDirections.size(); ++d) {
-        if (*v == kDirections[d]) options.direction = static_cast<int>(d);
-      }
-      if (!options.direction) {
-        return Fail("unknown direction '" + *v + "' (north, east, south or west)");
-      }
-    } else if (name == "--ticks") {
-      if (!controls) return misplaced();
-      const auto v = value();
-      if (!v) return missing();
-      const auto n = WholeInt(*v);
-      if (!n || *n < 0) return Fail("--ticks wants a count of 0 or more, got '" + *v + "'");
-      options.ticks = *n;
-    } else if (name == "--format") {
-      if (!Uses(options.command, {C::kTable, C::kStars})) return misplaced();
-      const auto v = value();
-      if (!v) return missing();
-      if (*v == "text") {
-        options.format = OutputFormat::kText;
-      } else if (*v == "json") {
-        options.format = OutputFormat::kJson;
-      } else {
-        return Fail("unknown format '" + *v + "' (text or json)");
-      }
-    } else if (name == "--out") {
-      if (!Uses(options.command, {C::kWindow, C::kChart})) return misplaced();
-      const auto v = value();
-      if (!v || v->empty()) return missing();
-      options.out = *v;
-    } else if (name == "--frames") {
-      if (options.command != C::kChart) return misplaced();
-      const auto v = value();
-      if (!v || v->empty()) return missing();
-      options.frames = *v;
-    } else if (name == "--ops" && flag_ok()) {
-      if (options.command != C::kChart) return misplaced();
-      options.ops = true;
-    } else if (name == "--readout" && flag_ok()) {
-      if (options.command != C::kWindow) return misplaced();
-      options.readout = true;
-    } else {
-      handled = false;
-    }
-    if (handled) continue;
-
-    for (std::size_t b = 0; b < kDateOptions.size() && !handled; ++b) {
-      if (name != kDateOptions[b]) continue;
-      if (!controls) return misplaced();
-      const auto v = value();
-      if (!v) return missing();
-      options.dateBoxes[b] = *v;
-      handled = true;
-    }
-    for (std::size_t b = 0; b < kChartOptionFlags.size() && !handled; ++b) {
-      if (name != kChartOptionFlags[b] || !flag_ok()) continue;
-      if (!controls) return misplaced();
-      options.chartOptions[b] = true;
-      handled = true;
-    }
-    if (!handled) return Fail("unknown option '" + args[i] + "' (try --help)");
+    if (const Error error = ReadOption(args, i, *command, options)) return Fail(*error);
   }
-
-  if (options.command == C::kWindow && options.out.empty()) {
-    return Fail("window needs --out FILE.png");
-  }
-  if (options.command == C::kChart && options.out.empty() && options.frames.empty() &&
-      !options.ops) {
-    return Fail("chart needs --out FILE, --frames DIR or --ops");
-  }
-  if (!options.frames.empty() && options.ticks == 0) {
-    return Fail("--frames needs --ticks N (one picture per tick)");
-  }
+  if (const Error error = CheckCompanions(options)) return Fail(*error);
   return CliParse{options, {}};
 }
 
@@ -228,44 +336,6 @@ std::optional<int> FindStep(const std::vector<std::string>& items, const std::st
     if (WholeInt(TrimBlanks(items[p])) == wanted) return static_cast<int>(p);
   }
   return std::nullopt;
-}
-
-std::string CliUsage() {
-  return R"(usage: planetarium-cli COMMAND [OPTIONS]
-
-The planetarium window without a screen: it starts up as the window does (the
-start file pstart.txt is read, never written), sets the controls, presses a
-button and prints or draws the result.
-
-Commands:
-  table  [--format text|json]   press "数値" and print the 26 readout rows
-                                (with --ticks N: first the planetarium button
-                                and N timer ticks)
-  window --out FILE.png         picture of the whole window after the
-         [--readout]            planetarium button (or "数値" with --readout)
-  chart  --out FILE.png|.svg|.pdf
-                                press the planetarium button (then N ticks) and
-                                write the chart
-         --frames DIR           with --ticks N: one PNG per tick
-                                (DIR/frame-0001.png, ...)
-         --ops                  print the drawing, one operation a line
-  stars  [--format text|json]   the 496 rows of the chart star catalogue
-  --version                     print the program's version
-
-Controls (table, window, chart):
-  --site NAME|POSITION          observing site by list name or position 0..74
-  --lat TEXT, --lon TEXT        typed into the latitude and longitude boxes
-  --at "YYYY-MM-DD HH:MM"       the five date and time boxes (Japan Standard Time)
-  --year, --month, --day, --hour, --minute TEXT
-                                raw text for one box (applied after --at)
-  --dir north|east|south|west   view direction
-  --equator --ecliptic --grid --names
-                                tick the display options
-  --step MINUTES                animation time step (2 5 10 15 30 60 90 120)
-  --ticks N                     timer ticks after the planetarium button
-
-Exit status: 0 done, 1 a file could not be written, 2 bad arguments.
-)";
 }
 
 }  // namespace platform

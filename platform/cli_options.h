@@ -5,12 +5,21 @@
 #include <string>
 #include <vector>
 
+#include "platform/palette.h"
+
 namespace platform {
 
 // What `planetarium-cli` is asked to do, as read from its arguments. Free of
 // any toolkit so that it can be tested alone.
-enum class CliCommand { kHelp, kVersion, kTable, kWindow, kChart, kStars };
-enum class OutputFormat { kText, kJson };
+enum class CliCommand { kHelp, kVersion, kTable, kWindow, kChart, kStars, kSites };
+enum class OutputFormat { kText, kJson, kCsv };
+
+// The instant of --at: five date and time texts, or the computer's clock.
+struct AtInstant {
+  bool now = false;                  // "now": the clock, in Japan Standard Time
+  std::array<std::string, 5> boxes;  // year..minute as decimal digits, no leading zeros
+  std::string given;                 // the text of --at, for messages
+};
 
 struct CliOptions {
   CliCommand command = CliCommand::kHelp;
@@ -19,7 +28,8 @@ struct CliOptions {
   std::optional<std::string> site;                      // list entry name or position 0..74
   std::optional<std::string> latitude;                  // text typed into the latitude box
   std::optional<std::string> longitude;                 // text typed into the longitude box
-  std::optional<std::array<std::string, 5>> at;         // the five date boxes from --at
+  std::optional<AtInstant> at;                          // the five date boxes from --at
+  std::optional<std::string> timeZone;                  // zone of --at: IANA name, UTC or local
   std::array<std::optional<std::string>, 5> dateBoxes;  // raw year..minute texts, after `at`
   std::optional<int> direction;                         // 0 north, 1 east, 2 south, 3 west
   std::array<bool, 4> chartOptions{};                   // equator, ecliptic, grid, names
@@ -27,20 +37,23 @@ struct CliOptions {
   int ticks = 0;                                        // timer ticks after the button
 
   OutputFormat format = OutputFormat::kText;
-  std::string out;       // image file (.png, .svg, .pdf)
-  std::string frames;    // folder for one PNG per tick
-  bool ops = false;      // print the drawing operations
-  bool readout = false;  // window: the numeric table instead of the chart
+  bool series = false;                 // table: one readout per step
+  std::string out;                     // image file (.png, .svg, .pdf)
+  std::string frames;                  // folder for one PNG per tick
+  int scale = 1;                       // PNG pixels per logical pixel, 1..8
+  Palette palette = Palette::kScreen;  // colours of chart and window pictures
+  bool ops = false;                    // print the drawing operations
+  bool readout = false;                // window: the numeric table instead of the chart
 };
 
 struct CliParse {
   std::optional<CliOptions> options;  // set when the arguments are sound
-  std::string error;                  // otherwise a message for the user
+  std::string error;                  // otherwise a message for the user, naming the option
 };
 
 // Given: the arguments after the program name. Returned: the options, or an
-// error for an unknown command, option or direction, a missing or malformed
-// value, or an option that does not belong to the command.
+// error for an unknown command, option or value, a missing or malformed value,
+// an option that does not belong to the command, or a missing companion option.
 CliParse ParseCliArguments(const std::vector<std::string>& args);
 
 // Given: the site list's items and the user's choice: an entry's name (trailing

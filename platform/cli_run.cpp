@@ -3,16 +3,20 @@
 #include <QCoreApplication>
 #include <QDir>
 #include <QString>
+#include <algorithm>
 #include <cstddef>
-#include <cstdio>
+#include <filesystem>
 #include <string>
+#include <system_error>
+#include <variant>
 
+#include "app/control_table.h"
 #include "app/sites.h"
-#include "app/text_number.h"
-#include "catalog/star_tables.h"
 #include "chart/recording_surface.h"
 #include "platform/application_process.h"
 #include "platform/build_info.h"
+#include "platform/cli_instant.h"
+#include "platform/cli_listings.h"
 #include "platform/image_export.h"
 #include "platform/main_window.h"
 #include "platform/text_output.h"
@@ -27,144 +31,222 @@ class RecordingTimer final : public app::IntervalTimer {
   int interval_ms = 0;
 };
 
-// Form1 with the command line's services: the chart is recorded as the
-// picture the window would show, for image files and for --ops.
+// Form1 with the command line's services: the chart, its colours in the
+// chosen palette, is recorded as the picture the window would show, for image
+// files and for --ops.
 struct HeadlessForm {
-  explicit HeadlessForm(CliEnvironment& environment)
-      : form(app::Services{drawing, environment.clock, environment.startFile, process, timer}) {}
+  HeadlessForm(CliEnvironment& environment, Palette palette)
+      : colours(drawing, palette),
+        form(app::Services{colours, environment.clock, environment.startFile, process, timer}) {}
   chart::RecordingSurface drawing{chart::RecordingSurface::Keep::kSinceLastCls};
+  PaletteSurface colours;
   RecordingProcess process;
   RecordingTimer timer;
   app::Form1 form;
 };
 
-void PrintTable(const app::Form1& form, OutputFormat format, std::ostream& out) {
-  constexpr int kRows = astro::kBodyCount + catalog::kBrightStarCount;  // rows 1..26
-  const bool filled = !form.lblH[0].Caption.empty();  // empty when the boxes could not be computed
-  if (format == OutputFormat::kText) {
-    for (std::size_t i = 0; filled && i < kRows; ++i) {
-      out << form.lblST[i].Caption << '\t' << form.lblH[i].Caption << '\t' << form.lblV[i].Caption
-          << '\n';
-    }
-    return;
-  }
-  out << "{\"site\": " << JsonString(form.lstCITY.Text()) << ", \"boxes\": [";
-  for (std::size_t b = 0; b < form.txtYMD.size(); ++b) {
-    out << (b ? ", " : "") << JsonString(form.txtYMD[b].Text);
-  }
-  out << "], \"latitude\": " << JsonString(form.txtIDO.Text)
-      << ", \"longitude\": " << JsonString(form.txtKEIDO.Text) << ", \"rows\": [";
-  for (std::size_t r = 1; filled && r <= kRows; ++r) {
-    out << (r > 1 ? ",\n  " : "\n  ") << "{\"name\": " << JsonString(form.ReadoutName[r])
-        << ", \"alt\": " << JsonNumber(form.ReadoutAlt[r])
-        << ", \"az\": " << JsonNumber(form.ReadoutAz[r]) << "}";
-  }
-  out << "]}\n";
+int Report(const CliFailure& failure, std::ostream& err) {
+  err << "planetarium-cli: " << failure.message << '\n';
+  return failure.status;
 }
 
-void PrintStars(OutputFormat format, std::ostream& out) {
-  catalog::StarTables stars;
-  stars.SetStars1();
-  stars.SetStars2();
-  stars.SetStars3();
-  stars.SetStars4();
-  if (format == OutputFormat::kJson) out << "{\"stars\": [";
-  for (int row = 1; row <= catalog::kChartStarCount; ++row) {
-    const std::string ra = JsonNumber(stars.StarTable(1, row));
-    const std::string dec = JsonNumber(stars.StarTable(2, row));
-    const std::string mag = JsonNumber(stars.StarTable(3, row));
-    const std::string& name = stars.StarName[static_cast<std::size_t>(row)];
-    if (format == OutputFormat::kText) {
-      out << row << '\t' << ra << '\t' << dec << '\t' << mag << '\t' << name << '\n';
-    } else {
-      out << (row > 1 ? ",\n  " : "\n  ") << "{\"row\": " << row << ", \"ra\": " << ra
-          << ", \"dec\": " << dec << ", \"mag\": " << mag << ", \"name\": " << JsonString(name)
-          << "}";
-    }
-  }
-  if (format == OutputFormat::kJson) out << "]}\n";
+CliFailure WriteFailure(const std::string& what, const std::string& reason) {
+  return CliFailure{kCliWriteFailed, "cannot " + what + ": " + ValidUtf8(reason)};
 }
 
-std::string FramePath(const std::string& folder, int tick) {
-  char name[32];
-  std::snprintf(name, sizeof name, "frame-%04d.png", tick);
-  return QDir(QString::fromStdString(folder)).filePath(QString::fromLatin1(name)).toStdString();
+const char* Explain(app::SkyBoxFault::Reason reason) {
+  switch (reason) {
+    case app::SkyBoxFault::Reason::kOutside16Bits:
+      return "not a whole number from -32768 to 32767";
+    case app::SkyBoxFault::Reason::kTooLarge:
+      return "a number too large to compute with";
+    case app::SkyBoxFault::Reason::kBeyondCalendar:
+      return "the calendar has no January or February of that year";
+  }
+  return "";
+}
+
+// Status 3 naming the first box at fault, the options that fill it and its text.
+std::optional<CliFailure> CheckComputable(const app::Form1& form) {
+  const auto fault = form.FindSkyBoxFault();
+  if (!fault) return std::nullopt;
+  struct BoxName {
+    const char* name;
+    const char* options;
+    const std::string* text;
+  };
+  const BoxName names[] = {{"year", "--at, --year", &form.txtYMD[0].Text},
+                           {"month", "--at, --month", &form.txtYMD[1].Text},
+                           {"day", "--at, --day", &form.txtYMD[2].Text},
+                           {"hour", "--at, --hour", &form.txtYMD[3].Text},
+                           {"minute", "--at, --minute", &form.txtYMD[4].Text},
+                           {"latitude", "--lat", &form.txtIDO.Text},
+                           {"longitude", "--lon", &form.txtKEIDO.Text}};
+  const BoxName& box = names[static_cast<std::size_t>(fault->box)];
+  return CliFailure{kCliNothingToCompute, std::string("nothing to compute: the ") + box.name +
+                                              " box (" + box.options + ") holds " +
+                                              Quoted(*box.text) + ": " + Explain(fault->reason)};
+}
+
+// The form after start-up with the options' controls, ready to compute.
+std::optional<CliFailure> PrepareToCompute(app::Form1& form, const CliOptions& options,
+                                           const CliEnvironment& environment) {
+  form.Form_Load();
+  if (auto failure = ApplyControls(form, options, environment.now)) return failure;
+  return CheckComputable(form);
+}
+
+// The readout for the boxes at the planetarium button and after each tick, as
+// "数値" shows it. No view is selected: the readout does not depend on it, and
+// a long series then costs the pipeline and the readout alone.
+void WriteSeries(HeadlessForm& headless, const CliOptions& options, std::ostream& out) {
+  app::Form1& form = headless.form;
+  for (app::OptionButton& direction : form.optDIR) direction.Value = false;
+  SeriesWriter writer(options.format, out);
+  form.Command3_Click();
+  writer.Begin(form);
+  for (int step = 0; step <= options.ticks; ++step) {
+    if (step > 0) form.Timer1_Timer();
+    form.ShowValues();
+    writer.Step(form, step);
+  }
+  writer.End();
 }
 
 int RunTable(const CliOptions& options, CliEnvironment& environment, std::ostream& out,
              std::ostream& err) {
-  HeadlessForm headless(environment);
+  HeadlessForm headless(environment, Palette::kScreen);
   app::Form1& form = headless.form;
-  form.Form_Load();
-  if (!ApplyControls(form, options, err)) return kCliUsageError;
+  if (auto failure = PrepareToCompute(form, options, environment)) return Report(*failure, err);
+  if (options.series) {
+    WriteSeries(headless, options, out);
+    return kCliOk;
+  }
   if (options.ticks > 0) {
     form.Command3_Click();
     for (int t = 0; t < options.ticks; ++t) form.Timer1_Timer();
   }
   form.Command2_Click();
-  PrintTable(form, options.format, out);
+  WriteReadout(form, options.format, out);
   return kCliOk;
+}
+
+std::string FramePath(const std::string& folder, int tick, int last_tick) {
+  return QDir(QString::fromStdString(folder))
+      .filePath(QString::fromStdString(FrameFileName(tick, last_tick)))
+      .toStdString();
+}
+
+QSize ClientSize() {
+  return QSize(kClientWidthPx, kClientHeightPx);
+}
+
+std::optional<CliFailure> WriteChart(const HeadlessForm& headless, const CliOptions& options,
+                                     const std::string& path) {
+  const chart::Colour sky = MapColour(options.palette, ColourUse::kSky, headless.form.BackColor);
+  const auto failure = WritePicture(path, ClientSize(), options.scale, [&](QPainter& painter) {
+    PainterSurface surface(painter, WordColour(options.palette));
+    surface.BackColor = sky;
+    headless.drawing.Replay(surface);
+  });
+  if (failure) return WriteFailure("write " + Quoted(path), *failure);
+  return std::nullopt;
+}
+
+std::optional<CliFailure> MakeFolder(const std::string& folder) {
+  std::error_code error;
+  std::filesystem::create_directories(std::filesystem::path(folder), error);
+  if (error) return WriteFailure("make the folder " + Quoted(folder), error.message());
+  return std::nullopt;
+}
+
+// True when the handler drew: every drawing starts with a Cls, so the
+// recorder then holds its picture; otherwise an older picture or nothing.
+template <typename Handler>
+bool Draws(const chart::RecordingSurface& drawing, Handler handler) {
+  const std::size_t before = drawing.ReceivedCount();
+  handler();
+  return drawing.ReceivedCount() != before;
+}
+
+// The picture after tick `t` into the frames folder, if there is one, with
+// "frame t/N" on a terminal.
+std::optional<CliFailure> WriteFrame(const HeadlessForm& headless, const CliOptions& options,
+                                     const CliEnvironment& environment, int t, std::ostream& err) {
+  if (options.frames.empty()) return std::nullopt;
+  if (auto failure = WriteChart(headless, options, FramePath(options.frames, t, options.ticks))) {
+    return failure;
+  }
+  if (environment.errIsTerminal) {
+    err << "\rframe " << t << '/' << options.ticks << (t == options.ticks ? "\n" : "")
+        << std::flush;
+  }
+  return std::nullopt;
 }
 
 int RunChart(const CliOptions& options, CliEnvironment& environment, std::ostream& out,
              std::ostream& err) {
-  HeadlessForm headless(environment);
+  HeadlessForm headless(environment, options.palette);
   app::Form1& form = headless.form;
-  form.Form_Load();
-  if (!ApplyControls(form, options, err)) return kCliUsageError;
-  if (!options.out.empty() && !IsChartImagePath(options.out)) {
-    err << "planetarium-cli: --out wants a .png, .svg or .pdf file, got '" << options.out << "'\n";
-    return kCliUsageError;
+  if (auto failure = PrepareToCompute(form, options, environment)) return Report(*failure, err);
+  if (!options.frames.empty()) {
+    if (auto failure = MakeFolder(options.frames)) return Report(*failure, err);
   }
-  if (!options.frames.empty() && !QDir().mkpath(QString::fromStdString(options.frames))) {
-    err << "planetarium-cli: cannot create the folder '" << options.frames << "'\n";
-    return kCliWriteFailed;
-  }
-  // --ops lists what the last handler drew: every drawing starts with a Cls,
-  // so that is the picture, or nothing when the handler drew nothing.
-  chart::RecordingSurface& drawing = headless.drawing;
-  const auto draws = [&drawing](auto handler) {
-    const std::size_t before = drawing.ReceivedCount();
-    handler();
-    return drawing.ReceivedCount() != before;
-  };
-  bool drew = draws([&form] { form.Command3_Click(); });
+  bool drew = Draws(headless.drawing, [&form] { form.Command3_Click(); });
   for (int t = 1; t <= options.ticks; ++t) {
-    drew = draws([&form] { form.Timer1_Timer(); });
-    if (options.frames.empty()) continue;
-    const std::string frame = FramePath(options.frames, t);
-    if (!WriteChartImage(drawing, form.BackColor, frame)) {
-      err << "planetarium-cli: cannot write '" << frame << "'\n";
-      return kCliWriteFailed;
+    drew = Draws(headless.drawing, [&form] { form.Timer1_Timer(); });
+    if (auto failure = WriteFrame(headless, options, environment, t, err)) {
+      return Report(*failure, err);
     }
   }
-  if (options.ops) out << (drew ? drawing.Text() : std::string()) << '\n';
-  if (!options.out.empty() && !WriteChartImage(drawing, form.BackColor, options.out)) {
-    err << "planetarium-cli: cannot write '" << options.out << "'\n";
-    return kCliWriteFailed;
+  // --ops lists the picture of the last handler, or nothing when it drew nothing.
+  if (options.ops) out << (drew ? headless.drawing.Text() : std::string()) << '\n';
+  if (!options.out.empty()) {
+    if (auto failure = WriteChart(headless, options, options.out)) return Report(*failure, err);
   }
   return kCliOk;
+}
+
+// The print palette also whitens every control that shows the sky colour.
+void PaintControls(app::Form1& form, Palette palette) {
+  form.BackColor = MapColour(palette, ColourUse::kSky, form.BackColor);
+  for (const app::ControlEntry& entry : app::FormControls(form)) {
+    app::Control& control = app::Base(entry);
+    if (entry.schemeColoured)
+      control.BackColor = MapColour(palette, ColourUse::kSky, control.BackColor);
+  }
 }
 
 int RunWindow(const CliOptions& options, CliEnvironment& environment, std::ostream& err) {
   RecordingProcess process;
   MainWindow window(environment.clock, environment.startFile, process);
-  if (!ApplyControls(window.Form(), options, err)) return kCliUsageError;
+  if (auto failure = ApplyControls(window.Form(), options, environment.now)) {
+    return Report(*failure, err);
+  }
   window.SyncFromModel();
   if (!options.readout || options.ticks > 0) window.ClickPlanetarium();
   for (int t = 0; t < options.ticks; ++t) window.Tick();
   if (options.readout) window.ClickReadout();
   window.Timer().Halt();
+  PaintControls(window.Form(), options.palette);
+  window.SyncFromModel();
+  window.SetChartPalette(options.palette);
   window.show();
   QCoreApplication::processEvents();
-  if (!WriteWindowImage(window, options.out)) {
-    err << "planetarium-cli: cannot write '" << options.out << "'\n";
-    return kCliWriteFailed;
-  }
+  const auto failure = WritePicture(options.out, window.size(), options.scale,
+                                    [&](QPainter& painter) { window.render(&painter); });
+  if (failure) return Report(WriteFailure("write " + Quoted(options.out), *failure), err);
   return kCliOk;
 }
 
 }  // namespace
+
+std::string FrameFileName(int tick, int last_tick) {
+  const std::size_t width = std::max<std::size_t>(4, std::to_string(last_tick).size());
+  std::string number = std::to_string(tick);
+  number.insert(0, width - std::min(width, number.size()), '0');
+  return "frame-" + number + ".png";
+}
 
 bool CliNeedsGui(const CliOptions& options) {
   return options.command == CliCommand::kWindow ||
@@ -172,25 +254,29 @@ bool CliNeedsGui(const CliOptions& options) {
           (!options.out.empty() || !options.frames.empty()));
 }
 
-bool ApplyControls(app::Form1& form, const CliOptions& options, std::ostream& err) {
+std::optional<CliFailure> ApplyControls(app::Form1& form, const CliOptions& options,
+                                        const QDateTime& now) {
   if (options.site) {
     const auto position = FindSite(form.lstCITY.items, *options.site);
     if (!position) {
-      err << "planetarium-cli: unknown site '" << *options.site
-          << "' (a list name or a position 0.." << app::kSiteCount - 1 << ")\n";
-      return false;
+      return CliFailure{kCliUsageError, "--site: unknown site " + Quoted(*options.site) +
+                                            " (a list name or a position 0.." +
+                                            std::to_string(app::kSiteCount - 1) +
+                                            "; planetarium-cli sites lists them)"};
     }
     form.lstCITY.ListIndex = *position;
-    if (app::UsesTableCoordinates(*position)) {
-      const auto entry = static_cast<std::size_t>(*position + 1);
-      form.txtIDO.Text = app::ShortestText(form.CityLat[entry]);
-      form.txtKEIDO.Text = app::ShortestText(form.CityLon[entry]);
-    }
+    form.ApplySiteSelection();
   }
   if (options.latitude) form.txtIDO.Text = *options.latitude;
   if (options.longitude) form.txtKEIDO.Text = *options.longitude;
+  if (options.at) {
+    const auto boxes = ResolveAt(*options.at, options.timeZone, now);
+    if (const auto* failure = std::get_if<CliFailure>(&boxes)) return *failure;
+    for (std::size_t b = 0; b < form.txtYMD.size(); ++b) {
+      form.txtYMD[b].Text = std::get<DateBoxTexts>(boxes)[b];
+    }
+  }
   for (std::size_t b = 0; b < form.txtYMD.size(); ++b) {
-    if (options.at) form.txtYMD[b].Text = (*options.at)[b];
     if (options.dateBoxes[b]) form.txtYMD[b].Text = *options.dateBoxes[b];
   }
   if (options.direction) {
@@ -204,12 +290,12 @@ bool ApplyControls(app::Form1& form, const CliOptions& options, std::ostream& er
   if (options.step) {
     const auto position = FindStep(form.lstINTV1.items, *options.step);
     if (!position) {
-      err << "planetarium-cli: no time step of '" << *options.step << "' minutes in the list\n";
-      return false;
+      return CliFailure{kCliUsageError, "--step: no time step of " + Quoted(*options.step) +
+                                            " minutes in the list (2 5 10 15 30 60 90 120)"};
     }
     form.lstINTV1.ListIndex = *position;
   }
-  return true;
+  return std::nullopt;
 }
 
 int RunCli(const CliOptions& options, CliEnvironment& environment, std::ostream& out,
@@ -228,7 +314,10 @@ int RunCli(const CliOptions& options, CliEnvironment& environment, std::ostream&
     case CliCommand::kWindow:
       return RunWindow(options, environment, err);
     case CliCommand::kStars:
-      PrintStars(options.format, out);
+      WriteStars(options.format, out);
+      return kCliOk;
+    case CliCommand::kSites:
+      WriteSites(options.format, out);
       return kCliOk;
   }
   return kCliUsageError;

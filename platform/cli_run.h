@@ -1,35 +1,45 @@
 #pragma once
 
+#include <QDateTime>
+#include <optional>
 #include <ostream>
+#include <string>
 
 #include "app/form.h"
 #include "app/services.h"
 #include "platform/cli_options.h"
+#include "platform/cli_status.h"
 
 namespace platform {
 
 // The outside world of the command line: where start-up reads the time and
-// the start file.
+// the start file, the present instant for --at now, and whether progress
+// lines may go to standard error (a terminal is watching it).
 struct CliEnvironment {
   app::Clock& clock;
   app::StartFileStore& startFile;
+  QDateTime now = QDateTime::currentDateTimeUtc();
+  bool errIsTerminal = false;
 };
-
-// Exit statuses of planetarium-cli.
-inline constexpr int kCliOk = 0;
-inline constexpr int kCliWriteFailed = 1;
-inline constexpr int kCliUsageError = 2;
 
 // Given: parsed options. Returned: true when the command draws with Qt (chart
 // images and the window) and so needs a QApplication on the offscreen platform.
 bool CliNeedsGui(const CliOptions& options);
 
-// Given: a Form1 after Form_Load and the options. Returned: false, with a
-// message on `err`, for an unknown site or time step. Notes: sets the
+// Given: a Form1 after Form_Load, the options and the present instant.
+// Returned: nullopt once the controls are set; a failure (status 2) for an
+// unknown site, zone or time step or a date and time that do not exist in the
+// zone of --tz, or (status 3) an --at beyond the calendar. Notes: sets the
 // controls in the order site, coordinates, date and time, direction, display
 // options, time step; choosing a site other than "入力" puts its table
 // coordinates into the two boxes, as the planetarium button would.
-bool ApplyControls(app::Form1& form, const CliOptions& options, std::ostream& err);
+std::optional<CliFailure> ApplyControls(app::Form1& form, const CliOptions& options,
+                                        const QDateTime& now);
+
+// Given: a tick 1..last_tick. Returned: the file name of its frame,
+// frame-0001.png ...: as many digits as the last tick has, at least four, so
+// that the names sort in the order of the ticks.
+std::string FrameFileName(int tick, int last_tick);
 
 // Given: parsed options (not --help) and the environment; a QApplication must
 // exist when CliNeedsGui. Returned: the exit status. Notes: results go to

@@ -1,21 +1,20 @@
 #include "platform/image_export.h"
 
+#include <QFile>
 #include <QImage>
 #include <QPageSize>
-#include <QPainter>
 #include <QPdfWriter>
-#include <QPixmap>
 #include <QString>
 #include <QSvgGenerator>
 #include <cmath>
 
-#include "platform/painter_surface.h"
 #include "platform/screen_units.h"
 
 namespace platform {
 namespace {
 
 constexpr double kPointsPerPixel = static_cast<double>(kPointsPerInch) / kPixelsPerInch;
+constexpr double kMetresPerInch = 0.0254;
 
 QString Suffix(const std::string& path) {
   const QString name = QString::fromStdString(path).toLower();
@@ -23,76 +22,69 @@ QString Suffix(const std::string& path) {
   return dot < 0 ? QString() : name.mid(dot + 1);
 }
 
-// Given: an active painter on the target. Returned: whether the painter was active.
-bool Paint(QPainter& painter, const chart::RecordingSurface& drawing, chart::Colour background) {
-  if (!painter.isActive()) return false;
-  PainterSurface surface(painter);
-  surface.BackColor = background;
-  drawing.Replay(surface);
-  return true;
+// Paints with a painter begun on `device`; false when it could not begin or end.
+bool PaintOn(QPaintDevice& device, const Painting& paint) {
+  QPainter painter;
+  if (!painter.begin(&device)) return false;
+  paint(painter);
+  return painter.end();
 }
 
-bool WritePng(const chart::RecordingSurface& drawing, chart::Colour background,
-              const QString& path) {
-  QImage image(kClientWidthPx, kClientHeightPx, QImage::Format_RGB32);
-  const auto dots_per_metre = static_cast<int>(std::lround(kPixelsPerInch / 0.0254));
+bool WritePng(QFile& file, QSize size_px, int scale, const Painting& paint) {
+  QImage image(size_px * scale, QImage::Format_RGB32);
+  image.setDevicePixelRatio(scale);
+  if (!PaintOn(image, paint)) return false;
+  const auto dots_per_metre =
+      static_cast<int>(std::lround(kPixelsPerInch * scale / kMetresPerInch));
   image.setDotsPerMeterX(dots_per_metre);
   image.setDotsPerMeterY(dots_per_metre);
-  {
-    QPainter painter(&image);
-    if (!Paint(painter, drawing, background)) return false;
-  }
-  return image.save(path, "PNG");
+  return image.save(&file, "PNG");
 }
 
-bool WriteSvg(const chart::RecordingSurface& drawing, chart::Colour background,
-              const QString& path) {
+bool WriteSvg(QFile& file, QSize size_px, const Painting& paint) {
   QSvgGenerator generator;
-  generator.setFileName(path);
-  generator.setSize(QSize(kClientWidthPx, kClientHeightPx));
-  generator.setViewBox(QRect(0, 0, kClientWidthPx, kClientHeightPx));
+  generator.setOutputDevice(&file);
+  generator.setSize(size_px);
+  generator.setViewBox(QRect(QPoint(0, 0), size_px));
   generator.setResolution(kPixelsPerInch);
   generator.setTitle(QStringLiteral("プラネタリウム"));
-  QPainter painter;
-  if (!painter.begin(&generator)) return false;
-  const bool painted = Paint(painter, drawing, background);
-  return painter.end() && painted;
+  return PaintOn(generator, paint);
 }
 
-bool WritePdf(const chart::RecordingSurface& drawing, chart::Colour background,
-              const QString& path) {
-  QPdfWriter writer(path);
+bool WritePdf(QFile& file, QSize size_px, const Painting& paint) {
+  QPdfWriter writer(&file);
   writer.setResolution(kPixelsPerInch);
   writer.setPageSize(
-      QPageSize(QSizeF(kClientWidthPx * kPointsPerPixel, kClientHeightPx * kPointsPerPixel),
+      QPageSize(QSizeF(size_px.width() * kPointsPerPixel, size_px.height() * kPointsPerPixel),
                 QPageSize::Point));
   writer.setPageMargins(QMarginsF(0, 0, 0, 0));
   writer.setTitle(QStringLiteral("プラネタリウム"));
-  QPainter painter;
-  if (!painter.begin(&writer)) return false;
-  const bool painted = Paint(painter, drawing, background);
-  return painter.end() && painted;
+  return PaintOn(writer, paint);
 }
 
 }  // namespace
 
-bool IsChartImagePath(const std::string& path) {
+bool IsPicturePath(const std::string& path) {
   const QString suffix = Suffix(path);
   return suffix == u"png" || suffix == u"svg" || suffix == u"pdf";
 }
 
-bool WriteChartImage(const chart::RecordingSurface& drawing, chart::Colour background,
-                     const std::string& path) {
+std::optional<std::string> WritePicture(const std::string& path, QSize size_px, int png_scale,
+                                        const Painting& paint) {
   const QString suffix = Suffix(path);
-  const QString file = QString::fromStdString(path);
-  if (suffix == u"png") return WritePng(drawing, background, file);
-  if (suffix == u"svg") return WriteSvg(drawing, background, file);
-  if (suffix == u"pdf") return WritePdf(drawing, background, file);
-  return false;
-}
-
-bool WriteWindowImage(QWidget& window, const std::string& path) {
-  return window.grab().save(QString::fromStdString(path), "PNG");
+  QFile file(QString::fromStdString(path));
+  if (!IsPicturePath(path)) return "not a .png, .svg or .pdf file";
+  if (!file.open(QIODevice::WriteOnly | QIODevice::Truncate)) {
+    return file.errorString().toStdString();
+  }
+  bool painted = false;
+  if (suffix == u"png") painted = WritePng(file, size_px, png_scale, paint);
+  if (suffix == u"svg") painted = WriteSvg(file, size_px, paint);
+  if (suffix == u"pdf") painted = WritePdf(file, size_px, paint);
+  const bool flushed = file.flush();
+  if (file.error() != QFileDevice::NoError) return file.errorString().toStdString();
+  if (!painted || !flushed) return "the picture could not be drawn";
+  return std::nullopt;
 }
 
 }  // namespace platform

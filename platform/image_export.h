@@ -1,25 +1,29 @@
 #pragma once
 
-#include <QWidget>
+#include <QPainter>
+#include <QSize>
+#include <functional>
+#include <optional>
 #include <string>
-
-#include "chart/colour.h"
-#include "chart/recording_surface.h"
 
 namespace platform {
 
-// Given: a recorded drawing, the sky colour to clear to and a file name ending in
-// .png, .svg or .pdf (any case). Returned: true once the file is written.
-// Notes: the picture is the window's client area, 1040 x 640 logical pixels
-// (96 per inch); SVG and PDF keep the drawing as vectors.
-bool WriteChartImage(const chart::RecordingSurface& drawing, chart::Colour background,
-                     const std::string& path);
+// Paints a picture onto a painter whose coordinates are logical pixels (96 an inch).
+using Painting = std::function<void(QPainter&)>;
 
-// True for a file name WriteChartImage can write.
-bool IsChartImagePath(const std::string& path);
+// True for a file name WritePicture can write: .png, .svg or .pdf, any case.
+bool IsPicturePath(const std::string& path);
 
-// Given: a window that has been shown. Returned: true once its picture, as the
-// user sees it, is written as PNG.
-bool WriteWindowImage(QWidget& window, const std::string& path);
+// Given:    a file name ending in .png, .svg or .pdf (any case), the picture's
+//           size in logical pixels, the pixels per logical pixel for PNG
+//           (1 to 8) and the painting.
+// Returned: nullopt once the file is written; otherwise why not, in the
+//           system's words ("Permission denied").
+// Notes:    the painting is done at the PNG's full resolution, so that text,
+//           discs and lines stay sharp at any scale, and the PNG says
+//           96 x scale dots per inch so that it prints at the same size. SVG
+//           and PDF keep the drawing as vectors and ignore the scale.
+std::optional<std::string> WritePicture(const std::string& path, QSize size_px, int png_scale,
+                                        const Painting& paint);
 
 }  // namespace platform

@@ -1,59 +1,136 @@
-// The command line's options and its readout for 2000-01-01 21:00 JST (JD 2451545.0) at Tokyo.
+// The command line's options, its listings (text, JSON, CSV), the readout
+// series, its failures and their exit statuses, and its text encoding. The
+// readout is checked for 2000-01-01 21:00 JST (JD 2451545.0) at Tokyo.
 
 #include <gtest/gtest.h>
 
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
+#include <QTemporaryDir>
+#include <QUtf8StringView>
 #include <cmath>
 #include <numbers>
-#include <sstream>
+#include <random>
 #include <string>
 #include <tuple>
 #include <vector>
 
 #include "app/sites.h"
 #include "catalog/star_tables.h"
-#include "fakes.h"
+#include "cli_invoke.h"
 #include "platform/cli_options.h"
 #include "platform/cli_run.h"
+#include "platform/text_output.h"
 
 namespace platform {
 namespace {
 
-std::vector<std::string> Split(const char* joined) {  // arguments separated by '|'
-  std::vector<std::string> args;
-  for (const QString& arg : QString::fromUtf8(joined).split(u'|', Qt::SkipEmptyParts)) {
-    args.push_back(arg.toStdString());
-  }
-  return args;
+using platform_test::CliRun;
+using platform_test::Invoke;
+using platform_test::Json;
+using platform_test::Split;
+
+bool IsValidUtf8(const std::string& text) {
+  return QUtf8StringView(text).isValidUtf8();
 }
 
-TEST(CliOptions, ReadsTheControlsOfTheWindowAndRejectsWhatItDoesNotKnow) {
-  for (const char* args :
-       {"", "draw", "table|--colour", "table|--dir|up", "table|--dir", "table|--at|2000-01-01",
-        "table|--at|2000/01/01 21:00", "table|--at|2000-01-01 21:00 extra", "table|--ticks|-1",
-        "table|--ticks|3x", "table|--format|xml", "table|--out|x.png", "stars|--site|東京",
-        "window", "chart", "chart|--frames|dir", "chart|--ops=yes", "table|--version"}) {
-    const CliParse parse = ParseCliArguments(Split(args));
-    EXPECT_FALSE(parse.options.has_value() || parse.error.empty()) << args;
+// Records of RFC 4180 CSV; every record must end in CR LF.
+std::vector<std::vector<std::string>> ParseCsv(const std::string& text) {
+  std::vector<std::vector<std::string>> records;
+  std::vector<std::string> record;
+  std::string field;
+  bool quoted = false;
+  for (std::size_t i = 0; i < text.size(); ++i) {
+    const char c = text[i];
+    if (quoted && c == '"' && i + 1 < text.size() && text[i + 1] == '"') {
+      field += text[++i];
+    } else if (c == '"') {
+      quoted = !quoted;
+    } else if (quoted || (c != ',' && c != '\r' && c != '\n')) {
+      field += c;
+    } else if (c == ',') {
+      record.push_back(std::exchange(field, {}));
+    } else {
+      EXPECT_TRUE(c == '\r' && i + 1 < text.size() && text[++i] == '\n') << "a line end is CR LF";
+      record.push_back(std::exchange(field, {}));
+      records.push_back(std::exchange(record, {}));
+    }
   }
+  EXPECT_TRUE(record.empty() && field.empty() && !quoted) << "the last record ends in CR LF";
+  return records;
+}
+
+// Every rejected argument list names the command or option at fault.
+TEST(CliOptions, RejectsBadArgumentsNamingTheOptionAtFault) {
+  const std::pair<const char*, const char*> bad[] = {{"", "no command"},
+                                                     {"draw", "'draw'"},
+                                                     {"table|--colour", "--colour"},
+                                                     {"table|--dir|up", "--dir"},
+                                                     {"table|--dir", "--dir"},
+                                                     {"table|--at|2000-01-01", "--at"},
+                                                     {"table|--at|2000/01/01 21:00", "--at"},
+                                                     {"table|--at|2000-01-01 21:00 extra", "--at"},
+                                                     {"table|--at|2000-01-01T21:00:00", "--at"},
+                                                     {"table|--at|yesterday", "--at"},
+                                                     {"table|--ticks|-1", "--ticks"},
+                                                     {"table|--ticks|3x", "--ticks"},
+                                                     {"table|--format|xml", "--format"},
+                                                     {"table|--out|x.png", "--out"},
+                                                     {"stars|--site|東京", "--site"},
+                                                     {"sites|--at|now", "--at"},
+                                                     {"window", "--out"},
+                                                     {"window|--out|sky.txt", "--out"},
+                                                     {"chart|--out|sky", "--out"},
+                                                     {"chart", "--out"},
+                                                     {"chart|--frames|dir", "--ticks"},
+                                                     {"chart|--ops=yes", "--ops"},
+                                                     {"table|--series=1", "--series"},
+                                                     {"chart|--ops|--series", "--series"},
+                                                     {"table|--at|2000-01-01 21:00|--tz", "--tz"},
+                                                     {"table|--at|now|--tz=", "--tz"},
+                                                     {"table|--tz|UTC", "--tz"},
+                                                     {"chart|--ops|--scale|0", "--scale"},
+                                                     {"chart|--ops|--scale|9", "--scale"},
+                                                     {"chart|--ops|--scale|1.5", "--scale"},
+                                                     {"table|--scale|2", "--scale"},
+                                                     {"chart|--ops|--palette|sepia", "--palette"},
+                                                     {"table|--palette|print", "--palette"},
+                                                     {"table|--version", "--version"}};
+  for (const auto& [args, named] : bad) {
+    const CliParse parse = ParseCliArguments(Split(args));
+    EXPECT_FALSE(parse.options.has_value()) << args;
+    EXPECT_NE(parse.error.find(named), std::string::npos) << args << ": " << parse.error;
+  }
+}
+
+TEST(CliOptions, ReadsTheControlsOfTheWindowAndThePictureOptions) {
   const CliOptions o =
       ParseCliArguments(Split("chart|--site|ロンドン|--lat|51|--lon=-0.5|--at|2005-12-31 "
-                              "23:30|--minute|7|--dir|west|"
-                              "--equator|--names|--step|60|--ticks|4|--out|sky.svg|--ops"))
+                              "23:30|--minute|7|--dir|west|--tz|Europe/London|"
+                              "--equator|--names|--step|60|--ticks|4|--out|sky.SVG|--ops|"
+                              "--scale|8|--palette|print"))
           .options.value();
-  EXPECT_EQ(std::tie(o.command, o.direction, o.ticks, o.ops),
-            std::make_tuple(CliCommand::kChart, 3, 4, true));
-  EXPECT_EQ(std::tie(o.site, o.latitude, o.longitude, o.step, o.out),
-            std::make_tuple("ロンドン", "51", "-0.5", "60", "sky.svg"));
-  EXPECT_EQ(o.at, (std::array<std::string, 5>{"2005", "12", "31", "23", "30"}));
+  EXPECT_EQ(std::tie(o.command, o.direction, o.ticks, o.ops, o.scale, o.palette),
+            std::make_tuple(CliCommand::kChart, 3, 4, true, 8, Palette::kPrint));
+  EXPECT_EQ(std::tie(o.site, o.latitude, o.longitude, o.step, o.out, o.timeZone),
+            std::make_tuple("ロンドン", "51", "-0.5", "60", "sky.SVG", "Europe/London"));
+  EXPECT_EQ(o.at->boxes, (std::array<std::string, 5>{"2005", "12", "31", "23", "30"}));
   EXPECT_EQ(std::tie(o.dateBoxes[0], o.dateBoxes[4]), std::make_tuple(std::nullopt, "7"));
   EXPECT_EQ(o.chartOptions, (std::array<bool, 4>{true, false, false, true}));
-  EXPECT_EQ(ParseCliArguments(Split("--version")).options.value().command, CliCommand::kVersion);
-  // Date texts as the boxes hold them: no leading zeros.
-  EXPECT_EQ(ParseCliArguments(Split("table|--at|2000-01-01 09:05")).options.value().at,
-            (std::array<std::string, 5>{"2000", "1", "1", "9", "5"}));
+  // Date texts as the boxes hold them: no leading zeros; a T may join date and time.
+  for (const char* at : {"2000-01-01 09:05", "2000-01-01T09:05", "02000-1-001T9:5"}) {
+    EXPECT_EQ(ParseCliArguments(Split(std::string("table|--at|") + at)).options.value().at->boxes,
+              (std::array<std::string, 5>{"2000", "1", "1", "9", "5"}))
+        << at;
+  }
+  const CliOptions now =
+      ParseCliArguments(Split("table|--series|--format|csv|--at|now")).options.value();
+  EXPECT_EQ(std::tie(now.series, now.format, now.at->now),
+            std::make_tuple(true, OutputFormat::kCsv, true));
+  EXPECT_EQ(ParseCliArguments(Split("sites|--format=json")).options->command, CliCommand::kSites);
+  EXPECT_EQ(ParseCliArguments(Split("--version")).options->command, CliCommand::kVersion);
+  EXPECT_EQ(ParseCliArguments(Split("table|--bogus|--help")).options->command, CliCommand::kHelp);
 }
 
 TEST(CliOptions, FindsSitesByNameOrPosition) {
@@ -68,27 +145,6 @@ TEST(CliOptions, FindsSitesByNameOrPosition) {
   for (const char* wanted : {"75", "-1", "", " ", "Tokyo", "東", "12.0", "1e1"}) {
     EXPECT_FALSE(FindSite(names, wanted)) << wanted;
   }
-}
-
-struct CliRun {
-  int status = -1;
-  std::string out, err;
-};
-
-CliRun Invoke(const char* joined_args) {
-  platform_test::FixedClock clock;
-  platform_test::MemoryStartFile start_file;
-  CliEnvironment environment{clock, start_file};
-  std::ostringstream out, err;
-  const CliParse parse = ParseCliArguments(Split(joined_args));
-  const int status = parse.options ? RunCli(*parse.options, environment, out, err) : kCliUsageError;
-  return {status, out.str(), err.str() + parse.error};
-}
-
-QJsonObject Json(const char* joined_args) {
-  const CliRun run = Invoke(joined_args);
-  EXPECT_EQ(run.status, kCliOk) << run.err;
-  return QJsonDocument::fromJson(QByteArray::fromStdString(run.out)).object();
 }
 
 constexpr double kDeg = std::numbers::pi / 180.0;
@@ -144,6 +200,189 @@ TEST(CliTable, SiteByPositionAndTheNightChartsOperations) {
   const std::string chart = Invoke("chart|--ops").out;  // the night chart's operations
   EXPECT_EQ(chart.rfind("cls 32 96 192\nline 0 9000 15500 9000 88 88 88\n", 0), 0u);
   EXPECT_NE(chart.find("print 6950 9100 南\n"), std::string::npos);
+}
+
+// CSV holds the JSON rows: the same names and the same shortest numbers.
+TEST(CliTable, CsvAndTextHoldTheRowsOfTheJson) {
+  const std::string at = "|--site|東京|--at|2000-01-01 21:00";
+  const QJsonArray rows = Json("table|--format|json" + at)["rows"].toArray();
+  const auto csv = ParseCsv(Invoke("table|--format|csv" + at).out);
+  ASSERT_EQ(csv.size(), 27u);
+  EXPECT_EQ(csv[0], (std::vector<std::string>{"name", "alt", "az"}));
+  const std::string text = Invoke("table" + at).out;
+  EXPECT_EQ(std::count(text.begin(), text.end(), '\n'), 26);
+  for (std::size_t r = 1; r < csv.size(); ++r) {
+    const QJsonObject row = rows[static_cast<qsizetype>(r - 1)].toObject();
+    SCOPED_TRACE(row["name"].toString().toStdString());
+    EXPECT_EQ(csv[r], (std::vector<std::string>{row["name"].toString().toStdString(),
+                                                JsonNumber(row["alt"].toDouble()),
+                                                JsonNumber(row["az"].toDouble())}));
+  }
+}
+
+// Each step of a series is the table a single run gives for the same boxes;
+// the CSV holds the JSON's steps, boxes and rows.
+TEST(CliTable, SeriesStepsAreTheTablesOfSingleRunsAtTheSameBoxes) {
+  const std::string series =
+      "table|--series|--site|ロンドン|--at|2000-01-01 21:00|--step|90|--ticks|3";
+  const QJsonObject json = Json(series + "|--format|json");
+  EXPECT_EQ(json["site"].toString() + "/" + json["latitude"].toString() + "/" +
+                json["longitude"].toString(),
+            "ロンドン/51.15/-0.18");
+  const QJsonArray steps = json["steps"].toArray();
+  ASSERT_EQ(steps.size(), 4);
+  const char* expected_at[] = {"2000-1-1 21:0", "2000-1-1 22:30", "2000-1-2 0:0", "2000-1-2 1:30"};
+  const auto csv = ParseCsv(Invoke(series + "|--format|csv").out);
+  ASSERT_EQ(csv.size(), 1u + 4 * 26);
+  EXPECT_EQ(csv[0], (std::vector<std::string>{"step", "year", "month", "day", "hour", "minute",
+                                              "name", "alt", "az"}));
+  for (int step = 0; step < 4; ++step) {
+    SCOPED_TRACE(step);
+    const QJsonArray boxes = steps[step].toObject()["boxes"].toArray();
+    const QJsonArray rows = steps[step].toObject()["rows"].toArray();
+    const std::string at =
+        (boxes[0].toString() + "-" + boxes[1].toString() + "-" + boxes[2].toString() + " " +
+         boxes[3].toString() + ":" + boxes[4].toString())
+            .toStdString();
+    EXPECT_EQ(at, expected_at[step]);
+    EXPECT_EQ(rows, Json("table|--format|json|--site|ロンドン|--at|" + at)["rows"].toArray());
+    for (int r = 0; r < 26; ++r) {
+      const QJsonObject row = rows[r].toObject();
+      std::vector<std::string> record = {std::to_string(step)};
+      for (const auto& box : boxes) record.push_back(box.toString().toStdString());
+      record.insert(record.end(),
+                    {row["name"].toString().toStdString(), JsonNumber(row["alt"].toDouble()),
+                     JsonNumber(row["az"].toDouble())});
+      EXPECT_EQ(csv[static_cast<std::size_t>(1 + step * 26 + r)], record);
+    }
+  }
+  const std::string text = Invoke(series).out;
+  EXPECT_EQ(std::count(text.begin(), text.end(), '\n'), 4 * 26);
+  EXPECT_NE(text.find("3\t2000\t1\t2\t1\t30\t 太陽\t"), std::string::npos);
+  EXPECT_EQ(Json("table|--series|--format|json")["steps"].toArray().size(), 1);  // no ticks
+}
+
+// The 75 sites in list order, names exactly as listed; the stars in CSV too.
+TEST(CliListings, SitesAndStarsInTextJsonAndCsv) {
+  const QJsonArray sites = Json("sites|--format|json")["sites"].toArray();
+  const auto csv = ParseCsv(Invoke("sites|--format|csv").out);
+  const std::string text = Invoke("sites").out;
+  ASSERT_EQ(sites.size(), app::kSiteCount);
+  ASSERT_EQ(csv.size(), 1u + app::kSiteCount);
+  EXPECT_EQ(std::count(text.begin(), text.end(), '\n'), app::kSiteCount);
+  EXPECT_EQ(csv[0], (std::vector<std::string>{"position", "name", "lat", "lon"}));
+  const std::tuple<int, const char*, double, double> listed[] = {
+      {0, "札幌", 43.067, 141.35},    {24, "大津", 35, 135.867},
+      {48, "入力", 43.92, 144.3},     {61, "ニューデリー ", 28.58, 77.2},
+      {67, "ロンドン", 51.15, -0.18}, {74, "ホノルル", 21.35, -157.93}};
+  for (const auto& [position, name, lat, lon] : listed) {
+    const QJsonObject site = sites[position].toObject();
+    EXPECT_EQ(std::make_tuple(site["position"].toInt(), site["name"].toString().toStdString(),
+                              site["lat"].toDouble(), site["lon"].toDouble()),
+              std::make_tuple(position, std::string(name), lat, lon));
+    EXPECT_EQ(csv[static_cast<std::size_t>(position + 1)],
+              (std::vector<std::string>{std::to_string(position), name, JsonNumber(lat),
+                                        JsonNumber(lon)}));
+  }
+  EXPECT_NE(text.find("24\t大津\t35\t135.867\n"), std::string::npos);
+  const auto stars = ParseCsv(Invoke("stars|--format|csv").out);
+  const QJsonObject first = Json("stars|--format|json")["stars"].toArray()[0].toObject();
+  ASSERT_EQ(stars.size(), 1u + catalog::kChartStarCount);
+  EXPECT_EQ(stars[0], (std::vector<std::string>{"row", "ra", "dec", "mag", "name"}));
+  EXPECT_EQ(stars[1],
+            (std::vector<std::string>{
+                "1", JsonNumber(first["ra"].toDouble()), JsonNumber(first["dec"].toDouble()),
+                JsonNumber(first["mag"].toDouble()), first["name"].toString().toStdString()}));
+}
+
+// Bad values exit 2, boxes without a computable instant 3 (naming the box and
+// printing nothing), files that cannot be written 1 with the system's reason.
+TEST(CliRun, FailuresExitWithTheirStatusNamingTheCauseAndWritingNothing) {
+  QTemporaryDir dir;
+  ASSERT_TRUE(dir.isValid());
+  const std::string d = dir.path().toStdString();
+  ASSERT_TRUE(QFile(dir.filePath("file")).open(QIODevice::WriteOnly));
+  const std::tuple<std::string, int, const char*> cases[] = {
+      {"table|--site|Atlantis", kCliUsageError, "--site"},
+      {"table|--step|7", kCliUsageError, "--step"},
+      {"table|--at|2000-01-01 12:00|--tz|Mars/Olympus_Mons", kCliUsageError, "--tz"},
+      {"table|--at|2024-03-31 02:30|--tz|Europe/Paris", kCliUsageError, "--at"},
+      {"table|--at|2024-03-10 02:30|--tz|America/New_York", kCliUsageError, "--at"},
+      {"table|--at|2023-02-29 12:00|--tz|UTC", kCliUsageError, "--at"},
+      {"table|--at|2023-01-01 24:00|--tz|UTC", kCliUsageError, "--at"},
+      {"table|--year|70000", kCliNothingToCompute, "the year box (--at, --year) holds '70000'"},
+      {"table|--at|70000-01-01 00:00", kCliNothingToCompute, "year box"},
+      {"table|--at|32767-12-31 20:00|--tz|UTC", kCliNothingToCompute, "--at"},
+      {"table|--month|99999", kCliNothingToCompute, "month box"},
+      {"table|--year|-32768|--month|2", kCliNothingToCompute, "year box"},
+      {"table|--series|--ticks|3|--day|1e400", kCliNothingToCompute, "day box"},
+      {"table|--minute|1e999", kCliNothingToCompute, "minute box"},
+      {"chart|--ops|--hour|-1e999", kCliNothingToCompute, "hour box"},
+      {"chart|--ops|--lat|1e999", kCliNothingToCompute, "latitude box"},
+      {"chart|--out|" + d + "/never.png|--lon|-1D999", kCliNothingToCompute, "longitude box"},
+      {"chart|--frames|" + d + "/never|--ticks|2|--month|99999", kCliNothingToCompute, "month box"},
+      {"chart|--out|" + d + "/no/such/folder.png", kCliWriteFailed, "No such file or directory"},
+      {"chart|--frames|" + d + "/file/frames|--ticks|1", kCliWriteFailed, "Not a directory"}};
+  for (const auto& [args, status, named] : cases) {
+    const CliRun run = Invoke(args);
+    EXPECT_EQ(run.status, status) << args;
+    EXPECT_EQ(run.out, "") << args;
+    EXPECT_NE(run.err.find(named), std::string::npos) << args << ": " << run.err;
+  }
+  EXPECT_EQ(QDir(dir.path()).entryList(QDir::NoDotAndDotDot | QDir::AllEntries),
+            QStringList{"file"});
+  const std::string help = Invoke("--help").out;
+  for (const char* listed : {"0  done", "1  a file", "2  bad arguments", "3  nothing to compute",
+                             "sites", "--series", "--tz", "--scale", "--palette", "--frames"}) {
+    EXPECT_NE(help.find(listed), std::string::npos) << listed;
+  }
+}
+
+// Whatever bytes the arguments hold, the output and the messages are UTF-8.
+TEST(CliText, OutputIsValidUtf8WhateverBytesTheArgumentsHold) {
+  const QJsonObject table = Json("table|--format|json|--lat|\xff\xfe");
+  EXPECT_EQ(table["latitude"].toString(), QString::fromUtf8("\uFFFD\uFFFD"));
+  for (const char* args :
+       {"table|--format|csv|--series|--ticks|1|--year|\xff"
+        "2000|--lon|\xc0\xaf",
+        "table|--series|--year|2000\xed\xa0\x80", "table|--site|\xff", "table|--at|\xe6\x9d",
+        "chart|--out|\xff.txt", "table|--\xfe", "\xf4\x90\x80\x80",
+        "table|--year|\xff"
+        "99999"}) {
+    const CliRun run = Invoke(args);
+    EXPECT_TRUE(IsValidUtf8(run.out) && IsValidUtf8(run.err)) << run.out << run.err;
+  }
+}
+
+TEST(CliText, IllFormedBytesBecomeReplacementCharactersAndCsvFieldsAreQuoted) {
+  const std::pair<const char*, const char*> utf8[] = {
+      {"東京 ok", "東京 ok"},
+      {"\xf0\x9f\x8c\x99", "\xf0\x9f\x8c\x99"},          // U+1F319, four bytes
+      {"\xff\xfe", "\uFFFD\uFFFD"},                      // never in UTF-8
+      {"a\x80z", "a\uFFFDz"},                            // a stray continuation byte
+      {"\xc0\xaf", "\uFFFD\uFFFD"},                      // an overlong '/'
+      {"\xed\xa0\x80", "\uFFFD\uFFFD\uFFFD"},            // a surrogate
+      {"\xf4\x90\x80\x80", "\uFFFD\uFFFD\uFFFD\uFFFD"},  // beyond U+10FFFF
+      {"\xe6\x9d", "\uFFFD\uFFFD"}};                     // a cut sequence
+  for (const auto& [bytes, text] : utf8) EXPECT_EQ(ValidUtf8(bytes), text) << bytes;
+  std::mt19937 random(9);
+  for (int i = 0; i < 2000; ++i) {
+    std::string bytes(static_cast<std::size_t>(random() % 12), '\0');
+    for (char& c : bytes) c = static_cast<char>(random() % 256);
+    const std::string text = ValidUtf8(bytes);
+    ASSERT_TRUE(IsValidUtf8(text)) << i;
+    ASSERT_EQ(ValidUtf8(text), text) << i;
+  }
+  const std::pair<const char*, const char*> fields[] = {{"北極星", "北極星"},
+                                                        {" 太陽", "\" 太陽\""},
+                                                        {"a,b", "\"a,b\""},
+                                                        {"say \"hi\"", "\"say \"\"hi\"\"\""},
+                                                        {"two\r\nlines", "\"two\r\nlines\""},
+                                                        {"", ""}};
+  for (const auto& [text, field] : fields) {
+    EXPECT_EQ(CsvField(text), field);
+    EXPECT_EQ(ParseCsv("a," + CsvField(text) + "\r\n").at(0).at(1), text);
+  }
 }
 
 }  // namespace
