@@ -1,6 +1,6 @@
-// Time of the whole `planetarium-cli chart` process, spawned as a user would:
-// start-up, the night view toward the south with every option, and the PNG
-// written (or the drawing operations printed).
+// Time of whole `planetarium-cli` processes, spawned as a user would: the
+// chart (start-up, the night view toward the south with every option, and the
+// PNG written or the drawing operations printed) and a year of readouts.
 //
 // Run: build/perf/bench/bench_cli
 
@@ -62,6 +62,34 @@ void BM_CliChartOperations(benchmark::State& state) {
   }
 }
 BENCHMARK(BM_CliChartOperations)->Unit(benchmark::kMillisecond)->UseRealTime();
+
+// A year of 10-minute steps: 52,560 ticks, 52,561 readouts of 26 rows each
+// (about 100 MB of CSV or JSON, written to /dev/null).
+void BM_CliSeriesYear(benchmark::State& state) {
+  const std::vector<std::string> args = {PLANETARIUM_CLI,
+                                         "table",
+                                         "--series",
+                                         "--site",
+                                         "東京",
+                                         "--at",
+                                         "2024-01-01 00:00",
+                                         "--step",
+                                         "10",
+                                         "--ticks",
+                                         "52560",
+                                         "--format",
+                                         state.range(0) == 0 ? "csv" : "json"};
+  for (auto _ : state) {
+    if (!Spawn(args)) state.SkipWithError("planetarium-cli failed");
+  }
+  state.SetLabel(state.range(0) == 0 ? "csv" : "json");
+}
+BENCHMARK(BM_CliSeriesYear)
+    ->Arg(0)
+    ->Arg(1)
+    ->Iterations(5)
+    ->Unit(benchmark::kMillisecond)
+    ->UseRealTime();
 
 }  // namespace
 
