@@ -64,6 +64,8 @@ std::string StepPrefix(const app::Form1& form, int step, OutputFormat format) {
   return prefix + separator;
 }
 
+// A json object holding one array, a csv table under its header, or plain
+// lines; row(i) gives item i in the format, with its line end in text and csv.
 template <typename Row>
 void WriteList(OutputFormat format, std::ostream& out, const char* json_name, const char* header,
                int count, Row row) {
