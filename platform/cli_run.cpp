@@ -212,8 +212,9 @@ void PaintControls(app::Form1& form, Palette palette) {
   form.BackColor = MapColour(palette, ColourUse::kSky, form.BackColor);
   for (const app::ControlEntry& entry : app::FormControls(form)) {
     app::Control& control = app::Base(entry);
-    if (entry.schemeColoured)
+    if (entry.schemeColoured) {
       control.BackColor = MapColour(palette, ColourUse::kSky, control.BackColor);
+    }
   }
 }
 
