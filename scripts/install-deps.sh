@@ -10,12 +10,13 @@ set -euo pipefail
 build_deps=(build-essential cmake ninja-build pkg-config qt6-base-dev qt6-svg-dev libgl-dev)
 # CPack's Debian generator: dpkg-shlibdeps and dpkg-buildflags, file.
 package_deps=(dpkg-dev file)
-# Tests, benchmarks, fuzzers, the window without a screen, and the tools that
-# check the installed desktop files and the package.
+# Tests, benchmarks, fuzzers, the window without a screen, the time zone
+# database for the --tz tests, and the tools that check the installed desktop
+# files and the package.
 test_deps=(
   libgtest-dev libgmock-dev libbenchmark-dev
   clang libclang-rt-14-dev clang-format clang-tidy
-  python3 fonts-ipafont-gothic
+  python3 fonts-ipafont-gothic tzdata
   xvfb xauth
   desktop-file-utils appstream man-db lintian librsvg2-bin bash-completion
 )

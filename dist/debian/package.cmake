@@ -18,8 +18,10 @@ Saturn and about five hundred bright stars as they stand in that part of the
 sky, with the celestial equator, the ecliptic, a grid and the star names on
 request, animates the time and lists altitudes and azimuths.
 
-The companion program planetarium-cli prints the same results as text or
-JSON and draws the chart as PNG, SVG or PDF, for scripts.")
+The companion program planetarium-cli prints the same results as text, JSON
+or CSV, also step by step and for instants given in other time zones, and
+draws the chart and the window as PNG, SVG or PDF, for scripts and
+classrooms.")
 set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
 set(CPACK_DEBIAN_PACKAGE_SECTION science)
 set(CPACK_DEBIAN_PACKAGE_PRIORITY optional)
@@ -28,6 +30,8 @@ set(CPACK_DEBIAN_PACKAGE_HOMEPAGE "${PROJECT_HOMEPAGE_URL}")
 # window's text (the faces the program asks for, best first).
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
 set(CPACK_DEBIAN_PACKAGE_DEPENDS "fonts-ipafont-gothic | fonts-noto-cjk | fonts-vlgothic")
+# planetarium-cli --tz reads the system's time zone database.
+set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "tzdata")
 set(CPACK_DEBIAN_PACKAGE_CONTROL_STRICT_PERMISSION ON)
 set(CPACK_DEBIAN_COMPRESSION_TYPE xz)
 set(CPACK_STRIP_FILES ON)

@@ -114,10 +114,13 @@ complete_line() {  # prints the candidates for the words given, the last being c
   _planetarium_cli
   printf '%s\n' "${COMPREPLY[@]}" | sort | tr '\n' ' '
 }
-same "completion of commands" "$(complete_line '')" "--help --version chart stars table window "
+same "completion of commands" "$(complete_line '')" "--help --version chart sites stars table window "
 same "completion of directions" "$(complete_line chart --dir '')" "east north south west "
 same "completion of --dir=" "$(complete_line chart --dir=w)" "west "
-same "completion of formats" "$(complete_line table --format '')" "json text "
+same "completion of formats" "$(complete_line table --format '')" "csv json text "
+same "completion of palettes" "$(complete_line window --palette '')" "print screen "
+same "completion of sites' options" "$(complete_line sites --)" "--format --help "
+same "completion of a zone" "$(complete_line chart --tz Europe/Pa)" "Europe/Paris "
 same "completion of stars' options" "$(complete_line stars --)" "--format --help "
 same "completion of a site" "$(complete_line table --site 東)" "東京 "
 sites=$(complete_line table --site '')
