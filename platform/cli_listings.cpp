@@ -10,7 +10,7 @@
 namespace platform {
 namespace {
 
-constexpr std::size_t kReadoutRows = astro::kBodyCount + catalog::kBrightStarCount;  // rows 1..26
+constexpr auto kReadoutRows = static_cast<std::size_t>(app::kReadoutRows);  // rows 1..26
 
 // Empty when the boxes could not be computed: the last results belong to another date or site.
 bool ReadoutShown(const app::Form1& form) {
@@ -122,16 +122,12 @@ void SeriesWriter::End() {
 }
 
 void WriteStars(OutputFormat format, std::ostream& out) {
-  catalog::StarTables stars;
-  stars.SetStars1();
-  stars.SetStars2();
-  stars.SetStars3();
-  stars.SetStars4();
+  const catalog::StarTables stars = catalog::ChartCatalogue();
   WriteList(format, out, "stars", "row,ra,dec,mag,name", catalog::kChartStarCount, [&](int i) {
     const int row = i + 1;
-    const std::string ra = ShortestNumber(stars.StarTable(1, row));
-    const std::string dec = ShortestNumber(stars.StarTable(2, row));
-    const std::string mag = ShortestNumber(stars.StarTable(3, row));
+    const std::string ra = ShortestNumber(stars.StarTable(catalog::kRightAscension, row));
+    const std::string dec = ShortestNumber(stars.StarTable(catalog::kDeclination, row));
+    const std::string mag = ShortestNumber(stars.StarTable(catalog::kMagnitude, row));
     const std::string& name = stars.StarName[static_cast<std::size_t>(row)];
     switch (format) {
       case OutputFormat::kText:

@@ -107,7 +107,7 @@ std::string JsonString(std::string_view bytes) {
 }
 
 std::string CsvField(std::string_view bytes) {
-  const std::string text = ValidUtf8(bytes);
+  std::string text = ValidUtf8(bytes);
   const auto blank = [](char c) { return c == ' ' || c == '\t'; };
   const bool quote = text.find_first_of(",\"\r\n") != std::string::npos ||
                      (!text.empty() && (blank(text.front()) || blank(text.back())));
