@@ -5,7 +5,8 @@
 #include <cmath>
 #include <cstddef>
 #include <limits>
-#include <system_error>
+
+#include "chart/decimal_text.h"
 
 namespace app {
 namespace {
@@ -125,12 +126,10 @@ long long DecimalMagnitude(const NumberScan& scan) {
 double ValueOf(const NumberScan& scan) {
   std::string text = scan.mantissa;
   if (!scan.exponent.empty()) text += 'e' + scan.exponent;
-  double value = 0;
-  const auto [ptr, error] = std::from_chars(text.data(), text.data() + text.size(), value);
-  if (error == std::errc::result_out_of_range) {
+  const chart::DecimalValue read = chart::ReadDecimal(text);
+  double value = read.value;
+  if (read.outOfRange) {
     value = DecimalMagnitude(scan) > 0 ? std::numeric_limits<double>::infinity() : 0.0;
-  } else if (error != std::errc{}) {
-    value = 0;
   }
   return scan.negative ? -value : value;
 }
@@ -161,15 +160,10 @@ std::optional<std::int16_t> RoundToInt16(double value) {
 }
 
 std::string FormatOneDecimal(double value) {
-  char buffer[64];
-  if (!std::isfinite(value)) {
-    const auto result = std::to_chars(buffer, buffer + sizeof buffer, value);
-    return std::string(buffer, result.ptr);
-  }
+  if (!std::isfinite(value)) return chart::ShortestText(value);
   // 15 significant digits "d.dddddddddddddde+XX" of the magnitude.
-  const auto result = std::to_chars(buffer, buffer + sizeof buffer, std::fabs(value),
-                                    std::chars_format::scientific, 14);
-  const std::string_view text(buffer, static_cast<std::size_t>(result.ptr - buffer));
+  const std::string scientific = chart::ScientificText(std::fabs(value), 14);
+  const std::string_view text(scientific);
   const std::size_t e = text.find('e');
   std::string digits = std::string(1, text[0]) + std::string(text.substr(2, e - 2));
   int exponent = 0;
@@ -213,9 +207,7 @@ std::string FormatOneDecimal(double value) {
 
 std::string ShortestText(double value) {
   if (value == 0) return "0";
-  char buffer[64];
-  const auto result = std::to_chars(buffer, buffer + sizeof buffer, value);
-  return std::string(buffer, result.ptr);
+  return chart::ShortestText(value);
 }
 
 }  // namespace app

@@ -1,19 +1,18 @@
 #include "chart/recording_surface.h"
 
 #include <algorithm>
-#include <charconv>
 #include <cmath>
 #include <utility>
+
+#include "chart/decimal_text.h"
 
 namespace chart {
 
 namespace {
 
 void AppendNumber(std::string& out, float value) {
-  std::array<char, 32> buffer{};
-  const auto result = std::to_chars(buffer.data(), buffer.data() + buffer.size(), value);
   out += ' ';
-  out.append(buffer.data(), result.ptr);
+  out += ShortestText(value);
 }
 
 void AppendColour(std::string& out, Colour colour) {
