@@ -5,6 +5,7 @@
 #include <string_view>
 #include <utility>
 
+#include "app/control_lookup.h"
 #include "app/sites.h"
 #include "platform/text_output.h"
 
@@ -43,29 +44,6 @@ std::optional<int> WholeInt(std::string_view text) {
   return value;
 }
 
-std::string_view TrimTrailingBlanks(std::string_view text) {
-  while (!text.empty() && (text.back() == ' ' || text.back() == '\t')) text.remove_suffix(1);
-  return text;
-}
-
-std::string_view TrimBlanks(std::string_view text) {
-  text = TrimTrailingBlanks(text);
-  while (!text.empty() && (text.front() == ' ' || text.front() == '\t')) text.remove_prefix(1);
-  return text;
-}
-
-// Cuts the leading decimal digits off `text` and returns them without leading
-// zeros ("0" for zeros only), or nullopt when `text` does not start with one.
-std::optional<std::string> TakeDigits(std::string_view& text) {
-  std::size_t length = 0;
-  while (length < text.size() && text[length] >= '0' && text[length] <= '9') ++length;
-  if (length == 0) return std::nullopt;
-  const std::string_view digits = text.substr(0, length);
-  text.remove_prefix(length);
-  const std::size_t first = digits.find_first_not_of('0');
-  return std::string(first == std::string_view::npos ? "0" : digits.substr(first));
-}
-
 // "now", or "YYYY-MM-DD HH:MM" with a blank or a T between date and time.
 std::optional<AtInstant> ParseAt(std::string_view text) {
   AtInstant at;
@@ -74,18 +52,9 @@ std::optional<AtInstant> ParseAt(std::string_view text) {
     at.now = true;
     return at;
   }
-  constexpr std::array<std::string_view, 4> kSeparators = {"-", "-", " T", ":"};
-  for (std::size_t i = 0; i < at.boxes.size(); ++i) {
-    const auto digits = TakeDigits(text);
-    if (!digits) return std::nullopt;
-    at.boxes[i] = *digits;
-    if (i == kSeparators.size()) break;
-    if (text.empty() || kSeparators[i].find(text.front()) == std::string_view::npos) {
-      return std::nullopt;
-    }
-    text.remove_prefix(1);
-  }
-  if (!text.empty()) return std::nullopt;
+  const auto boxes = app::DateBoxesFromInstant(text);
+  if (!boxes) return std::nullopt;
+  at.boxes = *boxes;
   return at;
 }
 
@@ -314,28 +283,6 @@ CliParse ParseCliArguments(const std::vector<std::string>& args) {
   }
   if (const Error error = CheckCompanions(options)) return Fail(*error);
   return CliParse{options, {}};
-}
-
-std::optional<int> FindSite(const std::vector<std::string>& items, const std::string& wanted) {
-  const std::string_view name = TrimTrailingBlanks(wanted);
-  for (std::size_t p = 0; p < items.size(); ++p) {
-    if (!name.empty() && TrimTrailingBlanks(items[p]) == name) return static_cast<int>(p);
-  }
-  const auto position = WholeInt(TrimBlanks(wanted));
-  if (position && *position >= 0 && *position < app::kSiteCount &&
-      static_cast<std::size_t>(*position) < items.size()) {
-    return position;
-  }
-  return std::nullopt;
-}
-
-std::optional<int> FindStep(const std::vector<std::string>& items, const std::string& minutes) {
-  const auto wanted = WholeInt(TrimBlanks(minutes));
-  if (!wanted) return std::nullopt;
-  for (std::size_t p = 0; p < items.size(); ++p) {
-    if (WholeInt(TrimBlanks(items[p])) == wanted) return static_cast<int>(p);
-  }
-  return std::nullopt;
 }
 
 }  // namespace platform

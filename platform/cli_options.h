@@ -56,15 +56,6 @@ struct CliParse {
 // an option that does not belong to the command, or a missing companion option.
 CliParse ParseCliArguments(const std::vector<std::string>& args);
 
-// Given: the site list's items and the user's choice: an entry's name (trailing
-// blanks ignored on both sides of the comparison) or a list position 0..74.
-// Returned: the list position, or nullopt when nothing matches.
-std::optional<int> FindSite(const std::vector<std::string>& items, const std::string& wanted);
-
-// Given: the time-step list's items and a number of minutes as text.
-// Returned: the position of the item with that number, or nullopt.
-std::optional<int> FindStep(const std::vector<std::string>& items, const std::string& minutes);
-
 // The text of --help.
 std::string CliUsage();
 

@@ -10,6 +10,7 @@
 #include <system_error>
 #include <variant>
 
+#include "app/control_lookup.h"
 #include "app/control_table.h"
 #include "app/sites.h"
 #include "chart/recording_surface.h"
@@ -258,7 +259,7 @@ bool CliNeedsGui(const CliOptions& options) {
 std::optional<CliFailure> ApplyControls(app::Form1& form, const CliOptions& options,
                                         const QDateTime& now) {
   if (options.site) {
-    const auto position = FindSite(form.lstCITY.items, *options.site);
+    const auto position = app::FindSite(form.lstCITY.items, *options.site);
     if (!position) {
       return CliFailure{kCliUsageError, "--site: unknown site " + Quoted(*options.site) +
                                             " (a list name or a position 0.." +
@@ -289,7 +290,7 @@ std::optional<CliFailure> ApplyControls(app::Form1& form, const CliOptions& opti
     if (options.chartOptions[k]) form.chkOP[k].Value = 1;
   }
   if (options.step) {
-    const auto position = FindStep(form.lstINTV1.items, *options.step);
+    const auto position = app::FindStep(form.lstINTV1.items, *options.step);
     if (!position) {
       return CliFailure{kCliUsageError, "--step: no time step of " + Quoted(*options.step) +
                                             " minutes in the list (2 5 10 15 30 60 90 120)"};

@@ -133,20 +133,6 @@ TEST(CliOptions, ReadsTheControlsOfTheWindowAndThePictureOptions) {
   EXPECT_EQ(ParseCliArguments(Split("table|--bogus|--help")).options->command, CliCommand::kHelp);
 }
 
-TEST(CliOptions, FindsSitesByNameOrPosition) {
-  std::vector<std::string> names;
-  names.reserve(app::kSites.size());
-  for (const app::Site& site : app::kSites) names.emplace_back(site.name);
-  // "ニューデリー" is stored with a trailing blank; positions count from 0.
-  const std::pair<const char*, int> found[] = {
-      {"札幌", 0},           {"東京", 12},     {"東京 ", 12}, {"入力", 48}, {"ニューデリー", 61},
-      {"ニューデリー ", 61}, {"ホノルル", 74}, {"0", 0},      {"12", 12},   {" 74", 74}};
-  for (const auto& [wanted, at] : found) EXPECT_EQ(FindSite(names, wanted), at) << wanted;
-  for (const char* wanted : {"75", "-1", "", " ", "Tokyo", "東", "12.0", "1e1"}) {
-    EXPECT_FALSE(FindSite(names, wanted)) << wanted;
-  }
-}
-
 constexpr double kDeg = std::numbers::pi / 180.0;
 
 // Textbook horizontal place [degrees] at Tokyo (35.65 N, 139.75 E) at JD

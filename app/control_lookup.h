@@ -1,0 +1,32 @@
+#pragma once
+
+#include <array>
+#include <optional>
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace app {
+
+// The window's controls set from words a user types outside the window: the
+// command line's options and the web page's address.
+
+// Given:    the site list's items and the user's choice: an entry's name
+//           (trailing blanks ignored on both sides of the comparison) or a list
+//           position 0..74.
+// Returned: the list position, or nullopt when nothing matches.
+std::optional<int> FindSite(const std::vector<std::string>& items, std::string_view wanted);
+
+// Given:    the time-step list's items and a number of minutes as text.
+// Returned: the position of the item with that number, or nullopt.
+std::optional<int> FindStep(const std::vector<std::string>& items, std::string_view minutes);
+
+// Given:    an instant "YYYY-MM-DD HH:MM" or "YYYY-MM-DDTHH:MM" (Japan Standard
+//           Time); each field one or more decimal digits, of any size.
+// Returned: the texts of the five date and time boxes, year to minute, as
+//           decimal digits without leading zeros ("2000-01-01 09:05" gives
+//           2000 1 1 9 5), or nullopt for any other text; the boxes judge the
+//           values, as they judge what is typed into them.
+std::optional<std::array<std::string, 5>> DateBoxesFromInstant(std::string_view text);
+
+}  // namespace app
