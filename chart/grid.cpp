@@ -1,5 +1,6 @@
-#include <bit>
+#include <cstddef>
 #include <cstdint>
+#include <cstring>
 
 #include "astro/ephemeris.h"
 #include "chart/sky_chart.h"
@@ -16,11 +17,17 @@ constexpr WinkelGuards kAltitudeCircleGuards{0.00001, 0.00001, false};
 constexpr Colour kNightGridColour = RGB(186, 186, 186);
 constexpr Colour kDayGridColour = RGB(77, 77, 77);
 
+std::uint64_t Bits(double value) {
+  std::uint64_t bits = 0;
+  std::memcpy(&bits, &value, sizeof bits);
+  return bits;
+}
+
 // Whether two mappings are the same to the bit: a zero of the other sign, or a
 // NaN, can change the dots, so numeric equality is not enough.
 bool SameBits(const std::array<double, 4>& a, const std::array<double, 4>& b) {
   for (std::size_t i = 0; i < a.size(); ++i) {
-    if (std::bit_cast<std::uint64_t>(a[i]) != std::bit_cast<std::uint64_t>(b[i])) return false;
+    if (Bits(a[i]) != Bits(b[i])) return false;
   }
   return true;
 }
