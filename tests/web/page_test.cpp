@@ -1,0 +1,262 @@
+// The web page's binding of the window model, on a browser in memory: the
+// elements as the window lays out its controls, the address, the events, the
+// chart on the canvas, the timer and the start file in the page's storage.
+
+#include "web/page.h"
+
+#include <gtest/gtest.h>
+
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "app/control_table.h"
+#include "fake_browser.h"
+
+namespace web {
+namespace {
+
+constexpr chart::Colour kNight{32, 96, 192};
+constexpr chart::Colour kDay{0, 144, 255};
+
+class PageTest : public ::testing::Test {
+ protected:
+  Page& Open(std::string_view query = "") {
+    page_ = std::make_unique<Page>(browser);
+    page_->Start(query);
+    return *page_;
+  }
+  // The element of a control, by the model's name ("txtYMD(0)", "Command3").
+  int Id(const std::string& name) {
+    const std::vector<app::ControlEntry> table = app::FormControls(page_->Form());
+    for (std::size_t i = 0; i < table.size(); ++i) {
+      if (table[i].name == name) return static_cast<int>(i);
+    }
+    ADD_FAILURE() << "no control " << name;
+    return -1;
+  }
+  testing::FakeBrowser::Element& Element(const std::string& name) { return browser.At(Id(name)); }
+  std::vector<std::string> DateTexts() {
+    std::vector<std::string> texts;
+    for (int i = 0; i < 5; ++i) texts.push_back(Element("txtYMD(" + std::to_string(i) + ")").text);
+    return texts;
+  }
+  testing::FakeBrowser browser;
+
+ private:
+  std::unique_ptr<Page> page_;
+};
+
+// Positions [CSS pixels] and focus order as the window shows them: twips / 15,
+// focus from the date boxes through the site list, the exit and readout
+// buttons, the coordinates, the compass rose, the planetarium button and the
+// interval lists to the display options.
+TEST_F(PageTest, ElementsStandWhereTheWindowsControlsStandInItsFocusOrder) {
+  Open();
+  struct Expected {
+    const char* name;
+    ElementKind kind;
+    int left, top, width, height, font_pixels, stack_level;
+  };
+  const Expected expected[] = {{"lstCITY", ElementKind::kList, 8, 8, 65, 82, 16, 2},
+                               {"txtYMD(0)", ElementKind::kTextBox, 88, 8, 41, 25, 19, 2},
+                               {"Label2", ElementKind::kLabel, 128, 8, 33, 25, 19, 1},
+                               {"txtIDO", ElementKind::kTextBox, 136, 64, 57, 25, 21, 2},
+                               {"optDIR(1)", ElementKind::kOption, 680, 32, 33, 25, 16, 2},
+                               {"chkOP(3)", ElementKind::kCheck, 808, 40, 129, 17, 16, 2},
+                               {"Command3", ElementKind::kButton, 616, 24, 57, 33, 12, 2},
+                               {"lblST(15)", ElementKind::kLabel, 384, 152, 105, 25, 16, 3},
+                               {"lblV(26)", ElementKind::kLabel, 576, 504, 57, 25, 16, 3}};
+  for (const Expected& e : expected) {
+    SCOPED_TRACE(e.name);
+    const ElementSpec& spec = Element(e.name).spec;
+    EXPECT_EQ(spec.kind, e.kind);
+    EXPECT_EQ(std::vector<int>(
+                  {spec.left, spec.top, spec.width, spec.height, spec.fontPixels, spec.stackLevel}),
+              std::vector<int>({e.left, e.top, e.width, e.height, e.font_pixels, e.stack_level}));
+    EXPECT_EQ(spec.transparent, e.stack_level == 3);
+    EXPECT_EQ(spec.fontFace, "ＭＳ Ｐゴシック");
+  }
+  EXPECT_TRUE(Element("lblH(0)").spec.bold);
+  EXPECT_FALSE(Element("Label1").spec.bold);
+
+  const char* focus_order[] = {
+      "txtYMD(0)", "txtYMD(1)", "txtYMD(2)", "txtYMD(3)", "txtYMD(4)", "lstCITY",   "Command1",
+      "Command2",  "txtIDO",    "txtKEIDO",  "optDIR(0)", "optDIR(1)", "optDIR(2)", "optDIR(3)",
+      "Command3",  "lstINTV1",  "lstINTV2",  "chkOP(0)",  "chkOP(1)",  "chkOP(2)",  "chkOP(3)"};
+  int focusable = 0;
+  for (const auto& element : browser.elements) focusable += element.spec.tabIndex > 0;
+  EXPECT_EQ(focusable, 21);
+  for (int i = 0; i < 21; ++i) EXPECT_EQ(Element(focus_order[i]).spec.tabIndex, i + 1);
+  EXPECT_EQ(Element("Label10").spec.tabIndex, -1);
+}
+
+// Start-up without an address: the clock's time, Tokyo, the night colours on
+// the page and every control but the buttons, and no chart.
+TEST_F(PageTest, OpensOnTheClocksTimeAtNightWithoutAChart) {
+  browser.now = {2024, 2, 29, 7, 5};
+  Open();
+  EXPECT_EQ(browser.title, "プラネタリウム");
+  EXPECT_EQ(DateTexts(), (std::vector<std::string>{"2024", "2", "29", "7", "5"}));
+  EXPECT_EQ(Element("lstCITY").items.size(), 75u);
+  EXPECT_EQ(Element("lstCITY").items[12], "東京");
+  EXPECT_EQ(Element("lstCITY").selection, 12);
+  EXPECT_EQ(Element("lstINTV1").selection, 3);
+  EXPECT_EQ(Element("Command3").text, "プラネタリウム");
+  EXPECT_EQ(Element("chkOP(2)").text, "高度・方位線");
+  EXPECT_TRUE(Element("optDIR(2)").checked);
+  EXPECT_EQ(browser.pageColour, kNight);
+  EXPECT_EQ(Element("Label9").back, kNight);
+  EXPECT_EQ(Element("txtYMD(0)").textColour, (chart::Colour{0, 0, 0}));
+  EXPECT_FALSE(Element("Command1").back.has_value());
+  EXPECT_EQ(browser.canvas.Text(), "cls 32 96 192");
+  EXPECT_FALSE(browser.timerMs.has_value());
+  EXPECT_FALSE(browser.operations.has_value());
+  EXPECT_EQ(browser.message, "");
+}
+
+// The address sets the controls and presses the planetarium button: the
+// canvas gets the drawing and the operations are shown as the recorder
+// writes them; the animation starts at the display interval.
+TEST_F(PageTest, AnAddressDrawsItsSkyAndShowsTheOperations) {
+  Page& page = Open("site=%E6%9C%AD%E5%B9%8C&at=2005-10-22T21:00&dir=north&grid&names&step=30&ops");
+  EXPECT_EQ(Element("lstCITY").selection, 0);
+  EXPECT_EQ(Element("txtIDO").text, "43.067");
+  EXPECT_EQ(Element("Label10").text, "札幌");
+  EXPECT_EQ(DateTexts(), (std::vector<std::string>{"2005", "10", "22", "21", "0"}));
+  EXPECT_TRUE(Element("optDIR(0)").checked);
+  EXPECT_FALSE(Element("optDIR(2)").checked);
+  EXPECT_TRUE(Element("chkOP(3)").checked);
+  EXPECT_EQ(Element("lstINTV1").selection, 4);
+  const std::string drawing = page.Drawing().Text();
+  EXPECT_EQ(drawing.substr(0, 13), "cls 32 96 192");
+  EXPECT_NE(drawing.find("print 6950 9100 北"), std::string::npos);
+  EXPECT_EQ(browser.operations, drawing + "\n");
+  EXPECT_EQ(browser.canvas.Text(), drawing);
+  EXPECT_EQ(browser.timerMs, 6000);
+  EXPECT_EQ(browser.message, "");
+}
+
+TEST_F(PageTest, ABadAddressSaysWhatItIgnoredAndDrawsTheDefaults) {
+  Page& page = Open("site=Atlantis&dir=up&at=yesterday&step=7&colour=red&grid=1");
+  for (const char* part :
+       {"site=Atlantis", "dir=up", "at=yesterday", "step=7", "colour=red", "grid=1"}) {
+    EXPECT_NE(browser.message.find(std::string("「") + part + "」"), std::string::npos) << part;
+  }
+  EXPECT_EQ(Element("lstCITY").selection, 12);
+  EXPECT_EQ(Element("lstINTV1").selection, 3);
+  EXPECT_FALSE(Element("chkOP(2)").checked);
+  EXPECT_NE(page.Drawing().Text().find("print 6950 9100 南"), std::string::npos);
+  EXPECT_FALSE(browser.operations.has_value());
+}
+
+// Edits, selections and ticks reach the model; they change nothing on the page
+// until a button or the timer runs a handler.
+TEST_F(PageTest, EventsReachTheModelAndButtonsRunTheirHandlers) {
+  Page& page = Open();
+  page.Edit(Id("txtYMD(0)"), "2005");
+  page.Edit(Id("txtYMD(1)"), "10");
+  page.Edit(Id("txtYMD(2)"), "22");
+  page.Edit(Id("txtYMD(3)"), "23");
+  page.Edit(Id("txtYMD(4)"), "50");
+  page.Select(Id("lstINTV1"), 1);  // 5 minutes
+  page.Check(Id("optDIR(1)"), true);
+  page.Check(Id("chkOP(0)"), true);
+  EXPECT_FALSE(Element("optDIR(1)").checked);  // the page shows the model only after a handler
+  EXPECT_EQ(page.Form().optDIR[1].Value, true);
+  EXPECT_EQ(page.Form().optDIR[2].Value, false);
+  EXPECT_EQ(page.Form().chkOP[0].Value, 1);
+
+  page.Click(Id("Command3"));
+  EXPECT_TRUE(Element("optDIR(1)").checked);
+  EXPECT_NE(page.Drawing().Text().find("print 6950 9100 東"), std::string::npos);
+  EXPECT_EQ(browser.timerMs, 6000);
+  browser.timerMs.reset();
+  page.Tick();
+  EXPECT_EQ(DateTexts(), (std::vector<std::string>{"2005", "10", "22", "23", "55"}));
+  EXPECT_EQ(browser.timerMs, 6000);  // armed again after the tick
+  page.Tick();
+  EXPECT_EQ(DateTexts(), (std::vector<std::string>{"2005", "10", "23", "0", "0"}));
+
+  page.Click(Id("Command2"));
+  EXPECT_EQ(Element("lblST(0)").text, " 太陽");
+  EXPECT_EQ(Element("lblST(6)").text, page.Form().ReadoutName[7]);
+  EXPECT_FALSE(Element("lblH(0)").text.empty());
+  EXPECT_EQ(page.Drawing().Text(), "cls 32 96 192");
+  EXPECT_EQ(browser.canvas.Text(), "cls 32 96 192");
+
+  // Events for elements that do not take them, or that do not exist, are ignored.
+  page.Edit(Id("Label1"), "x");
+  page.Select(Id("txtIDO"), 3);
+  page.Click(-1);
+  page.Click(1000);
+  EXPECT_EQ(page.Form().Label1.Caption, "緯度");
+  page.Select(Id("lstINTV2"), 99);
+  EXPECT_EQ(page.Form().lstINTV2.ListIndex, -1);
+}
+
+TEST_F(PageTest, TheDaySkyColoursThePageAndTheControls) {
+  Open("at=2005-10-22T09:00&dir=east");
+  EXPECT_EQ(browser.pageColour, kDay);
+  EXPECT_EQ(Element("lstCITY").back, kDay);
+  EXPECT_EQ(Element("lblV(3)").back, kDay);
+  EXPECT_EQ(browser.canvas.Operations().front().colour, kDay);
+}
+
+// The exit button stores the start file, stops the timer, disables every
+// element and says the page may be closed; the next visit reads the file back.
+TEST_F(PageTest, ExitStoresTheStartFileAndStopsThePage) {
+  Page& page = Open("site=48&lat=-33.9&lon=18.4&at=2005-10-22T21:00");
+  EXPECT_TRUE(browser.timerMs.has_value());
+  page.Click(Id("Command1"));
+  EXPECT_EQ(browser.storage["pstart.txt"],
+            " 48" + std::string(11, ' ') + "-33.9" + std::string(9, ' ') + "18.4\r\n");
+  EXPECT_FALSE(browser.timerMs.has_value());
+  EXPECT_TRUE(browser.disabled);
+  EXPECT_TRUE(page.Ended());
+  EXPECT_NE(browser.message.find("閉じて"), std::string::npos);
+  const int paints = browser.paints;
+  page.Tick();
+  page.Click(Id("Command3"));
+  page.Edit(Id("txtIDO"), "1");
+  EXPECT_EQ(page.Form().txtIDO.Text, "-33.9");
+  EXPECT_EQ(browser.paints, paints);
+  EXPECT_FALSE(browser.timerMs.has_value());
+
+  Open();
+  EXPECT_EQ(Element("lstCITY").selection, 48);
+  EXPECT_EQ(Element("txtIDO").text + " " + Element("txtKEIDO").text, "-33.9 18.4");
+}
+
+TEST_F(PageTest, StoredStartFilesAreReadAsTheFileWouldBe) {
+  const std::pair<std::string, int> cases[] = {
+      {" 3  38.7  141\r\n", 3},
+      {" 3  38.7  141", 3},                         // no line end
+      {" 3  38.7  141\n 5 1 1", 3},                 // the first line only
+      {std::string(" 3  38.7  141\0", 15), 12},     // binary: the defaults
+      {" 3  38.7  " + std::string(5000, '1'), 12},  // too long without a line end
+      {"garbage", 12}};
+  for (const auto& [stored, site] : cases) {
+    SCOPED_TRACE(stored.substr(0, 20));
+    browser.storage["pstart.txt"] = stored;
+    Open();
+    EXPECT_EQ(Element("lstCITY").selection, site);
+  }
+  browser.storageFails = true;
+  Page& page = Open();
+  EXPECT_EQ(Element("lstCITY").selection, 12);
+  page.Click(Id("Command1"));  // storage refused: the page ends all the same
+  EXPECT_TRUE(page.Ended());
+}
+
+TEST_F(PageTest, RepaintDrawsTheKeptChartAgain) {
+  Page& page = Open("at=2005-10-22T21:00");
+  const std::string drawn = browser.canvas.Text();
+  EXPECT_EQ(drawn, page.Drawing().Text());
+  browser.canvas.Clear();
+  page.Repaint();
+  EXPECT_EQ(browser.canvas.Text(), drawn);
+}
+
+}  // namespace
+}  // namespace web

@@ -1,0 +1,179 @@
+#include "web/address.h"
+
+#include <algorithm>
+#include <cstddef>
+
+#include "app/control_lookup.h"
+#include "app/sites.h"
+#include "app/text_number.h"
+
+namespace web {
+namespace {
+
+constexpr std::array<std::string_view, 4> kDirections = {"north", "east", "south", "west"};
+constexpr std::array<std::string_view, 5> kDateBoxes = {"year", "month", "day", "hour", "minute"};
+constexpr std::array<std::string_view, 4> kChartOptions = {"equator", "ecliptic", "grid", "names"};
+
+int HexDigit(char c) {
+  if (c >= '0' && c <= '9') return c - '0';
+  if (c >= 'a' && c <= 'f') return c - 'a' + 10;
+  if (c >= 'A' && c <= 'F') return c - 'A' + 10;
+  return -1;
+}
+
+// "%E6%9D%B1+x" -> "東 x"; a '%' without two hex digits stays as it is.
+std::string Decode(std::string_view text) {
+  std::string out;
+  for (std::size_t i = 0; i < text.size(); ++i) {
+    if (text[i] == '+') {
+      out += ' ';
+    } else if (text[i] == '%' && i + 2 < text.size() && HexDigit(text[i + 1]) >= 0 &&
+               HexDigit(text[i + 2]) >= 0) {
+      out += static_cast<char>(HexDigit(text[i + 1]) * 16 + HexDigit(text[i + 2]));
+      i += 2;
+    } else {
+      out += text[i];
+    }
+  }
+  return out;
+}
+
+struct Parameter {
+  std::string name;
+  std::optional<std::string> value;  // nullopt: a bare name without '='
+  std::string Shown() const { return value ? name + "=" + *value : name; }
+};
+
+std::string Ignored(const Parameter& parameter, std::string_view reason) {
+  return "アドレスの「" + parameter.Shown() + "」を無視しました: " + std::string(reason);
+}
+
+template <std::size_t N>
+std::optional<std::size_t> IndexOf(const std::array<std::string_view, N>& names,
+                                   std::string_view name) {
+  for (std::size_t i = 0; i < N; ++i) {
+    if (names[i] == name) return i;
+  }
+  return std::nullopt;
+}
+
+// Files each parameter into the address, or a message saying why it was left out.
+class AddressReader {
+ public:
+  explicit AddressReader(PageAddress& address) : address_(address) {}
+
+  void Read(const Parameter& parameter) {
+    const std::string& name = parameter.name;
+    address_.asksForSky = true;
+    if (name == "ops") {
+      if (Flag(parameter)) address_.ops = true;
+    } else if (const auto option = IndexOf(kChartOptions, name)) {
+      if (Flag(parameter)) address_.chartOptions[*option] = true;
+    } else if (const auto box = IndexOf(kDateBoxes, name)) {
+      if (Valued(parameter)) address_.dateBoxes[*box] = parameter.value;
+    } else if (name == "site") {
+      if (Valued(parameter)) address_.site = parameter.value;
+    } else if (name == "lat") {
+      if (Valued(parameter)) address_.latitude = parameter.value;
+    } else if (name == "lon") {
+      if (Valued(parameter)) address_.longitude = parameter.value;
+    } else if (name == "step") {
+      if (Valued(parameter)) address_.step = parameter.value;
+    } else if (name == "at") {
+      if (!Valued(parameter)) return;
+      const auto boxes = app::DateBoxesFromInstant(*parameter.value);
+      if (boxes) {
+        address_.at = boxes;
+      } else {
+        Reject(parameter, "日時は 2005-10-22T21:00 の形で書きます");
+      }
+    } else if (name == "dir") {
+      if (!Valued(parameter)) return;
+      if (const auto direction = IndexOf(kDirections, *parameter.value)) {
+        address_.direction = static_cast<int>(*direction);
+      } else {
+        Reject(parameter, "方向は north, east, south, west のどれかです");
+      }
+    } else {
+      Reject(parameter, "知らない指定です");
+    }
+  }
+
+ private:
+  bool Flag(const Parameter& parameter) {
+    if (!parameter.value || parameter.value->empty()) return true;
+    Reject(parameter, parameter.name + " は値をとりません");
+    return false;
+  }
+  bool Valued(const Parameter& parameter) {
+    if (parameter.value) return true;
+    Reject(parameter, parameter.name + " には値が要ります");
+    return false;
+  }
+  void Reject(const Parameter& parameter, std::string_view reason) {
+    address_.messages.push_back(Ignored(parameter, reason));
+  }
+
+  PageAddress& address_;
+};
+
+}  // namespace
+
+PageAddress ReadAddress(std::string_view query) {
+  PageAddress address;
+  AddressReader reader(address);
+  while (!query.empty()) {
+    const std::size_t end = std::min(query.find('&'), query.size());
+    const std::string_view piece = query.substr(0, end);
+    query.remove_prefix(std::min(end + 1, query.size()));
+    if (piece.empty()) continue;
+    const std::size_t equals = piece.find('=');
+    Parameter parameter{Decode(piece.substr(0, equals)), std::nullopt};
+    if (equals != std::string_view::npos) parameter.value = Decode(piece.substr(equals + 1));
+    reader.Read(parameter);
+  }
+  return address;
+}
+
+std::vector<std::string> ApplyAddress(const PageAddress& address, app::Form1& form) {
+  std::vector<std::string> messages;
+  if (address.site) {
+    const auto position = app::FindSite(form.lstCITY.items, *address.site);
+    if (position) {
+      form.lstCITY.ListIndex = *position;
+      if (app::UsesTableCoordinates(*position)) {
+        const auto entry = static_cast<std::size_t>(*position + 1);
+        form.txtIDO.Text = app::ShortestText(form.CityLat[entry]);
+        form.txtKEIDO.Text = app::ShortestText(form.CityLon[entry]);
+      }
+    } else {
+      messages.push_back(Ignored({"site", address.site}, "一覧にない地点です（一覧の名前か 0～" +
+                                                             std::to_string(app::kSiteCount - 1) +
+                                                             " の番号）"));
+    }
+  }
+  if (address.latitude) form.txtIDO.Text = *address.latitude;
+  if (address.longitude) form.txtKEIDO.Text = *address.longitude;
+  for (std::size_t b = 0; b < form.txtYMD.size(); ++b) {
+    if (address.at) form.txtYMD[b].Text = (*address.at)[b];
+    if (address.dateBoxes[b]) form.txtYMD[b].Text = *address.dateBoxes[b];
+  }
+  if (address.direction) {
+    for (std::size_t d = 0; d < form.optDIR.size(); ++d) {
+      form.optDIR[d].Value = static_cast<int>(d) == *address.direction;
+    }
+  }
+  for (std::size_t k = 0; k < form.chkOP.size(); ++k) {
+    if (address.chartOptions[k]) form.chkOP[k].Value = 1;
+  }
+  if (address.step) {
+    if (const auto position = app::FindStep(form.lstINTV1.items, *address.step)) {
+      form.lstINTV1.ListIndex = *position;
+    } else {
+      messages.push_back(Ignored({"step", address.step}, "間隔（分）の一覧にない値です"));
+    }
+  }
+  return messages;
+}
+
+}  // namespace web

@@ -1,0 +1,50 @@
+// The planetarium page's WebAssembly entry points: main builds the page once
+// the document is there, and the page's elements call the web_ functions.
+
+#include <emscripten/emscripten.h>
+
+#include "web/js_browser.h"
+#include "web/page.h"
+
+namespace {
+
+web::Page* the_page = nullptr;  // lives until the page is closed
+
+}  // namespace
+
+extern "C" {
+
+EMSCRIPTEN_KEEPALIVE void web_edit(int id, const char* text) {
+  the_page->Edit(id, text);
+}
+
+EMSCRIPTEN_KEEPALIVE void web_select(int id, int row) {
+  the_page->Select(id, row);
+}
+
+EMSCRIPTEN_KEEPALIVE void web_check(int id, int checked) {
+  the_page->Check(id, checked != 0);
+}
+
+EMSCRIPTEN_KEEPALIVE void web_click(int id) {
+  the_page->Click(id);
+}
+
+EMSCRIPTEN_KEEPALIVE void web_tick() {
+  the_page->Tick();
+}
+
+EMSCRIPTEN_KEEPALIVE void web_repaint() {
+  the_page->Repaint();
+}
+
+}  // extern "C"
+
+int main() {
+  // Never destroyed: the runtime stays alive after main returns, for the events.
+  static web::JsBrowser browser;
+  static web::Page page(browser);
+  the_page = &page;
+  page.Start(web::JsBrowser::AddressQuery());
+  return 0;
+}

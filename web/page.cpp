@@ -1,0 +1,221 @@
+#include "web/page.h"
+
+#include <cmath>
+#include <cstddef>
+#include <string>
+#include <type_traits>
+
+#include "web/address.h"
+
+namespace web {
+namespace {
+
+constexpr double kTwipsPerPixel = 15;  // 1440 twips an inch at 96 CSS pixels an inch
+// The window's default font, for a control whose face is empty (the buttons).
+constexpr const char* kWindowFace = "ＭＳ Ｐゴシック";
+constexpr double kWindowPoints = 9;
+
+constexpr const char* kEndedMessage = "終了しました。このページは閉じてかまいません。";
+
+int Px(int twips) {
+  return static_cast<int>(std::lround(twips / kTwipsPerPixel));
+}
+
+int PixelsFromPoints(double points) {
+  return static_cast<int>(std::lround(points * 96.0 / 72.0));
+}
+
+int StackLevel(app::ControlLayer layer) {
+  switch (layer) {
+    case app::ControlLayer::kCaption:
+      return 1;
+    case app::ControlLayer::kInput:
+      return 2;
+    case app::ControlLayer::kReadout:
+      return 3;
+  }
+  return 2;
+}
+
+template <typename Control>
+ElementKind KindOf() {
+  if constexpr (std::is_same_v<Control, app::ListBox>) return ElementKind::kList;
+  if constexpr (std::is_same_v<Control, app::TextBox>) return ElementKind::kTextBox;
+  if constexpr (std::is_same_v<Control, app::Label>) return ElementKind::kLabel;
+  if constexpr (std::is_same_v<Control, app::OptionButton>) return ElementKind::kOption;
+  if constexpr (std::is_same_v<Control, app::CheckBox>) return ElementKind::kCheck;
+  if constexpr (std::is_same_v<Control, app::CommandButton>) return ElementKind::kButton;
+}
+
+ElementSpec SpecOf(const app::ControlEntry& entry) {
+  const app::Control& control = app::Base(entry);
+  ElementSpec spec;
+  spec.kind = std::visit([](auto* c) { return KindOf<std::remove_pointer_t<decltype(c)>>(); },
+                         entry.control);
+  const app::Bounds& b = control.bounds;
+  spec.left = Px(b.left);
+  spec.top = Px(b.top);
+  spec.width = Px(b.width);
+  spec.height = Px(b.height);
+  spec.stackLevel = StackLevel(entry.layer);
+  const bool default_font = control.font.face.empty();
+  spec.fontFace = default_font ? kWindowFace : control.font.face;
+  spec.fontPixels = PixelsFromPoints(default_font ? kWindowPoints : control.font.points);
+  spec.bold = control.font.bold;
+  spec.tabIndex = control.TabIndex >= 0 ? control.TabIndex + 1 : -1;
+  spec.transparent = entry.layer == app::ControlLayer::kReadout;
+  spec.fitsText = spec.kind == ElementKind::kTextBox || spec.kind == ElementKind::kButton;
+  return spec;
+}
+
+}  // namespace
+
+Page::Page(Browser& browser)
+    : browser_(browser),
+      clock_(browser),
+      start_file_(browser),
+      timer_(browser),
+      process_(*this),
+      form_(app::Services{drawing_, clock_, start_file_, process_, timer_}),
+      controls_(app::FormControls(form_)) {
+  form_.Form_Load();
+  AddElements();
+  Sync();
+  Paint();
+}
+
+void Page::AddElements() {
+  for (std::size_t id = 0; id < controls_.size(); ++id) {
+    browser_.AddElement(static_cast<int>(id), SpecOf(controls_[id]));
+  }
+}
+
+void Page::Start(std::string_view query) {
+  const PageAddress address = ReadAddress(query);
+  std::vector<std::string> messages = address.messages;
+  for (std::string& message : ApplyAddress(address, form_)) messages.push_back(std::move(message));
+  std::string shown;
+  for (const std::string& message : messages) shown += (shown.empty() ? "" : "\n") + message;
+  browser_.ShowMessage(shown);
+  show_operations_ = address.ops;
+  Sync();
+  if (address.asksForSky) Run(&app::Form1::Command3_Click);
+}
+
+const app::ControlEntry* Page::Entry(int id) const {
+  if (ended_ || id < 0 || static_cast<std::size_t>(id) >= controls_.size()) return nullptr;
+  return &controls_[static_cast<std::size_t>(id)];
+}
+
+void Page::Edit(int id, std::string_view text) {
+  const app::ControlEntry* entry = Entry(id);
+  if (!entry) return;
+  if (auto* const* box = std::get_if<app::TextBox*>(&entry->control)) (*box)->Text = text;
+}
+
+void Page::Select(int id, int row) {
+  const app::ControlEntry* entry = Entry(id);
+  if (!entry) return;
+  if (auto* const* list = std::get_if<app::ListBox*>(&entry->control)) {
+    const auto count = static_cast<int>((*list)->items.size());
+    (*list)->ListIndex = row >= 0 && row < count ? row : -1;
+  }
+}
+
+void Page::Check(int id, bool checked) {
+  const app::ControlEntry* entry = Entry(id);
+  if (!entry) return;
+  if (auto* const* check = std::get_if<app::CheckBox*>(&entry->control)) {
+    (*check)->Value = checked ? 1 : 0;
+  } else if (auto* const* option = std::get_if<app::OptionButton*>(&entry->control)) {
+    // The options are one group: choosing one clears the others.
+    if (!checked) return;
+    for (const app::ControlEntry& other : controls_) {
+      if (auto* const* o = std::get_if<app::OptionButton*>(&other.control)) {
+        (*o)->Value = *o == *option;
+      }
+    }
+  }
+}
+
+void Page::Click(int id) {
+  const app::ControlEntry* entry = Entry(id);
+  if (!entry) return;
+  auto* const* button = std::get_if<app::CommandButton*>(&entry->control);
+  if (!button) return;
+  if (*button == &form_.Command1) Run(&app::Form1::Command1_Click);
+  if (*button == &form_.Command2) Run(&app::Form1::Command2_Click);
+  if (*button == &form_.Command3) Run(&app::Form1::Command3_Click);
+}
+
+void Page::Tick() {
+  timer_.Fire([this] { Run(&app::Form1::Timer1_Timer); });
+}
+
+void Page::Repaint() {
+  Paint();
+}
+
+void Page::Run(void (app::Form1::*handler)()) {
+  if (ended_) return;
+  (form_.*handler)();
+  if (ended_) return;
+  Sync();
+  Paint();
+  if (show_operations_) ShowOperations();
+}
+
+void Page::Sync() {
+  browser_.SetTitle(form_.Caption);
+  browser_.SetPageColour(form_.BackColor);
+  for (std::size_t i = 0; i < controls_.size(); ++i) {
+    const app::ControlEntry& entry = controls_[i];
+    const int id = static_cast<int>(i);
+    std::visit(
+        [this, id](auto* control) {
+          using Control = std::remove_pointer_t<decltype(control)>;
+          if constexpr (std::is_same_v<Control, app::ListBox>) {
+            browser_.SetItems(id, control->items);
+            const bool valid = control->ListIndex >= 0 &&
+                               control->ListIndex < static_cast<int>(control->items.size());
+            browser_.SetSelection(id, valid ? control->ListIndex : -1);
+          } else if constexpr (std::is_same_v<Control, app::TextBox>) {
+            browser_.SetText(id, control->Text);
+          } else {
+            browser_.SetText(id, control->Caption);
+          }
+          if constexpr (std::is_same_v<Control, app::OptionButton>) {
+            browser_.SetChecked(id, control->Value);
+          }
+          if constexpr (std::is_same_v<Control, app::CheckBox>) {
+            browser_.SetChecked(id, control->Value == 1);
+          }
+        },
+        entry.control);
+    if (entry.schemeColoured) {
+      const app::Control& control = app::Base(entry);
+      browser_.SetColours(id, control.BackColor, control.ForeColor);
+    }
+  }
+}
+
+void Page::Paint() {
+  chart::Surface& canvas = browser_.Canvas();
+  canvas.BackColor = form_.BackColor;
+  drawing_.Replay(canvas);
+  browser_.CanvasPainted();
+}
+
+void Page::ShowOperations() {
+  const std::string operations = drawing_.Text();
+  browser_.ShowOperations(operations.empty() ? operations : operations + "\n");
+}
+
+void Page::End() {
+  ended_ = true;
+  timer_.Halt();
+  browser_.DisableElements();
+  browser_.ShowMessage(kEndedMessage);
+}
+
+}  // namespace web

@@ -1,0 +1,74 @@
+#pragma once
+
+#include <string_view>
+#include <vector>
+
+#include "app/control_table.h"
+#include "app/form.h"
+#include "chart/recording_surface.h"
+#include "web/browser.h"
+#include "web/page_services.h"
+
+namespace web {
+
+// The planetarium as a web page: Form1's controls as elements of the document
+// at their twips positions (15 twips a CSS pixel), its chart kept as recorded
+// operations and painted onto a canvas, its timer on the browser's. Edits go
+// straight into the model; after every handler (buttons, tick) the elements
+// are brought up to date with the model and the chart is painted.
+class Page {
+ public:
+  // Given: the browser; it must outlive the page. Notes: runs Form_Load and
+  // creates every element, numbered in the order of app::FormControls.
+  explicit Page(Browser& browser);
+  Page(const Page&) = delete;
+  Page& operator=(const Page&) = delete;
+
+  // Given: the address's query (after '?'). Notes: sets the controls it names,
+  // shows what it could not use, and presses the planetarium button when it
+  // names anything of the sky.
+  void Start(std::string_view query);
+
+  // The events of the page; each element is known by its number. Events that
+  // do not fit the element, and every event but Repaint after the exit, are
+  // ignored.
+  void Edit(int id, std::string_view text);  // a text box's new text
+  void Select(int id, int row);              // a list's new selection, -1 for none
+  void Check(int id, bool checked);          // an option or check box clicked
+  void Click(int id);                        // a button pressed
+  void Tick();                               // the browser's timer ran out
+  void Repaint();                            // the canvas changed size or pixel ratio
+
+  app::Form1& Form() { return form_; }
+  const chart::RecordingSurface& Drawing() const { return drawing_; }
+  bool Ended() const { return ended_; }
+
+ private:
+  // Ends the page, as a page cannot end its own process.
+  struct EndingProcess final : app::Process {
+    explicit EndingProcess(Page& owner) : page(owner) {}
+    void End() override { page.End(); }
+    Page& page;
+  };
+
+  void AddElements();
+  void Run(void (app::Form1::*handler)());
+  void Sync();
+  void Paint();
+  void ShowOperations();
+  void End();
+  const app::ControlEntry* Entry(int id) const;
+
+  Browser& browser_;
+  chart::RecordingSurface drawing_{chart::RecordingSurface::Keep::kSinceLastCls};
+  PageClock clock_;
+  StoredStartFile start_file_;
+  PageTimer timer_;
+  EndingProcess process_;
+  app::Form1 form_;
+  std::vector<app::ControlEntry> controls_;
+  bool show_operations_ = false;
+  bool ended_ = false;
+};
+
+}  // namespace web

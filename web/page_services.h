@@ -1,0 +1,73 @@
+#pragma once
+
+#include <cstddef>
+#include <optional>
+#include <string>
+
+#include "app/services.h"
+#include "web/browser.h"
+
+namespace web {
+
+// The window's services in a browser.
+
+// The browser's local date and time.
+class PageClock final : public app::Clock {
+ public:
+  explicit PageClock(Browser& browser) : browser_(browser) {}
+  app::LocalDateTime Now() const override { return browser_.Now(); }
+
+ private:
+  Browser& browser_;
+};
+
+// The start file kept in the page's storage under its file name, as the very
+// text the file would hold.
+class StoredStartFile final : public app::StartFileStore {
+ public:
+  static constexpr const char* kKey = "pstart.txt";
+  static constexpr std::size_t kMaxReadBytes = 4096;  // a start line is far shorter
+
+  explicit StoredStartFile(Browser& browser) : browser_(browser) {}
+
+  // Returned: the first line without its line end (CR LF, LF or CR); nullopt
+  // when nothing is stored, a NUL byte comes before the line end, or a text
+  // longer than kMaxReadBytes has no line end within them.
+  std::optional<std::string> ReadLine() override;
+  bool Write(const std::string& contents) override;
+
+ private:
+  Browser& browser_;
+};
+
+// The animation timer on the browser's single-shot timer. The next tick is
+// armed only after the current one has been handled, so ticks never overlap or
+// pile up: a slow frame delays the next tick instead.
+class PageTimer final : public app::IntervalTimer {
+ public:
+  explicit PageTimer(Browser& browser) : browser_(browser) {}
+
+  // Given: the interval [ms]; 0 stops the timer. Notes: restarts the countdown.
+  void SetInterval(int milliseconds) override;
+  int Interval() const { return interval_ms_; }
+
+  // Runs `tick` as the timer's tick, then arms the next one.
+  template <typename Tick>
+  void Fire(Tick&& tick) {
+    if (halted_ || in_tick_) return;
+    in_tick_ = true;
+    tick();
+    in_tick_ = false;
+    if (!halted_ && interval_ms_ > 0) browser_.StartTimer(interval_ms_);
+  }
+  // Stops ticking for good (the page has ended).
+  void Halt();
+
+ private:
+  Browser& browser_;
+  int interval_ms_ = 0;
+  bool in_tick_ = false;
+  bool halted_ = false;
+};
+
+}  // namespace web
