@@ -4,6 +4,7 @@
 #
 #   scripts/install-deps.sh           everything: build, run, test, package
 #   scripts/install-deps.sh package   only what building the Debian package needs
+#   scripts/install-deps.sh web       only what building and serving the web page needs
 set -euo pipefail
 
 # The programs need only a compiler, CMake and Qt.
@@ -19,12 +20,16 @@ test_deps=(
   python3 fonts-ipafont-gothic tzdata
   xvfb xauth
   desktop-file-utils appstream man-db lintian librsvg2-bin bash-completion
+  chromium
 )
+# The web page: emscripten compiles it, Python serves it (scripts/web.sh).
+web_deps=(emscripten cmake ninja-build python3 fonts-ipafont-gothic)
 
 case ${1:-all} in
-  all) packages=("${build_deps[@]}" "${package_deps[@]}" "${test_deps[@]}") ;;
+  all) packages=("${build_deps[@]}" "${package_deps[@]}" "${test_deps[@]}" "${web_deps[@]}") ;;
   package) packages=("${build_deps[@]}" "${package_deps[@]}") ;;
-  *) echo "usage: $0 [package]" >&2; exit 2 ;;
+  web) packages=("${web_deps[@]}") ;;
+  *) echo "usage: $0 [package|web]" >&2; exit 2 ;;
 esac
 
 missing=()

@@ -1,8 +1,9 @@
 #!/usr/bin/env bash
-# Builds everything and runs every test: the format check, the optimised build
-# with warnings as errors and its tests, clang-tidy over the same build, the
-# Debian package and its checks, the fuzz targets for a bounded time, then the
-# same tests under AddressSanitizer and UndefinedBehaviorSanitizer.
+# Builds everything and runs every test: the format check, the web page, the
+# optimised build with warnings as errors and its tests (which open the page in
+# headless Chromium), clang-tidy over the same build, the Debian package and its
+# checks, the fuzz targets for a bounded time, then the same tests under
+# AddressSanitizer and UndefinedBehaviorSanitizer.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 scripts/install-deps.sh
@@ -17,9 +18,13 @@ run_suite() {
 
 # Every C++ source in the .clang-format style (the generated star catalogue,
 # an .inc file, is checked against its generator instead).
-source_dirs=(astro catalog chart app platform tests bench fuzz)
+source_dirs=(astro catalog chart app web platform tests bench fuzz)
 find "${source_dirs[@]}" -name '*.cpp' -o -name '*.h' | sort |
   xargs clang-format --dry-run --Werror
+
+# The web page, compiled with emscripten into build/web, where the optimised
+# suite's browser test finds it.
+scripts/web.sh --build-only
 
 run_suite build/release -DCMAKE_BUILD_TYPE=RelWithDebInfo -DPLANETARIUM_BENCH=ON
 

@@ -1,0 +1,207 @@
+#!/usr/bin/env python3
+"""The built web page in headless Chromium, served over http on 127.0.0.1.
+
+For a handful of addresses the page's <pre id="ops"> must hold the operations
+that `planetarium-cli chart --ops` prints for the same controls: the same
+operations in the same order, colours and texts equal, coordinates within
+1e-6 twips. A bad address must show a message for each bad parameter and still
+draw the defaults. A screenshot's chart area must not be empty.
+
+Usage: browser_test.py --page build/web --cli build/release/platform/planetarium-cli
+Exit status 77 (skipped) when the page has not been built.
+"""
+
+import argparse
+import functools
+import html
+import http.server
+import re
+import struct
+import subprocess
+import sys
+import tempfile
+import threading
+import urllib.parse
+import zlib
+from pathlib import Path
+
+TOLERANCE_TWIPS = 1e-6
+AT = ("2005-10-22T21:00", "2005-10-22 21:00")
+
+# (address query, planetarium-cli chart options for the same controls)
+CASES = [
+    ("site=12&at=2005-10-22T21:00&dir=south&grid&names&equator&ecliptic",
+     ["--site", "12", "--at", AT[1], "--dir", "south", "--grid", "--names", "--equator",
+      "--ecliptic"]),
+    ("site=" + urllib.parse.quote("札幌") + "&at=2005-10-22T09:00&dir=east&step=30",
+     ["--site", "札幌", "--at", "2005-10-22 09:00", "--dir", "east", "--step", "30"]),
+    ("site=" + urllib.parse.quote("ロンドン") + "&at=2000-01-01+21:00&dir=north&names&equator",
+     ["--site", "ロンドン", "--at", "2000-01-01 21:00", "--dir", "north", "--names",
+      "--equator"]),
+    ("site=48&lat=-33.9&lon=18.4&at=2024-06-21T23:30&dir=west&grid&ecliptic",
+     ["--site", "48", "--lat", "-33.9", "--lon", "18.4", "--at", "2024-06-21 23:30", "--dir",
+      "west", "--grid", "--ecliptic"]),
+]
+# Every parameter but `at` is bad: the defaults are drawn for that instant.
+BAD_QUERY = "site=Atlantis&dir=up&step=7&grid=yes&colour=red&at=2005-10-22T21:00"
+BAD_PARAMETERS = ["site=Atlantis", "dir=up", "step=7", "grid=yes", "colour=red"]
+BAD_CLI = ["--at", AT[1]]
+
+
+class QuietHandler(http.server.SimpleHTTPRequestHandler):
+    def log_message(self, *args):
+        pass
+
+
+def serve(folder):
+    handler = functools.partial(QuietHandler, directory=str(folder))
+    server = http.server.ThreadingHTTPServer(("127.0.0.1", 0), handler)
+    threading.Thread(target=server.serve_forever, daemon=True).start()
+    return server
+
+
+def chromium(url, *extra):
+    with tempfile.TemporaryDirectory() as profile:
+        run = subprocess.run(
+            ["chromium", "--headless", "--no-sandbox", "--disable-gpu", "--disable-quic",
+             "--no-first-run", "--disable-background-networking", "--disable-component-update",
+             "--disable-sync", "--disable-dev-shm-usage", "--hide-scrollbars",
+             f"--user-data-dir={profile}",
+             "--virtual-time-budget=4000", *extra, url],
+            capture_output=True, timeout=120, check=True)
+    return run.stdout.decode("utf-8")
+
+
+def element_text(dom, element_id):
+    found = re.search(rf'<(\w+) id="{element_id}"[^>]*>(.*?)</\1>', dom, re.S)
+    return html.unescape(found.group(2)) if found else None
+
+
+def cli_operations(cli, options):
+    with tempfile.TemporaryDirectory() as empty:  # no start file
+        run = subprocess.run([str(cli.resolve()), "chart", "--ops", *options], capture_output=True, cwd=empty,
+                             timeout=60, check=True)
+    return run.stdout.decode("utf-8")
+
+
+def number(field):
+    try:
+        return float(field)
+    except ValueError:
+        return None
+
+
+def compare(page_text, cli_text):
+    """The first difference between two operation listings, or None."""
+    page_lines, cli_lines = page_text.splitlines(), cli_text.splitlines()
+    if len(page_lines) != len(cli_lines):
+        return f"{len(page_lines)} operations in the page, {len(cli_lines)} from the command line"
+    for index, (got, expected) in enumerate(zip(page_lines, cli_lines), 1):
+        got_fields, expected_fields = got.split(" "), expected.split(" ")
+        # Operation, coordinates and colours; a print's text is compared whole.
+        fields = 3 if expected_fields[0] == "print" else len(expected_fields)
+        same = (len(got_fields) == len(expected_fields)
+                and got_fields[fields:] == expected_fields[fields:]
+                and got_fields[0] == expected_fields[0])
+        for g, e in zip(got_fields[1:fields], expected_fields[1:fields]):
+            g_value, e_value = number(g), number(e)
+            same = same and g_value is not None and e_value is not None and (
+                abs(g_value - e_value) <= TOLERANCE_TWIPS)
+        if not same:
+            return f"operation {index}: page '{got}', command line '{expected}'"
+    return None
+
+
+def png_pixels(data):
+    """Width, height and rows of (r, g, b) of an 8-bit RGB or RGBA PNG."""
+    assert data[:8] == b"\x89PNG\r\n\x1a\n"
+    position, chunks, header = 8, b"", None
+    while position < len(data):
+        length, kind = struct.unpack(">I4s", data[position:position + 8])
+        body = data[position + 8:position + 8 + length]
+        if kind == b"IHDR":
+            header = struct.unpack(">IIBBBBB", body)
+        elif kind == b"IDAT":
+            chunks += body
+        position += 12 + length
+    width, height, depth, colour_type = header[:4]
+    assert depth == 8 and colour_type in (2, 6), header
+    channels = 3 if colour_type == 2 else 4
+    raw = zlib.decompress(chunks)
+    stride = width * channels
+    rows, previous = [], bytearray(stride)
+    for y in range(height):
+        kind = raw[y * (stride + 1)]
+        line = bytearray(raw[y * (stride + 1) + 1:(y + 1) * (stride + 1)])
+        for x in range(stride):
+            left = line[x - channels] if x >= channels else 0
+            up = previous[x]
+            corner = previous[x - channels] if x >= channels else 0
+            if kind == 1:
+                line[x] = (line[x] + left) & 0xFF
+            elif kind == 2:
+                line[x] = (line[x] + up) & 0xFF
+            elif kind == 3:
+                line[x] = (line[x] + (left + up) // 2) & 0xFF
+            elif kind == 4:
+                estimate = left + up - corner
+                distances = (abs(estimate - left), abs(estimate - up), abs(estimate - corner))
+                nearest = (left, up, corner)[distances.index(min(distances))]
+                line[x] = (line[x] + nearest) & 0xFF
+        rows.append([tuple(line[i:i + 3]) for i in range(0, stride, channels)])
+        previous = line
+    return width, height, rows
+
+
+def main():
+    parser = argparse.ArgumentParser()
+    parser.add_argument("--page", type=Path, required=True)
+    parser.add_argument("--cli", type=Path, required=True)
+    args = parser.parse_args()
+    if not (args.page / "index.html").exists():
+        print(f"skipped: no page built in {args.page} (scripts/web.sh --build-only)")
+        return 77
+
+    failures = []
+    server = serve(args.page)
+    base = f"http://127.0.0.1:{server.server_address[1]}/index.html?"
+    try:
+        for query, options in CASES + [(BAD_QUERY, BAD_CLI)]:
+            dom = chromium(base + query + "&ops", "--dump-dom")
+            operations = element_text(dom, "ops")
+            if not operations:
+                failures.append(f"{query}: no operations in the page")
+                continue
+            difference = compare(operations, cli_operations(args.cli, options))
+            if difference:
+                failures.append(f"{query}: {difference}")
+            print(f"{query}: {len(operations.splitlines())} operations"
+                  f"{' differ' if difference else ' as the command line draws them'}")
+
+        message = element_text(chromium(base + BAD_QUERY, "--dump-dom"), "message") or ""
+        for parameter in BAD_PARAMETERS:
+            if f"「{parameter}」" not in message:
+                failures.append(f"{BAD_QUERY}: no message about {parameter}: '{message}'")
+
+        with tempfile.TemporaryDirectory() as folder:
+            shot = Path(folder) / "page.png"
+            chromium(base + CASES[0][0], f"--screenshot={shot}", "--window-size=1040,640")
+            width, height, rows = png_pixels(shot.read_bytes())
+        # The chart area: below the controls, above the horizon at 600 pixels.
+        chart = [pixel for row in rows[100:595] for pixel in row[:width]]
+        sky = (32, 96, 192)
+        drawn = sum(1 for pixel in chart if pixel != sky)
+        background = sum(1 for pixel in chart if pixel == sky)
+        print(f"screenshot {width}x{height}: {drawn} chart pixels drawn over {background} of sky")
+        if (width, height) != (1040, 640) or drawn < 2000 or background < len(chart) // 2:
+            failures.append(f"screenshot: {drawn} pixels drawn, {background} of sky")
+    finally:
+        server.shutdown()
+
+    for failure in failures:
+        print("FAILED:", failure)
+    return 1 if failures else 0
+
+
+if __name__ == "__main__":
+    sys.exit(main())
