@@ -22,10 +22,14 @@ mergeInto(LibraryManager.library, {
     width: 0,
     height: 0,
     colours: {},
+    fitted: {},  // font sizes found by fitText, by face, room and text
     fill: '',
     stroke: '',
     textAscent: 0,
     drawn: 0,  // operations drawn since the canvas was last cleared
+    // The grid's thousands of dots in one colour are gathered in one path and
+    // filled at once, before anything else is drawn over them.
+    dotColour: null,
     timer: null,
 
     colour: function (rgb) {
@@ -94,16 +98,47 @@ mergeInto(LibraryManager.library, {
       watchRatio();
     },
 
+    textWidth: function (element, pixels, text) {
+      page.measure.font = page.font(element.face, pixels, element.bold);
+      return page.measure.measureText(text).width;
+    },
+
+    // The largest font size, from the element's own down to the smallest,
+    // at which its text fits; widths grow with the size, so the search
+    // starts from the size the width at the element's own size suggests.
+    fittingPixels: function (element, text) {
+      var largest = element.fontPixels;
+      var width = page.textWidth(element, largest, text);
+      if (width <= element.textRoom) return largest;
+      var pixels = Math.floor(largest * element.textRoom / width);
+      pixels = Math.min(largest - 1, Math.max(page.smallestFontPixels, pixels));
+      while (pixels > page.smallestFontPixels &&
+             page.textWidth(element, pixels, text) > element.textRoom) {
+        pixels -= 1;
+      }
+      while (pixels + 1 < largest && page.textWidth(element, pixels + 1, text) <= element.textRoom) {
+        pixels += 1;
+      }
+      return pixels;
+    },
+
     // Shrinks the font of a text box or button until its text fits.
     fitText: function (element, text) {
-      var pixels = element.fontPixels;
-      page.measure.font = page.font(element.face, pixels, element.bold);
-      while (pixels > page.smallestFontPixels &&
-             page.measure.measureText(text).width > element.textRoom) {
-        pixels -= 1;
-        page.measure.font = page.font(element.face, pixels, element.bold);
+      var key = element.face + element.bold + element.fontPixels + ':' + element.textRoom + ':' +
+          text;
+      var pixels = page.fitted[key];
+      if (pixels === undefined) {
+        pixels = page.fittingPixels(element, text);
+        page.fitted[key] = pixels;
       }
       element.control.style.fontSize = pixels + 'px';
+    },
+
+    fillDots: function () {
+      if (page.dotColour === null) return;
+      page.setFill(page.dotColour);
+      page.context.fill();
+      page.dotColour = null;
     },
 
     setFill: function (css) {
@@ -302,6 +337,7 @@ mergeInto(LibraryManager.library, {
 
   js_canvas_clear__deps: ['$page'],
   js_canvas_clear: function (rgb) {
+    page.dotColour = null;
     page.setFill(page.colour(rgb));
     page.context.fillRect(0, 0, page.width, page.height);
     page.drawn = 0;
@@ -310,6 +346,7 @@ mergeInto(LibraryManager.library, {
   js_canvas_line__deps: ['$page'],
   js_canvas_line: function (x1, y1, x2, y2, rgb) {
     var context = page.context;
+    page.fillDots();
     page.setStroke(page.colour(rgb));
     context.beginPath();
     context.moveTo(Math.floor(x1) + 0.5, Math.floor(y1) + 0.5);
@@ -320,14 +357,20 @@ mergeInto(LibraryManager.library, {
 
   js_canvas_dot__deps: ['$page'],
   js_canvas_dot: function (x, y, rgb) {
-    page.setFill(page.colour(rgb));
-    page.context.fillRect(Math.floor(x), Math.floor(y), 1, 1);
+    var css = page.colour(rgb);
+    if (page.dotColour !== css) {
+      page.fillDots();
+      page.context.beginPath();
+      page.dotColour = css;
+    }
+    page.context.rect(Math.floor(x), Math.floor(y), 1, 1);
     page.drawn += 1;
   },
 
   js_canvas_circle__deps: ['$page'],
   js_canvas_circle: function (x, y, radius, rgb, fillRgb) {
     var context = page.context;
+    page.fillDots();
     context.beginPath();
     context.arc(x, y, Math.max(radius, 0.5), 0, 2 * Math.PI);
     if (fillRgb >= 0) {
@@ -342,6 +385,7 @@ mergeInto(LibraryManager.library, {
   js_canvas_text__deps: ['$page'],
   js_canvas_text: function (x, y, text) {
     var context = page.context;
+    page.fillDots();
     context.font = page.font(page.windowFace, page.windowFontPixels, false);
     if (page.textAscent === 0) page.textAscent = context.measureText('月').fontBoundingBoxAscent;
     page.setFill('#ffffff');
@@ -352,6 +396,7 @@ mergeInto(LibraryManager.library, {
   // Marks the first paint that drew a chart, for the start-up measurement.
   js_canvas_painted__deps: ['$page'],
   js_canvas_painted: function () {
+    page.fillDots();
     var root = document.documentElement;
     if (page.drawn > 0 && !root.hasAttribute('data-first-chart-ms')) {
       root.setAttribute('data-first-chart-ms', performance.now().toFixed(1));
