@@ -140,12 +140,7 @@ void Page::Check(int id, bool checked) {
 
 void Page::Click(int id) {
   const app::ControlEntry* entry = Entry(id);
-  if (!entry) return;
-  auto* const* button = std::get_if<app::CommandButton*>(&entry->control);
-  if (!button) return;
-  if (*button == &form_.Command1) Run(&app::Form1::Command1_Click);
-  if (*button == &form_.Command2) Run(&app::Form1::Command2_Click);
-  if (*button == &form_.Command3) Run(&app::Form1::Command3_Click);
+  if (entry && entry->click) Run(entry->click);
 }
 
 void Page::Tick() {
