@@ -22,6 +22,7 @@ mergeInto(LibraryManager.library, {
     width: 0,
     height: 0,
     colours: {},
+    pageColour: -1,
     fitted: {},  // font sizes found by fitText, by face, room and text
     fill: '',
     stroke: '',
@@ -173,8 +174,9 @@ mergeInto(LibraryManager.library, {
 
   js_set_page_colour__deps: ['$page'],
   js_set_page_colour: function (rgb) {
-    var css = page.colour(rgb);
-    if (document.body.style.backgroundColor !== css) document.body.style.backgroundColor = css;
+    if (page.pageColour === rgb) return;
+    page.pageColour = rgb;
+    document.body.style.backgroundColor = page.colour(rgb);
   },
 
   js_add_element__deps: ['$page'],
