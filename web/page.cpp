@@ -98,8 +98,11 @@ void Page::Start(std::string_view query) {
   for (const std::string& message : messages) shown += (shown.empty() ? "" : "\n") + message;
   browser_.ShowMessage(shown);
   show_operations_ = address.ops;
-  Sync();
-  if (address.asksForSky) Run(&app::Form1::Command3_Click);
+  if (address.asksForSky) {
+    Run(&app::Form1::Command3_Click);
+  } else {
+    Sync();
+  }
 }
 
 const app::ControlEntry* Page::Entry(int id) const {
