@@ -1,5 +1,6 @@
 #pragma once
 
+#include <cmath>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -10,6 +11,16 @@
 #include "chart/surface.h"
 
 namespace web {
+
+// The window's default font, for the buttons and the chart's text.
+inline constexpr const char* kWindowFontFace = "ＭＳ Ｐゴシック";
+inline constexpr double kWindowFontPoints = 9;
+
+// Given: a size in points. Returned: CSS pixels at 96 pixels an inch, the
+// resolution for which the twips layout (15 twips a pixel) was made.
+inline int PixelsFromPoints(double points) {
+  return static_cast<int>(std::lround(points * 96.0 / 72.0));
+}
 
 // The kinds of element a control becomes in the page.
 enum class ElementKind { kList, kTextBox, kLabel, kOption, kCheck, kButton };

@@ -6,7 +6,7 @@
 // The functions of web/page_library.js. Colours are 0xRRGGBB, -1 for none;
 // texts are UTF-8 and end with a NUL; positions are CSS pixels.
 extern "C" {
-void js_open_page();
+void js_open_page(const char* window_font_face, int window_font_pixels);
 void js_set_title(const char* text);
 void js_set_page_colour(int rgb);
 void js_add_element(int id, int kind, int left, int top, int width, int height, int stack_level,
@@ -75,7 +75,7 @@ void CanvasSurface::Print(std::string_view utf8_text) {
 }
 
 JsBrowser::JsBrowser() {
-  js_open_page();
+  js_open_page(kWindowFontFace, PixelsFromPoints(kWindowFontPoints));
 }
 
 void JsBrowser::SetTitle(std::string_view text) {

@@ -22,7 +22,8 @@ class CanvasSurface final : public chart::Surface {
 // The browser behind the page, through the functions of web/page_library.js.
 class JsBrowser final : public Browser {
  public:
-  // Finds the page's window, canvas and message elements and sizes the canvas.
+  // Finds the page's window and canvas, sizes the canvas and takes the
+  // window's default font for the chart's text.
   JsBrowser();
 
   void SetTitle(std::string_view text) override;

@@ -11,18 +11,10 @@ namespace web {
 namespace {
 
 constexpr double kTwipsPerPixel = 15;  // 1440 twips an inch at 96 CSS pixels an inch
-// The window's default font, for a control whose face is empty (the buttons).
-constexpr const char* kWindowFace = "ＭＳ Ｐゴシック";
-constexpr double kWindowPoints = 9;
-
 constexpr const char* kEndedMessage = "終了しました。このページは閉じてかまいません。";
 
 int Px(int twips) {
   return static_cast<int>(std::lround(twips / kTwipsPerPixel));
-}
-
-int PixelsFromPoints(double points) {
-  return static_cast<int>(std::lround(points * 96.0 / 72.0));
 }
 
 int StackLevel(app::ControlLayer layer) {
@@ -58,9 +50,10 @@ ElementSpec SpecOf(const app::ControlEntry& entry) {
   spec.width = Px(b.width);
   spec.height = Px(b.height);
   spec.stackLevel = StackLevel(entry.layer);
+  // An empty face is the window's default font (the buttons).
   const bool default_font = control.font.face.empty();
-  spec.fontFace = default_font ? kWindowFace : control.font.face;
-  spec.fontPixels = PixelsFromPoints(default_font ? kWindowPoints : control.font.points);
+  spec.fontFace = default_font ? kWindowFontFace : control.font.face;
+  spec.fontPixels = PixelsFromPoints(default_font ? kWindowFontPoints : control.font.points);
   spec.bold = control.font.bold;
   spec.tabIndex = control.TabIndex >= 0 ? control.TabIndex + 1 : -1;
   spec.transparent = entry.layer == app::ControlLayer::kReadout;

@@ -12,8 +12,8 @@ mergeInto(LibraryManager.library, {
     // Installed faces with the kana and kanji of the window, after the control's own.
     fallbackFaces: '"MS PGothic", "IPAPGothic", "IPAGothic", "Noto Sans CJK JP", ' +
         '"VL PGothic", sans-serif',
-    windowFace: 'ＭＳ Ｐゴシック',
-    windowFontPixels: 12,
+    windowFace: '',  // the window's default font, for the chart's text
+    windowFontPixels: 0,
     elements: [],
     canvas: null,
     context: null,
@@ -158,7 +158,9 @@ mergeInto(LibraryManager.library, {
   },
 
   js_open_page__deps: ['$page'],
-  js_open_page: function () {
+  js_open_page: function (windowFontFace, windowFontPixels) {
+    page.windowFace = UTF8ToString(windowFontFace);
+    page.windowFontPixels = windowFontPixels;
     page.canvas = document.getElementById('chart');
     page.context = page.canvas.getContext('2d');
     page.measure = document.createElement('canvas').getContext('2d');
