@@ -32,6 +32,7 @@ mergeInto(LibraryManager.library, {
     // filled at once, before anything else is drawn over them.
     dotColour: null,
     timer: null,
+    scrolls: [],  // lists with a new selection, to be scrolled to it
 
     colour: function (rgb) {
       var css = page.colours[rgb];
@@ -140,6 +141,24 @@ mergeInto(LibraryManager.library, {
       page.setFill(page.dotColour);
       page.context.fill();
       page.dotColour = null;
+    },
+
+    // A whole item at the top, the selection the last item wholly in sight,
+    // as the window's lists scroll.
+    scrollToSelections: function () {
+      page.scrolls.forEach(function (list) {
+        var row = list.selectedIndex;
+        if (row < 0) return;
+        var itemHeight = list.options[row].offsetHeight || 1;
+        var wholeItems = Math.max(1, Math.floor(list.clientHeight / itemHeight));
+        var top = list.scrollTop / itemHeight;
+        if (row < top) {
+          list.scrollTop = row * itemHeight;
+        } else if (row >= top + wholeItems) {
+          list.scrollTop = (row - wholeItems + 1) * itemHeight;
+        }
+      });
+      page.scrolls = [];
     },
 
     setFill: function (css) {
@@ -290,17 +309,9 @@ mergeInto(LibraryManager.library, {
     list.selectedIndex = row;
     if (row < 0) return;
     // Scrolled to a new selection only, so that a tick leaves the user's
-    // scrolling alone; a whole item at the top, the selection the last item
-    // wholly in sight, as the window's lists scroll.
-    var option = list.options[row];
-    var itemHeight = option.offsetHeight || 1;
-    var wholeItems = Math.max(1, Math.floor(list.clientHeight / itemHeight));
-    var top = list.scrollTop / itemHeight;
-    if (row < top) {
-      list.scrollTop = row * itemHeight;
-    } else if (row >= top + wholeItems) {
-      list.scrollTop = (row - wholeItems + 1) * itemHeight;
-    }
+    // scrolling alone; before the next frame, when the page is laid out anyway.
+    if (page.scrolls.length === 0) window.requestAnimationFrame(page.scrollToSelections);
+    page.scrolls.push(list);
   },
 
   js_set_checked__deps: ['$page'],
