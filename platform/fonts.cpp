@@ -4,7 +4,7 @@
 #include <QStringList>
 #include <cmath>
 
-#include "platform/screen_units.h"
+#include "app/screen_units.h"
 
 namespace platform {
 namespace {
@@ -38,7 +38,7 @@ void InstallApplicationFont() {
 }
 
 int PixelsFromPoints(double points) {
-  return static_cast<int>(std::lround(points * kPixelsPerInch / kPointsPerInch));
+  return static_cast<int>(std::lround(points * app::kPixelsPerInch / app::kPointsPerInch));
 }
 
 QFont WindowDefaultFont() {

@@ -8,12 +8,12 @@
 #include <QSvgGenerator>
 #include <cmath>
 
-#include "platform/screen_units.h"
+#include "app/screen_units.h"
 
 namespace platform {
 namespace {
 
-constexpr double kPointsPerPixel = static_cast<double>(kPointsPerInch) / kPixelsPerInch;
+constexpr double kPointsPerPixel = static_cast<double>(app::kPointsPerInch) / app::kPixelsPerInch;
 constexpr double kMetresPerInch = 0.0254;
 
 QString Suffix(const std::string& path) {
@@ -35,7 +35,7 @@ bool WritePng(QFile& file, QSize size_px, int scale, const Painting& paint) {
   image.setDevicePixelRatio(scale);
   if (!PaintOn(image, paint)) return false;
   const auto dots_per_metre =
-      static_cast<int>(std::lround(kPixelsPerInch * scale / kMetresPerInch));
+      static_cast<int>(std::lround(app::kPixelsPerInch * scale / kMetresPerInch));
   image.setDotsPerMeterX(dots_per_metre);
   image.setDotsPerMeterY(dots_per_metre);
   return image.save(&file, "PNG");
@@ -46,14 +46,14 @@ bool WriteSvg(QFile& file, QSize size_px, const Painting& paint) {
   generator.setOutputDevice(&file);
   generator.setSize(size_px);
   generator.setViewBox(QRect(QPoint(0, 0), size_px));
-  generator.setResolution(kPixelsPerInch);
+  generator.setResolution(app::kPixelsPerInch);
   generator.setTitle(QStringLiteral("プラネタリウム"));
   return PaintOn(generator, paint);
 }
 
 bool WritePdf(QFile& file, QSize size_px, const Painting& paint) {
   QPdfWriter writer(&file);
-  writer.setResolution(kPixelsPerInch);
+  writer.setResolution(app::kPixelsPerInch);
   writer.setPageSize(
       QPageSize(QSizeF(size_px.width() * kPointsPerPixel, size_px.height() * kPointsPerPixel),
                 QPageSize::Point));

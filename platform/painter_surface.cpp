@@ -29,8 +29,8 @@ void PainterSurface::Line(float x1, float y1, float x2, float y2, chart::Colour 
   ForgetDotPen();
   painter_.setRenderHint(QPainter::Antialiasing, false);
   painter_.setPen(QPen(ToQColor(colour), 1.0));
-  painter_.drawLine(QPointF(PixelsFromTwips(x1), PixelsFromTwips(y1)),
-                    QPointF(PixelsFromTwips(x2), PixelsFromTwips(y2)));
+  painter_.drawLine(QPointF(app::PixelsFromTwips(x1), app::PixelsFromTwips(y1)),
+                    QPointF(app::PixelsFromTwips(x2), app::PixelsFromTwips(y2)));
 }
 
 void PainterSurface::PSet(float x, float y, chart::Colour colour) {
@@ -41,7 +41,7 @@ void PainterSurface::PSet(float x, float y, chart::Colour colour) {
     painter_.setPen(pen);
     dot_pen_colour_ = colour;
   }
-  painter_.drawPoint(QPointF(PixelsFromTwips(x), PixelsFromTwips(y)));
+  painter_.drawPoint(QPointF(app::PixelsFromTwips(x), app::PixelsFromTwips(y)));
 }
 
 void PainterSurface::Circle(float x, float y, float radius, chart::Colour colour) {
@@ -53,8 +53,8 @@ void PainterSurface::Circle(float x, float y, float radius, chart::Colour colour
   } else {
     painter_.setBrush(Qt::NoBrush);
   }
-  const double r = std::max(PixelsFromTwips(radius), kMinimumRadiusPx);
-  painter_.drawEllipse(QPointF(PixelsFromTwips(x), PixelsFromTwips(y)), r, r);
+  const double r = std::max(app::PixelsFromTwips(radius), kMinimumRadiusPx);
+  painter_.drawEllipse(QPointF(app::PixelsFromTwips(x), app::PixelsFromTwips(y)), r, r);
   painter_.setBrush(Qt::NoBrush);
 }
 
@@ -67,7 +67,8 @@ void PainterSurface::Print(std::string_view utf8_text) {
   const QString text =
       QString::fromUtf8(utf8_text.data(), static_cast<qsizetype>(utf8_text.size()));
   painter_.drawText(
-      QPointF(PixelsFromTwips(CurrentX), PixelsFromTwips(CurrentY) + metrics.ascent()), text);
+      QPointF(app::PixelsFromTwips(CurrentX), app::PixelsFromTwips(CurrentY) + metrics.ascent()),
+      text);
 }
 
 }  // namespace platform

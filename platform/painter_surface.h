@@ -5,8 +5,8 @@
 #include <QPainter>
 #include <optional>
 
+#include "app/screen_units.h"
 #include "chart/surface.h"
-#include "platform/screen_units.h"
 
 namespace platform {
 

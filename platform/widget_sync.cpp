@@ -5,17 +5,17 @@
 #include <QString>
 #include <cmath>
 
+#include "app/screen_units.h"
 #include "platform/font_fit.h"
 #include "platform/fonts.h"
 #include "platform/painter_surface.h"
-#include "platform/screen_units.h"
 
 namespace platform {
 namespace {
 
 // Twips to whole logical pixels, the unit of widget geometry.
 int Px(int twips) {
-  return static_cast<int>(std::lround(PixelsFromTwips(twips)));
+  return static_cast<int>(std::lround(app::PixelsFromTwips(twips)));
 }
 
 QString ToQString(const std::string& utf8) {

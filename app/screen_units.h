@@ -1,9 +1,10 @@
 #pragma once
 
-namespace platform {
+namespace app {
 
 // The window is laid out in twips (1/1440 inch) for a screen of 96 pixels an
-// inch, and its type is sized in points (1/72 inch).
+// inch, and its type is sized in points (1/72 inch); every front end shows it
+// by these units.
 inline constexpr int kTwipsPerInch = 1440;
 inline constexpr int kPixelsPerInch = 96;
 inline constexpr int kPointsPerInch = 72;
@@ -14,4 +15,4 @@ inline double PixelsFromTwips(double twips) {
   return twips / kTwipsPerPixel;
 }
 
-}  // namespace platform
+}  // namespace app
