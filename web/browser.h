@@ -6,6 +6,8 @@
 #include <string_view>
 #include <vector>
 
+#include "app/controls.h"
+#include "app/screen_units.h"
 #include "app/services.h"
 #include "chart/colour.h"
 #include "chart/surface.h"
@@ -13,13 +15,12 @@
 namespace web {
 
 // The window's default font, for the buttons and the chart's text.
-inline constexpr const char* kWindowFontFace = "ＭＳ Ｐゴシック";
+inline constexpr const char* kWindowFontFace = app::kGothicFace;
 inline constexpr double kWindowFontPoints = 9;
 
-// Given: a size in points. Returned: CSS pixels at 96 pixels an inch, the
-// resolution for which the twips layout (15 twips a pixel) was made.
+// Given: a size in points. Returned: whole CSS pixels, 96 an inch.
 inline int PixelsFromPoints(double points) {
-  return static_cast<int>(std::lround(points * 96.0 / 72.0));
+  return static_cast<int>(std::lround(points * app::kPixelsPerInch / app::kPointsPerInch));
 }
 
 // The kinds of element a control becomes in the page.

@@ -3,6 +3,8 @@
 #include <cstdlib>
 #include <string>
 
+#include "app/screen_units.h"
+
 // The functions of web/page_library.js. Colours are 0xRRGGBB, -1 for none;
 // texts are UTF-8 and end with a NUL; positions are CSS pixels.
 extern "C" {
@@ -38,10 +40,8 @@ char* js_address_query();
 namespace web {
 namespace {
 
-constexpr double kTwipsPerPixel = 15;
-
 double Px(float twips) {
-  return static_cast<double>(twips) / kTwipsPerPixel;
+  return app::PixelsFromTwips(static_cast<double>(twips));
 }
 
 int Rgb(chart::Colour colour) {

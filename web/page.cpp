@@ -5,16 +5,16 @@
 #include <string>
 #include <type_traits>
 
+#include "app/screen_units.h"
 #include "web/address.h"
 
 namespace web {
 namespace {
 
-constexpr double kTwipsPerPixel = 15;  // 1440 twips an inch at 96 CSS pixels an inch
 constexpr const char* kEndedMessage = "終了しました。このページは閉じてかまいません。";
 
 int Px(int twips) {
-  return static_cast<int>(std::lround(twips / kTwipsPerPixel));
+  return static_cast<int>(std::lround(app::PixelsFromTwips(twips)));
 }
 
 int StackLevel(app::ControlLayer layer) {
