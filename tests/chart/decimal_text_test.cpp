@@ -129,17 +129,17 @@ std::vector<std::string> HalfwayTexts(std::size_t count) {
     const long double middle =
         (static_cast<long double>(low) + std::nextafter(low, 2 * low + 1)) / 2;
     std::snprintf(buffer.data(), buffer.size(), "%.1000Le", middle);
-    std::string text(buffer.data());
+    const std::string text(buffer.data());
     const std::size_t e = text.find('e');
     const std::string mantissa = text.substr(0, e);
-    const std::string exponent = text.substr(e + 1);
-    const std::string exponent_text = std::to_string(std::stoi(exponent));
-    texts.push_back(mantissa + "e" + exponent_text);
-    texts.push_back(mantissa + "1e" + exponent_text);
+    // "e-12" for printf's "e-012": the reader takes only optional '-' and digits.
+    const std::string exponent = "e" + std::to_string(std::stoi(text.substr(e + 1)));
     const std::size_t last = mantissa.find_last_not_of('0');
     std::string below = mantissa.substr(0, last + 1);
     --below.back();
-    texts.push_back(below + "9999e" + exponent_text);
+    for (const std::string& digits : {mantissa, mantissa + "1", below + "9999"}) {
+      texts.push_back(digits + exponent);
+    }
   }
   return texts;
 }

@@ -38,6 +38,7 @@ class PageTest : public ::testing::Test {
   testing::FakeBrowser::Element& Element(const std::string& name) { return browser.At(Id(name)); }
   std::vector<std::string> DateTexts() {
     std::vector<std::string> texts;
+    texts.reserve(5);
     for (int i = 0; i < 5; ++i) texts.push_back(Element("txtYMD(" + std::to_string(i) + ")").text);
     return texts;
   }
@@ -233,7 +234,7 @@ TEST_F(PageTest, StoredStartFilesAreReadAsTheFileWouldBe) {
       {" 3  38.7  141\r\n", 3},
       {" 3  38.7  141", 3},                         // no line end
       {" 3  38.7  141\n 5 1 1", 3},                 // the first line only
-      {std::string(" 3  38.7  141\0", 15), 12},     // binary: the defaults
+      {std::string(" 3  38.7  141") + '\0', 12},    // binary: the defaults
       {" 3  38.7  " + std::string(5000, '1'), 12},  // too long without a line end
       {"garbage", 12}};
   for (const auto& [stored, site] : cases) {
