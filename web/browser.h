@@ -26,7 +26,9 @@ inline int PixelsFromPoints(double points) {
 // The kinds of element a control becomes in the page.
 enum class ElementKind { kList, kTextBox, kLabel, kOption, kCheck, kButton };
 
-// Everything the page needs to create the element of one control.
+// Everything the page needs to create the element of one control. A text
+// box's font shrinks (down to 8 pixels) until its text fits; a button's caption
+// takes up to two lines before its font shrinks.
 struct ElementSpec {
   ElementKind kind = ElementKind::kLabel;
   int left = 0, top = 0, width = 0, height = 0;  // [CSS pixels] from the window's top left
@@ -34,9 +36,9 @@ struct ElementSpec {
   std::string fontFace;  // the control's face; the Japanese Gothic fallbacks follow it
   int fontPixels = 0;    // [CSS pixels]
   bool bold = false;
-  int tabIndex = -1;         // 1 and up in focus order, -1 takes no focus
-  bool transparent = false;  // the chart shows through and clicks pass to it
-  bool fitsText = false;     // the font shrinks (down to 8 pixels) until the text fits
+  int tabIndex = -1;           // 1 and up in focus order, -1 takes no focus
+  bool transparent = false;    // the chart shows through and clicks pass to it
+  std::string accessibleName;  // what assistive technology calls it; empty: its text
 };
 
 // What the page needs from the browser: the document's elements, the chart's

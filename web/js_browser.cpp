@@ -13,7 +13,7 @@ void js_set_title(const char* text);
 void js_set_page_colour(int rgb);
 void js_add_element(int id, int kind, int left, int top, int width, int height, int stack_level,
                     const char* font_face, int font_pixels, int bold, int tab_index,
-                    int transparent, int fits_text);
+                    int transparent, const char* accessible_name);
 void js_set_text(int id, const char* text);
 void js_set_items(int id, const char* items_by_line);
 void js_set_selection(int id, int row);
@@ -89,7 +89,7 @@ void JsBrowser::SetPageColour(chart::Colour colour) {
 void JsBrowser::AddElement(int id, const ElementSpec& spec) {
   js_add_element(id, static_cast<int>(spec.kind), spec.left, spec.top, spec.width, spec.height,
                  spec.stackLevel, spec.fontFace.c_str(), spec.fontPixels, spec.bold, spec.tabIndex,
-                 spec.transparent, spec.fitsText);
+                 spec.transparent, spec.accessibleName.c_str());
 }
 
 void JsBrowser::SetText(int id, std::string_view text) {

@@ -57,7 +57,7 @@ ElementSpec SpecOf(const app::ControlEntry& entry) {
   spec.bold = control.font.bold;
   spec.tabIndex = control.TabIndex >= 0 ? control.TabIndex + 1 : -1;
   spec.transparent = entry.layer == app::ControlLayer::kReadout;
-  spec.fitsText = spec.kind == ElementKind::kTextBox || spec.kind == ElementKind::kButton;
+  spec.accessibleName = entry.accessibleName;
   return spec;
 }
 

@@ -24,6 +24,8 @@ mergeInto(LibraryManager.library, {
     colours: {},
     pageColour: -1,
     fitted: {},  // font sizes found by fitText, by face, room and text
+    captions: {},  // button captions laid out by buttonCaption, by size, room and text
+    buttonCaptionLines: 2,
     fill: '',
     stroke: '',
     textAscent: 0,
@@ -124,7 +126,50 @@ mergeInto(LibraryManager.library, {
       return pixels;
     },
 
-    // Shrinks the font of a text box or button until its text fits.
+    // The caption broken between characters into lines no wider than the
+    // room, as many characters on each line as fit (a caption of Japanese
+    // words has no blanks to break at); the blank at a break is dropped.
+    captionLines: function (element, pixels, text) {
+      var lines = [];
+      var line = '';
+      Array.from(text).forEach(function (character) {
+        if (line !== '' && page.textWidth(element, pixels, line + character) > element.textRoom) {
+          lines.push(line.trim());
+          line = '';
+        }
+        line += character;
+      });
+      if (line !== '') lines.push(line.trim());
+      return lines;
+    },
+
+    // A button's caption as the window shows it: in at most two centred lines
+    // at the button's own size, smaller only when two lines do not hold it.
+    buttonCaption: function (element, text) {
+      var pixels = element.fontPixels;
+      for (;; pixels -= 1) {
+        var lines = page.captionLines(element, pixels, text);
+        page.measure.font = page.font(element.face, pixels, element.bold);
+        var metrics = page.measure.measureText(text);
+        var lineHeight = metrics.fontBoundingBoxAscent + metrics.fontBoundingBoxDescent;
+        var fits = lines.length <= page.buttonCaptionLines &&
+            lines.length * lineHeight <= element.textHeight;
+        if (fits || pixels <= page.smallestFontPixels) return {pixels: pixels, lines: lines};
+      }
+    },
+
+    showButtonCaption: function (element, text) {
+      var key = element.fontPixels + ':' + element.textRoom + ':' + text;
+      var caption = page.captions[key];
+      if (caption === undefined) {
+        caption = page.buttonCaption(element, text);
+        page.captions[key] = caption;
+      }
+      element.control.style.fontSize = caption.pixels + 'px';
+      element.control.textContent = caption.lines.join('\n');
+    },
+
+    // Shrinks the font of a text box until its text fits.
     fitText: function (element, text) {
       var key = element.face + element.bold + element.fontPixels + ':' + element.textRoom + ':' +
           text;
@@ -202,14 +247,13 @@ mergeInto(LibraryManager.library, {
 
   js_add_element__deps: ['$page'],
   js_add_element: function (id, kind, left, top, width, height, stackLevel, face, fontPixels, bold,
-                            tabIndex, transparent, fitsText) {
+                            tabIndex, transparent, accessibleName) {
     var kinds = ['list', 'text', 'label', 'option', 'check', 'button'];
     var element = {
       kind: kinds[kind],
       face: UTF8ToString(face),
       fontPixels: fontPixels,
       bold: bold !== 0,
-      fits: fitsText !== 0,
       transparent: transparent !== 0,
       text: null,
       items: null,
@@ -228,7 +272,7 @@ mergeInto(LibraryManager.library, {
       control.spellcheck = false;
       control.autocomplete = 'off';
       control.addEventListener('input', function () {
-        if (element.fits) page.fitText(element, control.value);
+        page.fitText(element, control.value);
         page.callWithText('_web_edit', id, control.value);
       });
       // Room for the text inside the border and the margins either side.
@@ -242,8 +286,9 @@ mergeInto(LibraryManager.library, {
       control.addEventListener('click', function () {
         Module['_web_click'](id);
       });
-      element.caption = control;
-      element.textRoom = width - 6;  // inside the button's frame
+      // Inside the button's bevel, 2 pixels, and clear of its focus frame at the sides.
+      element.textRoom = width - 8;
+      element.textHeight = height - 4;
     } else {
       root = document.createElement('label');
       control = document.createElement('input');
@@ -266,6 +311,8 @@ mergeInto(LibraryManager.library, {
     style.font = page.font(element.face, fontPixels, element.bold);
     if (element.transparent) style.pointerEvents = 'none';
     if (control) control.tabIndex = tabIndex;
+    var name = UTF8ToString(accessibleName);
+    if (name !== '') (control || root).setAttribute('aria-label', name);
     element.root = root;
     element.control = control;
     page.elements[id] = element;
@@ -280,10 +327,12 @@ mergeInto(LibraryManager.library, {
     element.text = value;
     if (element.kind === 'text') {
       if (element.control.value !== value) element.control.value = value;
+      page.fitText(element, value);
+    } else if (element.kind === 'button') {
+      page.showButtonCaption(element, value);
     } else {
       element.caption.textContent = value;
     }
-    if (element.fits) page.fitText(element, value);
   },
 
   js_set_items__deps: ['$page'],

@@ -78,6 +78,8 @@ TEST_F(PageTest, ElementsStandWhereTheWindowsControlsStandInItsFocusOrder) {
     EXPECT_EQ(spec.transparent, e.stack_level == 3);
     EXPECT_EQ(spec.fontFace, "ＭＳ Ｐゴシック");
   }
+  EXPECT_EQ(Element("txtYMD(0)").spec.accessibleName, "年");
+  EXPECT_EQ(Element("lblH(11)").spec.accessibleName, "12行目 高度");
   EXPECT_TRUE(Element("lblH(0)").spec.bold);
   EXPECT_FALSE(Element("Label1").spec.bold);
 
