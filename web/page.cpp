@@ -73,8 +73,6 @@ Page::Page(Browser& browser)
       controls_(app::FormControls(form_)) {
   form_.Form_Load();
   AddElements();
-  Sync();
-  Paint();
 }
 
 void Page::AddElements() {
@@ -95,6 +93,7 @@ void Page::Start(std::string_view query) {
     Run(&app::Form1::Command3_Click);
   } else {
     Sync();
+    Paint();
   }
 }
 

@@ -19,14 +19,15 @@ namespace web {
 class Page {
  public:
   // Given: the browser; it must outlive the page. Notes: runs Form_Load and
-  // creates every element, numbered in the order of app::FormControls.
+  // creates every element, numbered in the order of app::FormControls; Start
+  // shows them.
   explicit Page(Browser& browser);
   Page(const Page&) = delete;
   Page& operator=(const Page&) = delete;
 
   // Given: the address's query (after '?'). Notes: sets the controls it names,
-  // shows what it could not use, and presses the planetarium button when it
-  // names anything of the sky.
+  // shows what it could not use, presses the planetarium button when it names
+  // anything at all, and shows the page.
   void Start(std::string_view query);
 
   // The events of the page; each element is known by its number. Events that
