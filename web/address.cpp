@@ -5,7 +5,6 @@
 
 #include "app/control_lookup.h"
 #include "app/sites.h"
-#include "app/text_number.h"
 
 namespace web {
 namespace {
@@ -141,11 +140,7 @@ std::vector<std::string> ApplyAddress(const PageAddress& address, app::Form1& fo
     const auto position = app::FindSite(form.lstCITY.items, *address.site);
     if (position) {
       form.lstCITY.ListIndex = *position;
-      if (app::UsesTableCoordinates(*position)) {
-        const auto entry = static_cast<std::size_t>(*position + 1);
-        form.txtIDO.Text = app::ShortestText(form.CityLat[entry]);
-        form.txtKEIDO.Text = app::ShortestText(form.CityLon[entry]);
-      }
+      form.ApplySiteSelection();
     } else {
       messages.push_back(Ignored({"site", address.site}, "一覧にない地点です（一覧の名前か 0～" +
                                                              std::to_string(app::kSiteCount - 1) +
