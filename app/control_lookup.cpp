@@ -8,14 +8,6 @@
 namespace app {
 namespace {
 
-std::optional<int> WholeInt(std::string_view text) {
-  int value = 0;
-  const char* end = text.data() + text.size();
-  const auto result = std::from_chars(text.data(), end, value);
-  if (text.empty() || result.ec != std::errc{} || result.ptr != end) return std::nullopt;
-  return value;
-}
-
 std::string_view TrimTrailingBlanks(std::string_view text) {
   while (!text.empty() && (text.back() == ' ' || text.back() == '\t')) text.remove_suffix(1);
   return text;
@@ -40,6 +32,14 @@ std::optional<std::string> TakeDigits(std::string_view& text) {
 }
 
 }  // namespace
+
+std::optional<int> WholeInt(std::string_view text) {
+  int value = 0;
+  const char* end = text.data() + text.size();
+  const auto result = std::from_chars(text.data(), end, value);
+  if (text.empty() || result.ec != std::errc{} || result.ptr != end) return std::nullopt;
+  return value;
+}
 
 std::optional<int> FindSite(const std::vector<std::string>& items, std::string_view wanted) {
   const std::string_view name = TrimTrailingBlanks(wanted);

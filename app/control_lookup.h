@@ -11,6 +11,11 @@ namespace app {
 // The window's controls set from words a user types outside the window: the
 // command line's options and the web page's address.
 
+// Given:    a text. Returned: the whole number it is, written in decimal digits
+//           with an optional minus sign and nothing else, or nullopt (also when
+//           it does not fit an int).
+std::optional<int> WholeInt(std::string_view text);
+
 // Given:    the site list's items and the user's choice: an entry's name
 //           (trailing blanks ignored on both sides of the comparison) or a list
 //           position 0..74.

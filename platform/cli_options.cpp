@@ -36,14 +36,6 @@ constexpr CommandName kCommands[] = {
 constexpr std::array<std::string_view, 4> kDirections = {"north", "east", "south", "west"};
 constexpr int kLargestScale = 8;
 
-std::optional<int> WholeInt(std::string_view text) {
-  int value = 0;
-  const char* end = text.data() + text.size();
-  const auto result = std::from_chars(text.data(), end, value);
-  if (text.empty() || result.ec != std::errc{} || result.ptr != end) return std::nullopt;
-  return value;
-}
-
 // "now", or "YYYY-MM-DD HH:MM" with a blank or a T between date and time.
 std::optional<AtInstant> ParseAt(std::string_view text) {
   AtInstant at;
@@ -106,7 +98,7 @@ Error SetDirection(CliOptions& o, const std::string& v) {
 }
 
 Error SetTicks(CliOptions& o, const std::string& v) {
-  const auto n = WholeInt(v);
+  const auto n = app::WholeInt(v);
   if (!n || *n < 0) return "--ticks wants a count of 0 or more, got " + Quoted(v);
   o.ticks = *n;
   return {};
@@ -148,7 +140,7 @@ Error SetFrames(CliOptions& o, const std::string& v) {
 }
 
 Error SetScale(CliOptions& o, const std::string& v) {
-  const auto n = WholeInt(v);
+  const auto n = app::WholeInt(v);
   if (!n || *n < 1 || *n > kLargestScale) {
     return "--scale wants a whole number from 1 to " + std::to_string(kLargestScale) + ", got " +
            Quoted(v);
@@ -217,8 +209,8 @@ const CommandName* FindCommand(std::string_view word) {
 }
 
 const OptionSpec* FindOption(std::string_view name) {
-  for (const OptionSpec& spec : kOptions) {
-    if (spec.name == name) return &spec;
+  for (const OptionSpec& option : kOptions) {
+    if (option.name == name) return &option;
   }
   return nullptr;
 }
@@ -241,18 +233,18 @@ std::pair<std::string, std::optional<std::string>> SplitInlineValue(const std::s
 Error ReadOption(const std::vector<std::string>& args, std::size_t& i, const CommandName& command,
                  CliOptions& options) {
   const auto [name, inline_value] = SplitInlineValue(args[i]);
-  const OptionSpec* spec = FindOption(name);
-  if (!spec) return "unknown option " + Quoted(args[i]) + " (try --help)";
-  if ((spec->commands & command.bit) == 0) {
+  const OptionSpec* option = FindOption(name);
+  if (!option) return "unknown option " + Quoted(args[i]) + " (try --help)";
+  if ((option->commands & command.bit) == 0) {
     return "option " + name + " does not apply to " + std::string(command.word) + " (try --help)";
   }
-  if (!spec->takesValue) {
+  if (!option->takesValue) {
     if (inline_value) return "option " + name + " takes no value";
-    return spec->apply(options, {});
+    return option->apply(options, {});
   }
-  if (inline_value) return spec->apply(options, *inline_value);
+  if (inline_value) return option->apply(options, *inline_value);
   if (i + 1 >= args.size()) return "option " + name + " needs a value";
-  return spec->apply(options, args[++i]);
+  return option->apply(options, args[++i]);
 }
 
 // The options some commands and options cannot do without.
