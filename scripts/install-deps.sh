@@ -3,12 +3,15 @@
 # Works as root and, through sudo, as anyone else.
 #
 #   scripts/install-deps.sh           everything: build, run, test, package
+#   scripts/install-deps.sh run       only what building and running the window needs
 #   scripts/install-deps.sh package   only what building the Debian package needs
 #   scripts/install-deps.sh web       only what building and serving the web page needs
 set -euo pipefail
 
 # The programs need only a compiler, CMake and Qt.
 build_deps=(build-essential cmake ninja-build pkg-config qt6-base-dev qt6-svg-dev libgl-dev)
+# The window's Japanese face.
+run_deps=(fonts-ipafont-gothic)
 # CPack's Debian generator: dpkg-shlibdeps and dpkg-buildflags, file.
 package_deps=(dpkg-dev file)
 # Tests, benchmarks, fuzzers, the window without a screen, the time zone
@@ -26,10 +29,11 @@ test_deps=(
 web_deps=(emscripten cmake ninja-build python3 fonts-ipafont-gothic)
 
 case ${1:-all} in
-  all) packages=("${build_deps[@]}" "${package_deps[@]}" "${test_deps[@]}" "${web_deps[@]}") ;;
+  all) packages=("${build_deps[@]}" "${run_deps[@]}" "${package_deps[@]}" "${test_deps[@]}" "${web_deps[@]}") ;;
+  run) packages=("${build_deps[@]}" "${run_deps[@]}") ;;
   package) packages=("${build_deps[@]}" "${package_deps[@]}") ;;
   web) packages=("${web_deps[@]}") ;;
-  *) echo "usage: $0 [package|web]" >&2; exit 2 ;;
+  *) echo "usage: $0 [run|package|web]" >&2; exit 2 ;;
 esac
 
 missing=()

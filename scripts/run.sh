@@ -3,10 +3,10 @@
 # writes a picture of the window instead.
 set -euo pipefail
 cd "$(dirname "$0")/.."
-scripts/install-deps.sh
+scripts/install-deps.sh run
 
 dir=build/app
-[ -f "$dir/build.ninja" ] || cmake -S . -B "$dir" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo
+[ -f "$dir/build.ninja" ] || cmake -S . -B "$dir" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DBUILD_TESTING=OFF
 cmake --build "$dir" -j "$(nproc)" --target planetarium planetarium-cli
 
 if [ -n "${DISPLAY:-}${WAYLAND_DISPLAY:-}" ]; then
