@@ -58,7 +58,7 @@ while read -r picture; do
   else
     fail "screenshot $picture is not a picture of the README"
   fi
-done < <(sed -n 's:.*<image>.*/\(docs/[^<]*\)</image>.*:\1:p' "$metainfo")
+done <<<"$(sed -n 's:.*<image>.*/\(docs/[^<]*\)</image>.*:\1:p' "$metainfo")"
 
 # Icons: the drawing, and its renderings at the sizes a desktop asks for.
 icons=$root/usr/share/icons/hicolor
