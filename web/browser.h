@@ -29,7 +29,7 @@ enum class ElementKind { kList, kTextBox, kLabel, kOption, kCheck, kButton };
 // Everything the page needs to create the element of one control. A text
 // box's font shrinks (down to 8 pixels) until its text fits; a button's caption
 // takes up to two lines before its font shrinks.
-struct ElementSpec {
+struct ElementLayout {
   ElementKind kind = ElementKind::kLabel;
   int left = 0, top = 0, width = 0, height = 0;  // [CSS pixels] from the window's top left
   int stackLevel = 0;    // 1 captions, 2 inputs, 3 readout; the chart lies at 0
@@ -52,7 +52,7 @@ class Browser {
   // The background of the whole page, around and beneath the window's controls.
   virtual void SetPageColour(chart::Colour colour) = 0;
 
-  virtual void AddElement(int id, const ElementSpec& spec) = 0;
+  virtual void AddElement(int id, const ElementLayout& layout) = 0;
   // A text box's text, or the caption of a label, option, check box or button.
   virtual void SetText(int id, std::string_view text) = 0;
   virtual void SetItems(int id, const std::vector<std::string>& items) = 0;

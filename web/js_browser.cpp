@@ -86,10 +86,10 @@ void JsBrowser::SetPageColour(chart::Colour colour) {
   js_set_page_colour(Rgb(colour));
 }
 
-void JsBrowser::AddElement(int id, const ElementSpec& spec) {
-  js_add_element(id, static_cast<int>(spec.kind), spec.left, spec.top, spec.width, spec.height,
-                 spec.stackLevel, spec.fontFace.c_str(), spec.fontPixels, spec.bold, spec.tabIndex,
-                 spec.transparent, spec.accessibleName.c_str());
+void JsBrowser::AddElement(int id, const ElementLayout& layout) {
+  js_add_element(id, static_cast<int>(layout.kind), layout.left, layout.top, layout.width,
+                 layout.height, layout.stackLevel, layout.fontFace.c_str(), layout.fontPixels,
+                 layout.bold, layout.tabIndex, layout.transparent, layout.accessibleName.c_str());
 }
 
 void JsBrowser::SetText(int id, std::string_view text) {

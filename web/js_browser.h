@@ -28,7 +28,7 @@ class JsBrowser final : public Browser {
 
   void SetTitle(std::string_view text) override;
   void SetPageColour(chart::Colour colour) override;
-  void AddElement(int id, const ElementSpec& spec) override;
+  void AddElement(int id, const ElementLayout& layout) override;
   void SetText(int id, std::string_view text) override;
   void SetItems(int id, const std::vector<std::string>& items) override;
   void SetSelection(int id, int row) override;

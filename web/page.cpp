@@ -39,26 +39,26 @@ ElementKind KindOf() {
   if constexpr (std::is_same_v<Control, app::CommandButton>) return ElementKind::kButton;
 }
 
-ElementSpec SpecOf(const app::ControlEntry& entry) {
+ElementLayout SpecOf(const app::ControlEntry& entry) {
   const app::Control& control = app::Base(entry);
-  ElementSpec spec;
-  spec.kind = std::visit([](auto* c) { return KindOf<std::remove_pointer_t<decltype(c)>>(); },
-                         entry.control);
+  ElementLayout layout;
+  layout.kind = std::visit([](auto* c) { return KindOf<std::remove_pointer_t<decltype(c)>>(); },
+                           entry.control);
   const app::Bounds& b = control.bounds;
-  spec.left = Px(b.left);
-  spec.top = Px(b.top);
-  spec.width = Px(b.width);
-  spec.height = Px(b.height);
-  spec.stackLevel = StackLevel(entry.layer);
+  layout.left = Px(b.left);
+  layout.top = Px(b.top);
+  layout.width = Px(b.width);
+  layout.height = Px(b.height);
+  layout.stackLevel = StackLevel(entry.layer);
   // An empty face is the window's default font (the buttons).
   const bool default_font = control.font.face.empty();
-  spec.fontFace = default_font ? kWindowFontFace : control.font.face;
-  spec.fontPixels = PixelsFromPoints(default_font ? kWindowFontPoints : control.font.points);
-  spec.bold = control.font.bold;
-  spec.tabIndex = control.TabIndex >= 0 ? control.TabIndex + 1 : -1;
-  spec.transparent = entry.layer == app::ControlLayer::kReadout;
-  spec.accessibleName = entry.accessibleName;
-  return spec;
+  layout.fontFace = default_font ? kWindowFontFace : control.font.face;
+  layout.fontPixels = PixelsFromPoints(default_font ? kWindowFontPoints : control.font.points);
+  layout.bold = control.font.bold;
+  layout.tabIndex = control.TabIndex >= 0 ? control.TabIndex + 1 : -1;
+  layout.transparent = entry.layer == app::ControlLayer::kReadout;
+  layout.accessibleName = entry.accessibleName;
+  return layout;
 }
 
 }  // namespace

@@ -14,7 +14,7 @@ namespace web::testing {
 // recorded operations, the pending timer, a fixed clock and the page's storage.
 struct FakeBrowser final : Browser {
   struct Element {
-    ElementSpec spec;
+    ElementLayout layout;
     std::string text;
     std::vector<std::string> items;
     int selection = -1;
@@ -37,10 +37,10 @@ struct FakeBrowser final : Browser {
 
   void SetTitle(std::string_view text) override { title = text; }
   void SetPageColour(chart::Colour colour) override { pageColour = colour; }
-  void AddElement(int id, const ElementSpec& spec) override {
+  void AddElement(int id, const ElementLayout& layout) override {
     if (id == 0) elements.clear();  // the page was opened again
     EXPECT_EQ(id, static_cast<int>(elements.size()));
-    elements.push_back({spec, {}, {}, -1, false, {}, {}});
+    elements.push_back({layout, {}, {}, -1, false, {}, {}});
   }
   void SetText(int id, std::string_view text) override { At(id).text = text; }
   void SetItems(int id, const std::vector<std::string>& items) override { At(id).items = items; }

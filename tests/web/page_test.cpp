@@ -70,28 +70,28 @@ TEST_F(PageTest, ElementsStandWhereTheWindowsControlsStandInItsFocusOrder) {
                                {"lblV(26)", ElementKind::kLabel, 576, 504, 57, 25, 16, 3}};
   for (const Expected& e : expected) {
     SCOPED_TRACE(e.name);
-    const ElementSpec& spec = Element(e.name).spec;
-    EXPECT_EQ(spec.kind, e.kind);
-    EXPECT_EQ(std::vector<int>(
-                  {spec.left, spec.top, spec.width, spec.height, spec.fontPixels, spec.stackLevel}),
+    const ElementLayout& layout = Element(e.name).layout;
+    EXPECT_EQ(layout.kind, e.kind);
+    EXPECT_EQ(std::vector<int>({layout.left, layout.top, layout.width, layout.height,
+                                layout.fontPixels, layout.stackLevel}),
               std::vector<int>({e.left, e.top, e.width, e.height, e.font_pixels, e.stack_level}));
-    EXPECT_EQ(spec.transparent, e.stack_level == 3);
-    EXPECT_EQ(spec.fontFace, "ＭＳ Ｐゴシック");
+    EXPECT_EQ(layout.transparent, e.stack_level == 3);
+    EXPECT_EQ(layout.fontFace, "ＭＳ Ｐゴシック");
   }
-  EXPECT_EQ(Element("txtYMD(0)").spec.accessibleName, "年");
-  EXPECT_EQ(Element("lblH(11)").spec.accessibleName, "12行目 高度");
-  EXPECT_TRUE(Element("lblH(0)").spec.bold);
-  EXPECT_FALSE(Element("Label1").spec.bold);
+  EXPECT_EQ(Element("txtYMD(0)").layout.accessibleName, "年");
+  EXPECT_EQ(Element("lblH(11)").layout.accessibleName, "12行目 高度");
+  EXPECT_TRUE(Element("lblH(0)").layout.bold);
+  EXPECT_FALSE(Element("Label1").layout.bold);
 
   const char* focus_order[] = {
       "txtYMD(0)", "txtYMD(1)", "txtYMD(2)", "txtYMD(3)", "txtYMD(4)", "lstCITY",   "Command1",
       "Command2",  "txtIDO",    "txtKEIDO",  "optDIR(0)", "optDIR(1)", "optDIR(2)", "optDIR(3)",
       "Command3",  "lstINTV1",  "lstINTV2",  "chkOP(0)",  "chkOP(1)",  "chkOP(2)",  "chkOP(3)"};
   int focusable = 0;
-  for (const auto& element : browser.elements) focusable += element.spec.tabIndex > 0;
+  for (const auto& element : browser.elements) focusable += element.layout.tabIndex > 0;
   EXPECT_EQ(focusable, 21);
-  for (int i = 0; i < 21; ++i) EXPECT_EQ(Element(focus_order[i]).spec.tabIndex, i + 1);
-  EXPECT_EQ(Element("Label10").spec.tabIndex, -1);
+  for (int i = 0; i < 21; ++i) EXPECT_EQ(Element(focus_order[i]).layout.tabIndex, i + 1);
+  EXPECT_EQ(Element("Label10").layout.tabIndex, -1);
 }
 
 // Start-up without an address: the clock's time, Tokyo, the night colours on
