@@ -269,8 +269,6 @@ std::optional<CliFailure> ApplyControls(app::Form1& form, const CliOptions& opti
     form.lstCITY.ListIndex = *position;
     form.ApplySiteSelection();
   }
-  if (options.latitude) form.txtIDO.Text = *options.latitude;
-  if (options.longitude) form.txtKEIDO.Text = *options.longitude;
   if (options.at) {
     const auto boxes = ResolveAt(*options.at, options.timeZone, now);
     if (const auto* failure = std::get_if<CliFailure>(&boxes)) return *failure;
@@ -278,17 +276,8 @@ std::optional<CliFailure> ApplyControls(app::Form1& form, const CliOptions& opti
       form.txtYMD[b].Text = std::get<DateBoxTexts>(boxes)[b];
     }
   }
-  for (std::size_t b = 0; b < form.txtYMD.size(); ++b) {
-    if (options.dateBoxes[b]) form.txtYMD[b].Text = *options.dateBoxes[b];
-  }
-  if (options.direction) {
-    for (std::size_t d = 0; d < form.optDIR.size(); ++d) {
-      form.optDIR[d].Value = static_cast<int>(d) == *options.direction;
-    }
-  }
-  for (std::size_t k = 0; k < form.chkOP.size(); ++k) {
-    if (options.chartOptions[k]) form.chkOP[k].Value = 1;
-  }
+  app::SetTypedControls(form, {options.latitude, options.longitude, options.dateBoxes,
+                               options.direction, options.chartOptions});
   if (options.step) {
     const auto position = app::FindStep(form.lstINTV1.items, *options.step);
     if (!position) {

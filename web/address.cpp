@@ -147,20 +147,11 @@ std::vector<std::string> ApplyAddress(const PageAddress& address, app::Form1& fo
                                                              " の番号）"));
     }
   }
-  if (address.latitude) form.txtIDO.Text = *address.latitude;
-  if (address.longitude) form.txtKEIDO.Text = *address.longitude;
-  for (std::size_t b = 0; b < form.txtYMD.size(); ++b) {
-    if (address.at) form.txtYMD[b].Text = (*address.at)[b];
-    if (address.dateBoxes[b]) form.txtYMD[b].Text = *address.dateBoxes[b];
+  if (address.at) {
+    for (std::size_t b = 0; b < form.txtYMD.size(); ++b) form.txtYMD[b].Text = (*address.at)[b];
   }
-  if (address.direction) {
-    for (std::size_t d = 0; d < form.optDIR.size(); ++d) {
-      form.optDIR[d].Value = static_cast<int>(d) == *address.direction;
-    }
-  }
-  for (std::size_t k = 0; k < form.chkOP.size(); ++k) {
-    if (address.chartOptions[k]) form.chkOP[k].Value = 1;
-  }
+  app::SetTypedControls(form, {address.latitude, address.longitude, address.dateBoxes,
+                               address.direction, address.chartOptions});
   if (address.step) {
     if (const auto position = app::FindStep(form.lstINTV1.items, *address.step)) {
       form.lstINTV1.ListIndex = *position;
