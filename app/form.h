@@ -64,7 +64,8 @@ class Form1 {
   // (75 items) and selects the stored site, puts the clock's date and time into
   // the boxes, paints the night colours. Computes and draws nothing.
   void Form_Load();
-  // Exit: writes the start file (a failed write is ignored), then ends the process.
+  // Exit: writes the start file, then ends the process. A failed write is
+  // put to the user: retry, quit without saving, or back to the window.
   void Command1_Click();
   // Numeric readout now and, from now on, before every animation step.
   void Command2_Click();

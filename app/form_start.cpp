@@ -31,7 +31,7 @@ void Form1::Form_Load() {
   skyChart.CentreX = chart::kCentreX;
   skyChart.HorizonY = chart::kHorizonY;
 
-  const LocalDateTime now = services_.clock.Now();
+  const JapanDateTime now = services_.clock.Now();
   WriteDateBoxes(now.year, now.month, now.day, now.hour, now.minute);
 
   lstINTV1.ListIndex = kStartStepPosition;
@@ -49,10 +49,22 @@ void Form1::Form_Load() {
   }
 }
 
-// Saves the site and its box texts, then ends the program. A start file that
-// cannot be written is given up silently: the exit must never be blocked.
+// Saves the site and its box texts, then ends the program. When the start
+// file cannot be written the user is told why and chooses: try again, quit
+// without saving, or go back to the window.
 void Form1::Command1_Click() {
-  services_.startFile.Write(FormatStartLine(lstCITY.ListIndex, txtIDO.Text, txtKEIDO.Text));
+  const std::string line = StartLineForExit(lstCITY.ListIndex, txtIDO.Text, txtKEIDO.Text);
+  while (const auto failure = services_.startFile.Write(line)) {
+    switch (services_.saveFailure.Ask(services_.startFile.Location(), *failure)) {
+      case AfterFailedSave::kRetry:
+        continue;
+      case AfterFailedSave::kQuitWithoutSaving:
+        services_.process.End();
+        return;
+      case AfterFailedSave::kBackToWindow:
+        return;
+    }
+  }
   services_.process.End();
 }
 

@@ -2,6 +2,7 @@
 
 #include <optional>
 #include <string>
+#include <string_view>
 
 #include "chart/surface.h"
 
@@ -10,14 +11,18 @@ namespace app {
 // What the window's handlers need from outside, each behind a small interface
 // so that every handler runs in a unit test without a display.
 
-struct LocalDateTime {
+// A date and time in Japan Standard Time (UT + 9 h all year), the time the
+// date and time boxes hold.
+struct JapanDateTime {
   int year = 0, month = 0, day = 0, hour = 0, minute = 0;
 };
 
 class Clock {
  public:
   virtual ~Clock() = default;
-  virtual LocalDateTime Now() const = 0;  // the computer's local date and time
+  // The present instant in Japan Standard Time, wherever the computer is and
+  // whatever time zone it is set to.
+  virtual JapanDateTime Now() const = 0;
 };
 
 // The start file `pstart.txt` in the current directory.
@@ -27,9 +32,27 @@ class StartFileStore {
   // The file's first line (without its line end), or nullopt when the file is
   // missing, unreadable or not text. Reads a bounded amount only.
   virtual std::optional<std::string> ReadLine() = 0;
-  // Replaces the whole file; false when it could not be written. Never leaves a
-  // truncated file behind.
-  virtual bool Write(const std::string& contents) = 0;
+  // Replaces the whole file. Returned: nullopt once it is written; otherwise
+  // why not, in the system's words ("No space left on device"). A failed
+  // write leaves the old file exactly as it was.
+  virtual std::optional<std::string> Write(const std::string& contents) = 0;
+  // Where the file is, as a message to the user names it.
+  virtual std::string Location() const = 0;
+};
+
+// What the user wants after the start file could not be written.
+enum class AfterFailedSave {
+  kRetry,              // try to write it again
+  kQuitWithoutSaving,  // end the program; the site is not carried to the next start
+  kBackToWindow,       // keep the program running, nothing ended
+};
+
+class SaveFailureDialog {
+ public:
+  virtual ~SaveFailureDialog() = default;
+  // Given: where the start file is and why it could not be written. Returned:
+  // the user's choice.
+  virtual AfterFailedSave Ask(std::string_view location, std::string_view reason) = 0;
 };
 
 class Process {
@@ -50,6 +73,7 @@ struct Services {
   StartFileStore& startFile;
   Process& process;
   IntervalTimer& timer;
+  SaveFailureDialog& saveFailure;
 };
 
 }  // namespace app

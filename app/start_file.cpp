@@ -1,19 +1,23 @@
 #include "app/start_file.h"
 
 #include <algorithm>
+#include <cmath>
 #include <cstddef>
 
 #include "app/sites.h"
 #include "app/text_number.h"
+#include "text/utf8.h"
 
 namespace app {
 namespace {
 
-constexpr std::size_t kZoneWidth = 14;         // [columns]
-constexpr std::size_t kMaxLatitudeText = 256;  // [bytes] longer is not a latitude
+constexpr std::size_t kZoneWidth = 14;  // [columns]
+// [bytes] a longer latitude text is not read, and no longer text is written
+constexpr std::size_t kMaxFieldText = 256;
 
 constexpr const char* kBlanks = " \t";
-constexpr const char* kFieldEnds = " \t,\r\n";  // blanks, comma, line ends
+constexpr const char* kFieldEnds = " \t,\r\n";      // blanks, comma, line ends
+constexpr const char* kQuotedBytes = " \t,\r\n\"";  // field ends and the quote
 bool EndsLine(char c) {
   return c == '\r' || c == '\n';
 }
@@ -24,16 +28,12 @@ class FieldReader {
   explicit FieldReader(std::string_view line) : line_(line) {}
 
   // The next field, std::nullopt at the end of the line.
-  std::optional<std::string_view> Next() {
+  std::optional<std::string> Next() {
     SkipBlanks();
     if (pos_ >= line_.size() || EndsLine(line_[pos_])) return std::nullopt;
-    std::string_view field;
+    std::string field;
     if (line_[pos_] == '"') {
-      // A quoted text runs to the closing quote (or the end of the line).
-      const std::size_t start = pos_ + 1;
-      const std::size_t close = std::min(line_.find('"', start), line_.size());
-      field = line_.substr(start, close - start);
-      pos_ = std::min(close + 1, line_.size());
+      field = QuotedText();
     } else {
       const std::size_t start = pos_;
       pos_ = std::min(line_.find_first_of(kFieldEnds, pos_), line_.size());
@@ -45,66 +45,76 @@ class FieldReader {
   }
 
  private:
+  // A quoted text runs to the closing quote (or the end of the line); a
+  // doubled quote inside stands for one quote.
+  std::string QuotedText() {
+    std::string text;
+    ++pos_;
+    for (;;) {
+      const std::size_t quote = std::min(line_.find('"', pos_), line_.size());
+      text.append(line_.substr(pos_, quote - pos_));
+      pos_ = std::min(quote + 1, line_.size());
+      if (quote + 1 >= line_.size() || line_[quote + 1] != '"') return text;
+      text += '"';
+      ++pos_;
+    }
+  }
+
   void SkipBlanks() { pos_ = std::min(line_.find_first_not_of(kBlanks, pos_), line_.size()); }
 
   std::string_view line_;
   std::size_t pos_ = 0;
 };
 
-// Well-formed UTF-8 without control characters.
-bool IsPrintableUtf8(std::string_view text) {
-  std::size_t i = 0;
-  while (i < text.size()) {
-    const auto lead = static_cast<unsigned char>(text[i]);
-    std::size_t length = 0;
-    char32_t code = 0;
-    if (lead < 0x80) {
-      if (lead < 0x20 || lead == 0x7F) return false;
-      ++i;
-      continue;
-    }
-    if (lead >= 0xC2 && lead <= 0xDF) {
-      length = 2;
-      code = lead & 0x1Fu;
-    } else if (lead >= 0xE0 && lead <= 0xEF) {
-      length = 3;
-      code = lead & 0x0Fu;
-    } else if (lead >= 0xF0 && lead <= 0xF4) {
-      length = 4;
-      code = lead & 0x07u;
-    } else {
-      return false;
-    }
-    if (i + length > text.size()) return false;
-    for (std::size_t k = 1; k < length; ++k) {
-      const auto next = static_cast<unsigned char>(text[i + k]);
-      if ((next & 0xC0u) != 0x80u) return false;
-      code = (code << 6) | (next & 0x3Fu);
-    }
-    const bool overlong = (length == 3 && code < 0x800) || (length == 4 && code < 0x10000);
-    const bool surrogate = code >= 0xD800 && code <= 0xDFFF;
-    if (overlong || surrogate || code > 0x10FFFF) return false;
-    i += length;
-  }
-  return true;
-}
-
 std::optional<NumberOrText> ReadLatitude(std::string_view field) {
   if (const auto number = WholeNumber(field)) return NumberOrText{*number};
-  if (field.size() > kMaxLatitudeText || !IsPrintableUtf8(field)) return std::nullopt;
+  if (field.size() > kMaxFieldText || !text::IsPrintableUtf8(field)) return std::nullopt;
   return NumberOrText{std::string(field)};
 }
 
-// A text that is empty or holds a field end would be lost or split on
-// reading: it is written in double quotes, as the reader expects such a text.
+// An emptied longitude box reads as 0 when the sky is computed; the field keeps that.
+std::optional<double> ReadLongitude(std::string_view field) {
+  if (field.empty()) return 0.0;
+  return WholeNumber(field);
+}
+
+// A text that is empty, holds a field end or a quote would be lost or split
+// on reading: it is written in double quotes, a quote inside doubled, as the
+// reader expects such a text.
 std::string FieldText(std::string_view text) {
-  if (!text.empty() && text.find_first_of(kFieldEnds) == std::string_view::npos) {
+  if (!text.empty() && text.find_first_of(kQuotedBytes) == std::string_view::npos) {
     return std::string(text);
   }
-  return '"' + std::string(text) + '"';
+  std::string quoted = "\"";
+  for (const char c : text) {
+    if (c == '"') quoted += '"';
+    quoted += c;
+  }
+  quoted += '"';
+  return quoted;
+}
+
+// The coordinate written in place of a box text the line cannot hold: a named
+// site's own from the site table; for the typed entry the number the box reads
+// as when the sky is computed, or the start-up default when that is no number.
+std::string FallbackCoordinate(int listIndex, std::string_view boxText, double Site::*coordinate,
+                               double start_default) {
+  if (UsesTableCoordinates(listIndex)) {
+    return ShortestText(kSites[static_cast<std::size_t>(listIndex)].*coordinate);
+  }
+  const double number = LeadingNumber(boxText);
+  return ShortestText(std::isfinite(number) ? number : start_default);
 }
 
 }  // namespace
+
+std::optional<std::string> FirstStartFileLine(std::string_view head, std::uint64_t file_size) {
+  const std::size_t end = std::min(head.find_first_of("\r\n"), head.size());
+  if (head.substr(0, end).find('\0') != std::string_view::npos) return std::nullopt;
+  const bool has_line_end = end < head.size();
+  if (!has_line_end && file_size > head.size()) return std::nullopt;
+  return std::string(head.substr(0, end));
+}
 
 std::string BoxText(const NumberOrText& value) {
   if (const double* number = std::get_if<double>(&value)) return ShortestText(*number);
@@ -122,8 +132,7 @@ std::optional<StartSettings> ParseStartLine(std::string_view line) {
   if (!index_number) return std::nullopt;
   const auto index = RoundToInt16(*index_number);
   const auto latitude = ReadLatitude(*latitude_field);
-  // An emptied longitude box reads as 0 when the sky is computed; keep that.
-  const auto longitude = longitude_field->empty() ? 0.0 : WholeNumber(*longitude_field);
+  const auto longitude = ReadLongitude(*longitude_field);
   if (!index || !latitude || !longitude) return std::nullopt;
   return StartSettings{*index, *latitude, *longitude};
 }
@@ -151,6 +160,20 @@ std::string FormatStartLine(int listIndex, std::string_view latitudeText,
   }
   line += "\r\n";
   return line;
+}
+
+std::string StartLineForExit(int listIndex, std::string_view latitudeText,
+                             std::string_view longitudeText) {
+  const bool latitude_held = latitudeText.size() <= kMaxFieldText && ReadLatitude(latitudeText);
+  const bool longitude_held = longitudeText.size() <= kMaxFieldText && ReadLongitude(longitudeText);
+  return FormatStartLine(
+      listIndex,
+      latitude_held
+          ? std::string(latitudeText)
+          : FallbackCoordinate(listIndex, latitudeText, &Site::latitude, kDefaultStartLat),
+      longitude_held
+          ? std::string(longitudeText)
+          : FallbackCoordinate(listIndex, longitudeText, &Site::longitude, kDefaultStartLon));
 }
 
 }  // namespace app

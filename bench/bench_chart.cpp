@@ -19,7 +19,7 @@
 #include "platform/fonts.h"
 #include "platform/main_window.h"
 #include "platform/painter_surface.h"
-#include "tests/soak/form_harness.h"
+#include "tests/harness/form_harness.h"
 
 namespace {
 
@@ -31,11 +31,8 @@ struct ImageHarness {
                QImage::Format_ARGB32_Premultiplied};
   QPainter painter{&image};
   platform::PainterSurface surface{painter};
-  harness::FixedClock clock;
-  harness::MemoryStartFile startFile;
-  harness::RecordedProcess process;
-  harness::RecordedTimer timer;
-  app::Form1 form{app::Services{surface, clock, startFile, process, timer}};
+  harness::FakeServices services;
+  app::Form1 form{services.On(surface)};
 };
 
 void BM_CalcSky(benchmark::State& state) {
@@ -106,13 +103,9 @@ BENCHMARK(BM_ButtonImage)->DenseRange(0, 3)->ArgName("direction")->Unit(benchmar
 // What one frame of the window costs: the button into the recorded picture,
 // then the picture replayed onto the window-sized image as paintEvent does.
 void BM_WindowFrame(benchmark::State& state) {
-  harness::FixedClock clock;
-  harness::MemoryStartFile start_file;
-  harness::RecordedProcess process;
-  harness::RecordedTimer timer;
+  harness::FakeServices services;
   chart::RecordingSurface drawing(chart::RecordingSurface::Keep::kSinceLastCls);
-  auto form =
-      std::make_unique<app::Form1>(app::Services{drawing, clock, start_file, process, timer});
+  auto form = std::make_unique<app::Form1>(services.On(drawing));
   bench::SetUpNight(*form, static_cast<int>(state.range(0)));
   QImage image(platform::kClientWidthPx, platform::kClientHeightPx,
                QImage::Format_ARGB32_Premultiplied);

@@ -15,7 +15,7 @@
 #include <string>
 
 #include "chart/recording_surface.h"
-#include "tests/soak/form_harness.h"
+#include "tests/harness/form_harness.h"
 
 namespace {
 
@@ -46,7 +46,7 @@ void PickListIndex(FuzzedDataProvider& input, app::ListBox& list) {
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
   FuzzedDataProvider input(data, size);
   auto h = std::make_unique<Harness>();
-  if (input.ConsumeBool()) h->startFile.line = input.ConsumeRandomLengthString(200);
+  if (input.ConsumeBool()) h->startFile.contents = input.ConsumeRandomLengthString(200);
   h->form.Form_Load();
 
   // Site position: "入力" (48) keeps the typed coordinates, the others overwrite them.

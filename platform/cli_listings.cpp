@@ -6,6 +6,7 @@
 #include "app/sites.h"
 #include "catalog/star_tables.h"
 #include "platform/text_output.h"
+#include "text/utf8.h"
 
 namespace platform {
 namespace {
@@ -46,8 +47,8 @@ std::string JsonCoordinates(const app::Form1& form) {
 std::string RowLine(const app::Form1& form, std::size_t r, OutputFormat format,
                     const std::string& prefix) {
   if (format == OutputFormat::kText) {
-    return prefix + ValidUtf8(form.lblST[r - 1].Caption) + '\t' + form.lblH[r - 1].Caption + '\t' +
-           form.lblV[r - 1].Caption + '\n';
+    return prefix + text::ValidUtf8(form.lblST[r - 1].Caption) + '\t' + form.lblH[r - 1].Caption +
+           '\t' + form.lblV[r - 1].Caption + '\n';
   }
   return prefix + CsvField(form.ReadoutName[r]) + ',' + ShortestNumber(form.ReadoutAlt[r]) + ',' +
          ShortestNumber(form.ReadoutAz[r]) + std::string(kCsvLineEnd);
@@ -59,7 +60,7 @@ std::string StepPrefix(const app::Form1& form, int step, OutputFormat format) {
   std::string prefix = std::to_string(step);
   for (const app::TextBox& box : form.txtYMD) {
     prefix += separator;
-    prefix += format == OutputFormat::kText ? ValidUtf8(box.Text) : CsvField(box.Text);
+    prefix += format == OutputFormat::kText ? text::ValidUtf8(box.Text) : CsvField(box.Text);
   }
   return prefix + separator;
 }

@@ -2,6 +2,7 @@
 
 #include <QCoreApplication>
 #include <QDir>
+#include <QRegularExpression>
 #include <QString>
 #include <algorithm>
 #include <cstddef>
@@ -9,6 +10,7 @@
 #include <string>
 #include <system_error>
 #include <variant>
+#include <vector>
 
 #include "app/control_lookup.h"
 #include "app/control_table.h"
@@ -21,6 +23,7 @@
 #include "platform/image_export.h"
 #include "platform/main_window.h"
 #include "platform/text_output.h"
+#include "text/utf8.h"
 
 namespace platform {
 namespace {
@@ -32,17 +35,28 @@ class RecordingTimer final : public app::IntervalTimer {
   int interval_ms = 0;
 };
 
+// The command line never presses the exit button; were it pressed, nothing
+// would be saved.
+class QuitWithoutSaving final : public app::SaveFailureDialog {
+ public:
+  app::AfterFailedSave Ask(std::string_view, std::string_view) override {
+    return app::AfterFailedSave::kQuitWithoutSaving;
+  }
+};
+
 // Form1 with the command line's services: the chart, its colours in the
 // chosen palette, is recorded as the picture the window would show, for image
 // files and for --ops.
 struct HeadlessForm {
   HeadlessForm(CliEnvironment& environment, Palette palette)
       : colours(drawing, palette),
-        form(app::Services{colours, environment.clock, environment.startFile, process, timer}) {}
+        form(app::Services{colours, environment.clock, environment.startFile, process, timer,
+                           save_failure}) {}
   chart::RecordingSurface drawing{chart::RecordingSurface::Keep::kSinceLastCls};
   PaletteSurface colours;
   RecordingProcess process;
   RecordingTimer timer;
+  QuitWithoutSaving save_failure;
   app::Form1 form;
 };
 
@@ -52,7 +66,7 @@ int Report(const CliFailure& failure, std::ostream& err) {
 }
 
 CliFailure WriteFailure(const std::string& what, const std::string& reason) {
-  return CliFailure{kCliWriteFailed, "cannot " + what + ": " + ValidUtf8(reason)};
+  return CliFailure{kCliWriteFailed, "cannot " + what + ": " + text::ValidUtf8(reason)};
 }
 
 const char* Explain(app::SkyBoxFault::Reason reason) {
@@ -93,7 +107,7 @@ std::optional<CliFailure> CheckComputable(const app::Form1& form) {
 std::optional<CliFailure> PrepareToCompute(app::Form1& form, const CliOptions& options,
                                            const CliEnvironment& environment) {
   form.Form_Load();
-  if (auto failure = ApplyControls(form, options, environment.now)) return failure;
+  if (auto failure = ApplyControls(form, options, environment.clock)) return failure;
   return CheckComputable(form);
 }
 
@@ -106,7 +120,8 @@ void WriteSeries(HeadlessForm& headless, const CliOptions& options, std::ostream
   SeriesWriter writer(options.format, out);
   form.Command3_Click();
   writer.Begin(form);
-  for (int step = 0; step <= options.ticks; ++step) {
+  // A failed standard output ends the series: nobody reads the rest.
+  for (int step = 0; step <= options.ticks && out; ++step) {
     if (step > 0) form.Timer1_Timer();
     form.ShowValues();
     writer.Step(form, step);
@@ -154,6 +169,33 @@ std::optional<CliFailure> WriteChart(const HeadlessForm& headless, const CliOpti
   return std::nullopt;
 }
 
+// Frames of an earlier run that this one would not overwrite would make a
+// mixed series: the folder must not hold any (exit status 2, naming them).
+std::optional<CliFailure> RefuseStaleFrames(const std::string& folder, int last_tick) {
+  const QDir dir(QString::fromStdString(folder));
+  const QRegularExpression frame_name(QStringLiteral("^frame-[0-9]+\\.png$"));
+  std::vector<std::string> stale;
+  for (const QString& name : dir.entryList({QStringLiteral("frame-*.png")}, QDir::Files)) {
+    if (!frame_name.match(name).hasMatch()) continue;
+    const std::string file = name.toStdString();
+    const int tick = QStringView(name).mid(6, name.size() - 10).toInt();
+    if (tick < 1 || tick > last_tick || file != FrameFileName(tick, last_tick)) {
+      stale.push_back(file);
+    }
+  }
+  if (stale.empty()) return std::nullopt;
+  constexpr std::size_t kNamed = 3;
+  std::string names;
+  for (std::size_t i = 0; i < std::min(stale.size(), kNamed); ++i) {
+    names += (i == 0 ? "" : ", ") + stale[i];
+  }
+  if (stale.size() > kNamed) names += ", …";
+  return CliFailure{kCliUsageError, "--frames " + Quoted(folder) + " holds " +
+                                        std::to_string(stale.size()) +
+                                        " frames that this run would not replace (" + names +
+                                        "): remove them or choose another folder"};
+}
+
 std::optional<CliFailure> MakeFolder(const std::string& folder) {
   std::error_code error;
   std::filesystem::create_directories(std::filesystem::path(folder), error);
@@ -191,6 +233,9 @@ int RunChart(const CliOptions& options, CliEnvironment& environment, std::ostrea
   app::Form1& form = headless.form;
   if (auto failure = PrepareToCompute(form, options, environment)) return Report(*failure, err);
   if (!options.frames.empty()) {
+    if (auto failure = RefuseStaleFrames(options.frames, options.ticks)) {
+      return Report(*failure, err);
+    }
     if (auto failure = MakeFolder(options.frames)) return Report(*failure, err);
   }
   bool drew = Draws(headless.drawing, [&form] { form.Command3_Click(); });
@@ -222,7 +267,7 @@ void PaintControls(app::Form1& form, Palette palette) {
 int RunWindow(const CliOptions& options, CliEnvironment& environment, std::ostream& err) {
   RecordingProcess process;
   MainWindow window(environment.clock, environment.startFile, process);
-  if (auto failure = ApplyControls(window.Form(), options, environment.now)) {
+  if (auto failure = ApplyControls(window.Form(), options, environment.clock)) {
     return Report(*failure, err);
   }
   window.SyncFromModel();
@@ -257,7 +302,7 @@ bool CliNeedsGui(const CliOptions& options) {
 }
 
 std::optional<CliFailure> ApplyControls(app::Form1& form, const CliOptions& options,
-                                        const QDateTime& now) {
+                                        const app::Clock& clock) {
   if (options.site) {
     const auto position = app::FindSite(form.lstCITY.items, *options.site);
     if (!position) {
@@ -270,7 +315,7 @@ std::optional<CliFailure> ApplyControls(app::Form1& form, const CliOptions& opti
     form.ApplySiteSelection();
   }
   if (options.at) {
-    const auto boxes = ResolveAt(*options.at, options.timeZone, now);
+    const auto boxes = ResolveAt(*options.at, options.timeZone, clock);
     if (const auto* failure = std::get_if<CliFailure>(&boxes)) return *failure;
     for (std::size_t b = 0; b < form.txtYMD.size(); ++b) {
       form.txtYMD[b].Text = std::get<DateBoxTexts>(boxes)[b];

@@ -1,6 +1,5 @@
 #pragma once
 
-#include <QDateTime>
 #include <optional>
 #include <ostream>
 #include <string>
@@ -12,13 +11,12 @@
 
 namespace platform {
 
-// The outside world of the command line: where start-up reads the time and
-// the start file, the present instant for --at now, and whether progress
-// lines may go to standard error (a terminal is watching it).
+// The outside world of the command line: where start-up and --at now read
+// the time, the start file, and whether progress lines may go to standard
+// error (a terminal is watching it).
 struct CliEnvironment {
   app::Clock& clock;
   app::StartFileStore& startFile;
-  QDateTime now = QDateTime::currentDateTimeUtc();
   bool errIsTerminal = false;
 };
 
@@ -26,7 +24,7 @@ struct CliEnvironment {
 // images and the window) and so needs a QApplication on the offscreen platform.
 bool CliNeedsGui(const CliOptions& options);
 
-// Given: a Form1 after Form_Load, the options and the present instant.
+// Given: a Form1 after Form_Load, the options and the clock.
 // Returned: nullopt once the controls are set; a failure (status 2) for an
 // unknown site, zone or time step or a date and time that do not exist in the
 // zone of --tz, or (status 3) an --at beyond the calendar. Notes: sets the
@@ -34,7 +32,7 @@ bool CliNeedsGui(const CliOptions& options);
 // options, time step; choosing a site other than "入力" puts its table
 // coordinates into the two boxes, as the planetarium button would.
 std::optional<CliFailure> ApplyControls(app::Form1& form, const CliOptions& options,
-                                        const QDateTime& now);
+                                        const app::Clock& clock);
 
 // Given: a tick 1..last_tick. Returned: the file name of its frame,
 // frame-0001.png ...: as many digits as the last tick has, at least four, so

@@ -24,7 +24,9 @@ Commands:
                                 write the chart
          --frames DIR           with --ticks N: one PNG per tick, named
                                 DIR/frame-0001.png ... (as many digits as N has,
-                                at least four); "frame i/N" on a terminal
+                                at least four); "frame i/N" on a terminal.
+                                A folder holding frames this run would not
+                                replace (of a longer run) is refused
          --ops                  print the drawing, one operation a line
   stars  [--format text|json|csv]
                                 the 496 rows of the chart star catalogue
@@ -36,9 +38,12 @@ Controls (table, window, chart):
   --site NAME|POSITION          observing site by list name or position 0..74
   --lat TEXT, --lon TEXT        typed into the latitude and longitude boxes
   --at "YYYY-MM-DD HH:MM"       the five date and time boxes; also
-                                YYYY-MM-DDTHH:MM, or now (the computer's clock)
-  --tz ZONE                     the zone --at is given in: an IANA name
-                                (Europe/Paris), UTC or local; converted to Japan
+                                YYYY-MM-DDTHH:MM, or now (the present time in
+                                Japan Standard Time); a date or time that does
+                                not exist (February 30, 24:00) is refused
+  --tz ZONE                     the zone --at is given in: a name of the
+                                time-zone database (Europe/Paris), UTC, local
+                                or JST (Asia/Tokyo); converted to Japan
                                 Standard Time, summer time included (without
                                 --tz, --at is Japan Standard Time)
   --year, --month, --day, --hour, --minute TEXT
@@ -56,9 +61,14 @@ Pictures (window, chart):
 
 CSV output follows RFC 4180 (UTF-8, CR LF line ends, a header line).
 
+Without --at the boxes hold the present time in Japan Standard Time, as the
+window's do, whatever zone the computer is set to. Pictures and frames are
+written whole or not at all: a failure leaves an older file as it was.
+
 Exit status:
   0  done
-  1  a file could not be written or a folder could not be made
+  1  a file could not be written, a folder could not be made, or standard
+     output failed (a full disk, a closed pipe)
   2  bad arguments (an unknown command, option or value)
   3  nothing to compute: the boxes hold no instant the calendar can compute
      (the box at fault is named; nothing is written)

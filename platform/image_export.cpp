@@ -1,6 +1,6 @@
 #include "platform/image_export.h"
 
-#include <QFile>
+#include <QBuffer>
 #include <QImage>
 #include <QPageSize>
 #include <QPdfWriter>
@@ -9,6 +9,7 @@
 #include <cmath>
 
 #include "app/screen_units.h"
+#include "platform/whole_file.h"
 
 namespace platform {
 namespace {
@@ -30,7 +31,7 @@ bool PaintOn(QPaintDevice& device, const Painting& paint) {
   return painter.end();
 }
 
-bool WritePng(QFile& file, QSize size_px, int scale, const Painting& paint) {
+bool WritePng(QIODevice& file, QSize size_px, int scale, const Painting& paint) {
   QImage image(size_px * scale, QImage::Format_RGB32);
   image.setDevicePixelRatio(scale);
   if (!PaintOn(image, paint)) return false;
@@ -41,7 +42,7 @@ bool WritePng(QFile& file, QSize size_px, int scale, const Painting& paint) {
   return image.save(&file, "PNG");
 }
 
-bool WriteSvg(QFile& file, QSize size_px, const Painting& paint) {
+bool WriteSvg(QIODevice& file, QSize size_px, const Painting& paint) {
   QSvgGenerator generator;
   generator.setOutputDevice(&file);
   generator.setSize(size_px);
@@ -51,7 +52,7 @@ bool WriteSvg(QFile& file, QSize size_px, const Painting& paint) {
   return PaintOn(generator, paint);
 }
 
-bool WritePdf(QFile& file, QSize size_px, const Painting& paint) {
+bool WritePdf(QIODevice& file, QSize size_px, const Painting& paint) {
   QPdfWriter writer(&file);
   writer.setResolution(app::kPixelsPerInch);
   writer.setPageSize(
@@ -71,20 +72,19 @@ bool IsPicturePath(const std::string& path) {
 
 std::optional<std::string> WritePicture(const std::string& path, QSize size_px, int png_scale,
                                         const Painting& paint) {
-  const QString suffix = Suffix(path);
-  QFile file(QString::fromStdString(path));
   if (!IsPicturePath(path)) return "not a .png, .svg or .pdf file";
-  if (!file.open(QIODevice::WriteOnly | QIODevice::Truncate)) {
-    return file.errorString().toStdString();
-  }
+  const QString suffix = Suffix(path);
+  // Drawn in memory first: the file is then written in one piece.
+  QByteArray contents;
+  QBuffer buffer(&contents);
+  buffer.open(QIODevice::WriteOnly);
   bool painted = false;
-  if (suffix == u"png") painted = WritePng(file, size_px, png_scale, paint);
-  if (suffix == u"svg") painted = WriteSvg(file, size_px, paint);
-  if (suffix == u"pdf") painted = WritePdf(file, size_px, paint);
-  const bool flushed = file.flush();
-  if (file.error() != QFileDevice::NoError) return file.errorString().toStdString();
-  if (!painted || !flushed) return "the picture could not be drawn";
-  return std::nullopt;
+  if (suffix == u"png") painted = WritePng(buffer, size_px, png_scale, paint);
+  if (suffix == u"svg") painted = WriteSvg(buffer, size_px, paint);
+  if (suffix == u"pdf") painted = WritePdf(buffer, size_px, paint);
+  buffer.close();
+  if (!painted) return "the picture could not be drawn";
+  return WriteWholeFile(QString::fromStdString(path), contents);
 }
 
 }  // namespace platform

@@ -22,7 +22,9 @@ bool IsPicturePath(const std::string& path);
 // Notes:    the painting is done at the PNG's full resolution, so that text,
 //           discs and lines stay sharp at any scale, and the PNG says
 //           96 x scale dots per inch so that it prints at the same size. SVG
-//           and PDF keep the drawing as vectors and ignore the scale.
+//           and PDF keep the drawing as vectors and ignore the scale. The file
+//           is written whole or not at all (WriteWholeFile): a failure leaves
+//           an older file of that name as it was.
 std::optional<std::string> WritePicture(const std::string& path, QSize size_px, int png_scale,
                                         const Painting& paint);
 

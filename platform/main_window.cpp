@@ -24,7 +24,7 @@ MainWindow::MainWindow(app::Clock& clock, app::StartFileStore& start_file, app::
     : QWidget(parent),
       timer_(this, [this] { Tick(); }),
       ending_(process, timer_),
-      form_(app::Services{drawing_, clock, start_file, ending_, timer_}) {
+      form_(app::Services{drawing_, clock, start_file, ending_, timer_, save_failure_}) {
   setFont(WindowDefaultFont());
   setAutoFillBackground(false);
   resize(kClientWidthPx, kClientHeightPx);
@@ -128,8 +128,10 @@ QLabel& MainWindow::CaptionLabel(int number) {
 }
 
 void MainWindow::Run(void (app::Form1::*handler)()) {
-  if (ending_.ended) return;
+  if (ending_.ended || running_handler_) return;
+  running_handler_ = true;
   (form_.*handler)();
+  running_handler_ = false;
   if (ending_.ended) return;
   SyncFromModel();
 }

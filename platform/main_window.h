@@ -17,6 +17,7 @@
 #include "platform/control_widgets.h"
 #include "platform/painter_surface.h"
 #include "platform/palette.h"
+#include "platform/save_failure_box.h"
 #include "platform/tick_timer.h"
 
 namespace platform {
@@ -102,7 +103,11 @@ class MainWindow final : public QWidget {
   Palette chart_palette_ = Palette::kScreen;
   TickTimer timer_;
   EndingProcess ending_;
+  SaveFailureBox save_failure_{*this};
   app::Form1 form_;
+  // A handler is running: a tick that comes while it waits for the user (the
+  // exit's message box) is dropped, so that handlers never overlap.
+  bool running_handler_ = false;
 
   std::vector<ControlWidget> controls_;  // every control of the form, in table order
   bool readout_made_ = false;            // the readout cells' widgets exist

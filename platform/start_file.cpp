@@ -3,8 +3,10 @@
 #include <QByteArray>
 #include <QFile>
 #include <QFileInfo>
-#include <QSaveFile>
 #include <QString>
+
+#include "app/start_file.h"
+#include "platform/whole_file.h"
 
 namespace platform {
 
@@ -17,28 +19,19 @@ std::optional<std::string> StartFile::ReadLine() {
   if (!info.exists() || !info.isFile()) return std::nullopt;
   QFile file(path);
   if (!file.open(QIODevice::ReadOnly)) return std::nullopt;
-  const QByteArray head = file.read(kMaxReadBytes);
+  const QByteArray head = file.read(static_cast<qint64>(app::kStartFileReadLimit));
   if (head.isEmpty() && file.error() != QFileDevice::NoError) return std::nullopt;
-
-  qsizetype end = 0;
-  while (end < head.size() && head[end] != '\n' && head[end] != '\r') {
-    if (head[end] == '\0') return std::nullopt;  // binary data, not a text line
-    ++end;
-  }
-  const bool has_line_end = end < head.size();
-  if (!has_line_end && info.size() > kMaxReadBytes) return std::nullopt;
-  return std::string(head.constData(), static_cast<std::size_t>(end));
+  return app::FirstStartFileLine(
+      std::string_view(head.constData(), static_cast<std::size_t>(head.size())),
+      static_cast<std::uint64_t>(info.size()));
 }
 
-bool StartFile::Write(const std::string& contents) {
-  QSaveFile file(QString::fromStdString(path_));
-  if (!file.open(QIODevice::WriteOnly)) return false;
-  const auto size = static_cast<qint64>(contents.size());
-  if (file.write(contents.data(), size) != size) {
-    file.cancelWriting();
-    return false;
-  }
-  return file.commit();
+std::optional<std::string> StartFile::Write(const std::string& contents) {
+  return WriteWholeFile(QString::fromStdString(path_), QByteArray::fromStdString(contents));
+}
+
+std::string StartFile::Location() const {
+  return QFileInfo(QString::fromStdString(path_)).absoluteFilePath().toStdString();
 }
 
 }  // namespace platform

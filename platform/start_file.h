@@ -11,20 +11,20 @@ namespace platform {
 // The start file on disk, by default `pstart.txt` in the current directory.
 class StartFile final : public app::StartFileStore {
  public:
-  static constexpr std::int64_t kMaxReadBytes = 4096;  // a start line is far shorter
-
   explicit StartFile(std::string path = "pstart.txt");
 
-  // Returned: the first line without its line end (CR LF, LF or CR). nullopt
-  // when the file is missing, not a regular file (a directory, a pipe), cannot
-  // be opened, holds a NUL byte before the line end, or has no line end within
-  // the first kMaxReadBytes bytes of a longer file. Reads at most kMaxReadBytes.
+  // Returned: the first line as app::FirstStartFileLine cuts it from the
+  // file's first app::kStartFileReadLimit bytes (the most it reads); nullopt
+  // also when the file is missing, not a regular file (a directory, a pipe) or
+  // cannot be opened.
   std::optional<std::string> ReadLine() override;
 
-  // Given: the whole new contents. Returned: true once they replaced the file.
-  // Notes: written to a temporary file that is renamed over the old one, so a
-  // failure leaves the old file as it was.
-  bool Write(const std::string& contents) override;
+  // Given: the whole new contents. Returned: nullopt once they replaced the
+  // file, otherwise the system's reason. Notes: written whole or not at all
+  // (WriteWholeFile): a failure leaves the old file exactly as it was.
+  std::optional<std::string> Write(const std::string& contents) override;
+  // Returned: the file's absolute path.
+  std::string Location() const override;
 
   const std::string& Path() const { return path_; }
 
@@ -37,8 +37,11 @@ class ReadOnlyStartFile final : public app::StartFileStore {
  public:
   explicit ReadOnlyStartFile(std::string path = "pstart.txt") : file_(std::move(path)) {}
   std::optional<std::string> ReadLine() override { return file_.ReadLine(); }
-  // Returned: false; the file is left untouched.
-  bool Write(const std::string&) override { return false; }
+  // Returned: a reason; the file is left untouched.
+  std::optional<std::string> Write(const std::string&) override {
+    return "the command line never writes the start file";
+  }
+  std::string Location() const override { return file_.Location(); }
 
  private:
   StartFile file_;

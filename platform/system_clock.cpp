@@ -3,12 +3,17 @@
 #include <QDateTime>
 
 namespace platform {
+namespace {
 
-app::LocalDateTime SystemClock::Now() const {
-  const QDateTime now = QDateTime::currentDateTime();
-  const QDate date = now.date();
-  const QTime time = now.time();
-  return app::LocalDateTime{date.year(), date.month(), date.day(), time.hour(), time.minute()};
+constexpr int kJapanOffsetSeconds = 9 * 3600;  // Japan Standard Time is UT + 9 h all year
+
+}  // namespace
+
+app::JapanDateTime SystemClock::Now() const {
+  const QDateTime japan = QDateTime::currentDateTimeUtc().toOffsetFromUtc(kJapanOffsetSeconds);
+  const QDate date = japan.date();
+  const QTime time = japan.time();
+  return app::JapanDateTime{date.year(), date.month(), date.day(), time.hour(), time.minute()};
 }
 
 }  // namespace platform

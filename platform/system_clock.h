@@ -4,11 +4,12 @@
 
 namespace platform {
 
-// The computer's local clock.
+// The computer's clock, read in Japan Standard Time.
 class SystemClock final : public app::Clock {
  public:
-  // Returned: the current local date and time, to the minute.
-  app::LocalDateTime Now() const override;
+  // Returned: the present date and time in Japan Standard Time, to the
+  // minute, whatever time zone the computer is set to.
+  app::JapanDateTime Now() const override;
 };
 
 }  // namespace platform

@@ -5,14 +5,10 @@
 
 namespace platform {
 
-// Given: any bytes. Returned: the same text where it is valid UTF-8; every
-// byte that does not belong to a well-formed sequence (stray continuation
-// bytes, overlong forms, surrogates, values beyond U+10FFFF, cut sequences)
-// becomes U+FFFD REPLACEMENT CHARACTER.
-std::string ValidUtf8(std::string_view bytes);
-
-// Given: any bytes. Returned: them as valid UTF-8 between single quotes, for
-// messages that repeat what the user typed.
+// Given: any bytes. Returned: them between single quotes as text::Legible
+// shows them (valid UTF-8, control characters escaped), cut after 80
+// characters with "…' (N more characters)", for messages that repeat what the
+// user typed.
 std::string Quoted(std::string_view bytes);
 
 // Given: any double. Returned: its shortest decimal text that reads back as
@@ -23,11 +19,11 @@ std::string ShortestNumber(double value);
 // (NaN and infinities).
 std::string JsonNumber(double value);
 
-// Given: any bytes. Returned: a JSON string literal of ValidUtf8(bytes) with
+// Given: any bytes. Returned: a JSON string literal of text::ValidUtf8(bytes) with
 // quotes, backslashes and control characters escaped.
 std::string JsonString(std::string_view bytes);
 
-// Given: any bytes. Returned: one field of RFC 4180 CSV: ValidUtf8(bytes),
+// Given: any bytes. Returned: one field of RFC 4180 CSV: text::ValidUtf8(bytes),
 // between double quotes (inner ones doubled) when it holds a comma, a quote,
 // a line break, or blanks at either end that a spreadsheet might trim.
 std::string CsvField(std::string_view bytes);

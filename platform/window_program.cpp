@@ -1,6 +1,8 @@
 #include "platform/window_program.h"
 
 #include <QApplication>
+#include <QMessageBox>
+#include <QTimer>
 
 #include "platform/application_process.h"
 #include "platform/fonts.h"
@@ -9,8 +11,21 @@
 #include "platform/system_clock.h"
 
 namespace platform {
+namespace {
 
-int RunWindowProgram(QApplication& application) {
+// Tells the user that the start file is kept elsewhere than the menu's folder, and why.
+void ShowMenuFolderFailure(QWidget& window, const MenuStart& menu) {
+  QMessageBox::warning(&window, window.windowTitle(),
+                       QStringLiteral("設定フォルダー「%1」を使えませんでした（%2）。\n"
+                                      "開始ファイル pstart.txt はフォルダー「%3」に置きます。")
+                           .arg(QString::fromStdString(menu.menuFolder),
+                                QString::fromStdString(menu.failure.value_or(std::string())),
+                                QString::fromStdString(menu.folder)));
+}
+
+}  // namespace
+
+int RunWindowProgram(QApplication& application, const std::optional<MenuStart>& menu) {
   QApplication::setStyle(QStringLiteral("Fusion"));
   InstallFontSubstitutes();
   InstallApplicationFont();
@@ -20,6 +35,9 @@ int RunWindowProgram(QApplication& application) {
   ApplicationProcess process;
   MainWindow window(clock, start_file, process);
   window.show();
+  if (menu && menu->failure) {
+    QTimer::singleShot(0, &window, [&window, &menu] { ShowMenuFolderFailure(window, *menu); });
+  }
   return application.exec();
 }
 

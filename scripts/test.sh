@@ -18,7 +18,7 @@ run_suite() {
 
 # Every C++ source in the .clang-format style (the generated star catalogue,
 # an .inc file, is checked against its generator instead).
-source_dirs=(astro catalog chart app web platform tests bench fuzz)
+source_dirs=(text astro catalog chart app web platform tests bench fuzz)
 find "${source_dirs[@]}" -name '*.cpp' -o -name '*.h' | sort |
   xargs clang-format --dry-run --Werror
 
@@ -45,7 +45,7 @@ echo "clang-tidy: no findings"
 
 # The Debian package, built as a packager builds it (only Qt, no test
 # frameworks), then checked unpacked, without installing it: lintian, the
-# desktop entry, the metadata, the manual pages, the completion, the launcher
+# desktop entry, the metadata, the manual pages, the completion, the menu's start
 # and the programs.
 deb=$(scripts/package.sh | tail -n 1)
 tests/dist/check_package.sh "$deb"
@@ -54,7 +54,7 @@ tests/dist/check_package.sh "$deb"
 # each target about 20 s from its seed corpus; any crash, leak or sanitizer
 # report fails the run and leaves the input in build/fuzz/artifacts.
 fuzz_dir=build/fuzz
-fuzz_targets=(text_number start_file sky_road)
+fuzz_targets=(text_number start_file exit_and_start sky_road)
 [ -f "$fuzz_dir/build.ninja" ] || CC=clang CXX=clang++ cmake -S . -B "$fuzz_dir" -G Ninja \
   -DPLANETARIUM_WERROR=ON -DCMAKE_BUILD_TYPE=RelWithDebInfo -DPLANETARIUM_FUZZ=ON
 cmake --build "$fuzz_dir" -j "$jobs" --target "${fuzz_targets[@]/#/fuzz_}"

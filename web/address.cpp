@@ -5,6 +5,7 @@
 
 #include "app/control_lookup.h"
 #include "app/sites.h"
+#include "text/legible.h"
 
 namespace web {
 namespace {
@@ -37,14 +38,52 @@ std::string Decode(std::string_view text) {
   return out;
 }
 
+// A text of the address as a message quotes it: control characters escaped,
+// cut after 80 characters with a count of the rest.
+std::string Quote(std::string_view text) {
+  const text::LegibleText legible = text::Legible(text);
+  if (legible.omitted == 0) return "「" + legible.text + "」";
+  return "「" + legible.text + "…」（ほか " + std::to_string(legible.omitted) + " 文字）";
+}
+
 struct Parameter {
   std::string name;
   std::optional<std::string> value;  // nullopt: a bare name without '='
-  std::string Shown() const { return value ? name + "=" + *value : name; }
+  std::string Shown() const { return Quote(value ? name + "=" + *value : name); }
 };
 
 std::string Ignored(const Parameter& parameter, std::string_view reason) {
-  return "アドレスの「" + parameter.Shown() + "」を無視しました: " + std::string(reason);
+  return "アドレスの" + parameter.Shown() + "を無視しました: " + std::string(reason);
+}
+
+// The box that keeps the sky from being computed, named by its caption, the
+// parameters that fill it and its text, and why.
+std::string Uncomputable(const app::Form1& form, const app::SkyBoxFault& fault) {
+  struct Box {
+    const char* caption;
+    const char* parameters;
+    const std::string* text;
+  };
+  const Box boxes[] = {
+      {"年", "at, year", &form.txtYMD[0].Text},   {"月", "at, month", &form.txtYMD[1].Text},
+      {"日", "at, day", &form.txtYMD[2].Text},    {"時", "at, hour", &form.txtYMD[3].Text},
+      {"分", "at, minute", &form.txtYMD[4].Text}, {"緯度", "lat", &form.txtIDO.Text},
+      {"経度", "lon", &form.txtKEIDO.Text}};
+  const Box& box = boxes[static_cast<std::size_t>(fault.box)];
+  const char* why = "";
+  switch (fault.reason) {
+    case app::SkyBoxFault::Reason::kOutside16Bits:
+      why = "-32768 から 32767 までの整数ではありません";
+      break;
+    case app::SkyBoxFault::Reason::kTooLarge:
+      why = "大きすぎて計算できません";
+      break;
+    case app::SkyBoxFault::Reason::kBeyondCalendar:
+      why = "この暦にはその年の1月と2月がありません";
+      break;
+  }
+  return std::string("アドレスの空は計算できません: ") + box.caption + "の欄（" + box.parameters +
+         "）の" + Quote(*box.text) + "は、" + why;
 }
 
 template <std::size_t N>
@@ -158,6 +197,9 @@ std::vector<std::string> ApplyAddress(const PageAddress& address, app::Form1& fo
     } else {
       messages.push_back(Ignored({"step", address.step}, "間隔（分）の一覧にない値です"));
     }
+  }
+  if (address.asksForSky) {
+    if (const auto fault = form.FindSkyBoxFault()) messages.push_back(Uncomputable(form, *fault));
   }
   return messages;
 }

@@ -39,7 +39,8 @@ PageAddress ReadAddress(std::string_view query);
 
 // Given:    a form after Form_Load and what an address asks for.
 // Returned: messages for a site or time step that is not in its list (those
-//           are left as they are).
+//           are left as they are), and, when the address asks for a sky, for
+//           the first box that keeps it from being computed.
 // Notes:    sets the controls in the order site, coordinates, date and time,
 //           direction, display options, time step, as the command line does.
 std::vector<std::string> ApplyAddress(const PageAddress& address, app::Form1& form);

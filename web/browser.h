@@ -77,11 +77,13 @@ class Browser {
   virtual void StartTimer(int milliseconds) = 0;
   virtual void StopTimer() = 0;
 
-  virtual app::LocalDateTime Now() const = 0;
+  // The present instant in Japan Standard Time, from the browser's clock.
+  virtual app::JapanDateTime Now() const = 0;
   // The stored text under `key`, nullopt when there is none or storage is off.
   virtual std::optional<std::string> ReadStorage(std::string_view key) = 0;
-  // Returned: false when the text could not be stored.
-  virtual bool WriteStorage(std::string_view key, std::string_view text) = 0;
+  // Returned: nullopt once the text is stored, otherwise the browser's reason
+  // (storage switched off, or full).
+  virtual std::optional<std::string> WriteStorage(std::string_view key, std::string_view text) = 0;
 };
 
 }  // namespace web

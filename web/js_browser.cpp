@@ -30,10 +30,11 @@ void js_canvas_text(double x, double y, const char* text);
 void js_canvas_painted();
 void js_start_timer(int milliseconds);
 void js_stop_timer();
-void js_now(int* year_month_day_hour_minute);
+void js_now(int* year_month_day_hour_minute);  // Japan Standard Time
 // A copy made with malloc, or null; its length in bytes (it may hold NULs).
 char* js_read_storage(const char* key, int* length);
-int js_write_storage(const char* key, const char* text);
+// Null once stored, otherwise the browser's reason, copied with malloc.
+char* js_write_storage(const char* key, const char* text);
 char* js_address_query();
 }
 
@@ -138,10 +139,10 @@ void JsBrowser::StopTimer() {
   js_stop_timer();
 }
 
-app::LocalDateTime JsBrowser::Now() const {
+app::JapanDateTime JsBrowser::Now() const {
   int fields[5] = {};
   js_now(fields);
-  return app::LocalDateTime{fields[0], fields[1], fields[2], fields[3], fields[4]};
+  return app::JapanDateTime{fields[0], fields[1], fields[2], fields[3], fields[4]};
 }
 
 std::optional<std::string> JsBrowser::ReadStorage(std::string_view key) {
@@ -153,8 +154,12 @@ std::optional<std::string> JsBrowser::ReadStorage(std::string_view key) {
   return text;
 }
 
-bool JsBrowser::WriteStorage(std::string_view key, std::string_view text) {
-  return js_write_storage(Text(key).c_str(), Text(text).c_str()) != 0;
+std::optional<std::string> JsBrowser::WriteStorage(std::string_view key, std::string_view text) {
+  char* reason = js_write_storage(Text(key).c_str(), Text(text).c_str());
+  if (reason == nullptr) return std::nullopt;
+  std::string copy = reason;
+  std::free(reason);
+  return copy;
 }
 
 std::string JsBrowser::AddressQuery() {

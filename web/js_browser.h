@@ -41,9 +41,9 @@ class JsBrowser final : public Browser {
   void CanvasPainted() override;
   void StartTimer(int milliseconds) override;
   void StopTimer() override;
-  app::LocalDateTime Now() const override;
+  app::JapanDateTime Now() const override;
   std::optional<std::string> ReadStorage(std::string_view key) override;
-  bool WriteStorage(std::string_view key, std::string_view text) override;
+  std::optional<std::string> WriteStorage(std::string_view key, std::string_view text) override;
 
   // The query of the page's address, after '?'.
   static std::string AddressQuery();

@@ -12,6 +12,20 @@ namespace web {
 namespace {
 
 constexpr const char* kEndedMessage = "終了しました。このページは閉じてかまいません。";
+constexpr std::size_t kShownMessages = 3;  // at the foot; the rest are counted
+
+// The first few messages, one a line, and how many more there were.
+std::string FootMessage(const std::vector<std::string>& messages) {
+  std::string shown;
+  for (std::size_t i = 0; i < messages.size() && i < kShownMessages; ++i) {
+    shown += (shown.empty() ? "" : "\n") + messages[i];
+  }
+  if (messages.size() > kShownMessages) {
+    shown +=
+        "\nほかに " + std::to_string(messages.size() - kShownMessages) + " 件の注意があります。";
+  }
+  return shown;
+}
 
 int Px(int twips) {
   return static_cast<int>(std::lround(app::PixelsFromTwips(twips)));
@@ -69,7 +83,8 @@ Page::Page(Browser& browser)
       start_file_(browser),
       timer_(browser),
       process_(*this),
-      form_(app::Services{drawing_, clock_, start_file_, process_, timer_}),
+      save_failure_(browser),
+      form_(app::Services{drawing_, clock_, start_file_, process_, timer_, save_failure_}),
       controls_(app::FormControls(form_)) {
   form_.Form_Load();
   AddElements();
@@ -85,9 +100,7 @@ void Page::Start(std::string_view query) {
   const PageAddress address = ReadAddress(query);
   std::vector<std::string> messages = address.messages;
   for (std::string& message : ApplyAddress(address, form_)) messages.push_back(std::move(message));
-  std::string shown;
-  for (const std::string& message : messages) shown += (shown.empty() ? "" : "\n") + message;
-  browser_.ShowMessage(shown);
+  browser_.ShowMessage(FootMessage(messages));
   show_operations_ = address.ops;
   if (address.asksForSky) {
     Run(&app::Form1::Command3_Click);

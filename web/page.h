@@ -66,6 +66,7 @@ class Page {
   StoredStartFile start_file_;
   PageTimer timer_;
   EndingProcess process_;
+  PageSaveFailure save_failure_;
   app::Form1 form_;
   std::vector<app::ControlEntry> controls_;
   bool show_operations_ = false;

@@ -482,10 +482,11 @@ mergeInto(LibraryManager.library, {
     page.timer = null;
   },
 
+  // The boxes hold Japan Standard Time (UT + 9 h all year), wherever the browser is.
   js_now: function (fields) {
-    var now = new Date();
-    var values = [now.getFullYear(), now.getMonth() + 1, now.getDate(), now.getHours(),
-      now.getMinutes()];
+    var japan = new Date(Date.now() + 9 * 3600 * 1000);
+    var values = [japan.getUTCFullYear(), japan.getUTCMonth() + 1, japan.getUTCDate(),
+      japan.getUTCHours(), japan.getUTCMinutes()];
     for (var i = 0; i < values.length; i++) HEAP32[(fields >> 2) + i] = values[i];
   },
 
@@ -501,12 +502,13 @@ mergeInto(LibraryManager.library, {
     return text === null ? 0 : page.copyToHeap(text, lengthPointer);
   },
 
+  js_write_storage__deps: ['$page', 'malloc'],
   js_write_storage: function (key, text) {
     try {
       window.localStorage.setItem(UTF8ToString(key), UTF8ToString(text));
-      return 1;
-    } catch (error) {
       return 0;
+    } catch (error) {
+      return page.copyToHeap(String(error && error.name ? error.name : error), 0);
     }
   },
 

@@ -1,22 +1,25 @@
 #include "web/page_services.h"
 
-#include <algorithm>
+#include "app/start_file.h"
 
 namespace web {
 
 std::optional<std::string> StoredStartFile::ReadLine() {
   const std::optional<std::string> stored = browser_.ReadStorage(kKey);
   if (!stored) return std::nullopt;
-  const std::string head = stored->substr(0, kMaxReadBytes);
-  const std::size_t end = std::min(head.find_first_of("\r\n"), head.size());
-  if (head.substr(0, end).find('\0') != std::string::npos) return std::nullopt;
-  const bool has_line_end = end < head.size();
-  if (!has_line_end && stored->size() > kMaxReadBytes) return std::nullopt;
-  return head.substr(0, end);
+  return app::FirstStartFileLine(std::string_view(*stored).substr(0, app::kStartFileReadLimit),
+                                 stored->size());
 }
 
-bool StoredStartFile::Write(const std::string& contents) {
+std::optional<std::string> StoredStartFile::Write(const std::string& contents) {
   return browser_.WriteStorage(kKey, contents);
+}
+
+app::AfterFailedSave PageSaveFailure::Ask(std::string_view location, std::string_view reason) {
+  browser_.ShowMessage("開始ファイル " + std::string(location) +
+                       " をこのブラウザーに保存できませんでした（" + std::string(reason) +
+                       "）。地点は保存されていません。");
+  return app::AfterFailedSave::kBackToWindow;
 }
 
 void PageTimer::SetInterval(int milliseconds) {

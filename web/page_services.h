@@ -11,11 +11,11 @@ namespace web {
 
 // The window's services in a browser.
 
-// The browser's local date and time.
+// The browser's clock, in Japan Standard Time.
 class PageClock final : public app::Clock {
  public:
   explicit PageClock(Browser& browser) : browser_(browser) {}
-  app::LocalDateTime Now() const override { return browser_.Now(); }
+  app::JapanDateTime Now() const override { return browser_.Now(); }
 
  private:
   Browser& browser_;
@@ -26,15 +26,26 @@ class PageClock final : public app::Clock {
 class StoredStartFile final : public app::StartFileStore {
  public:
   static constexpr const char* kKey = "pstart.txt";
-  static constexpr std::size_t kMaxReadBytes = 4096;  // a start line is far shorter
 
   explicit StoredStartFile(Browser& browser) : browser_(browser) {}
 
-  // Returned: the first line without its line end (CR LF, LF or CR); nullopt
-  // when nothing is stored, a NUL byte comes before the line end, or a text
-  // longer than kMaxReadBytes has no line end within them.
+  // Returned: the first line as app::FirstStartFileLine cuts it from the
+  // stored text; nullopt also when nothing is stored.
   std::optional<std::string> ReadLine() override;
-  bool Write(const std::string& contents) override;
+  std::optional<std::string> Write(const std::string& contents) override;
+  // Returned: the storage key, as the page's own file name.
+  std::string Location() const override { return kKey; }
+
+ private:
+  Browser& browser_;
+};
+
+// A start file the browser would not store is reported at the foot of the
+// page; the page then goes on, and "終了" may be pressed again.
+class PageSaveFailure final : public app::SaveFailureDialog {
+ public:
+  explicit PageSaveFailure(Browser& browser) : browser_(browser) {}
+  app::AfterFailedSave Ask(std::string_view location, std::string_view reason) override;
 
  private:
   Browser& browser_;

@@ -25,19 +25,19 @@ TEST_F(AnimationTest, PlanetariumButtonStartsTheClockAtTheDisplayInterval) {
   EXPECT_EQ(CentreDirectionWord(), "南");
   form.Timer1_Timer();
   EXPECT_EQ(Boxes(), (Texts{"2005", "10", "22", "21", "15"}));
-  EXPECT_EQ(intervals, (std::vector<int>{6000, 6000}));
+  EXPECT_EQ(timer.intervals, (std::vector<int>{6000, 6000}));
   EXPECT_EQ(ClearCount(), 2);
   for (const std::string& item : form.lstINTV2.items) {  // " 0" to "60" seconds
     SCOPED_TRACE(item);
     testing::Select(form.lstINTV2, item);
     surface.Clear();
     form.Command3_Click();
-    EXPECT_EQ(intervals.back(), std::stoi(item) * 1000);
+    EXPECT_EQ(timer.intervals.back(), std::stoi(item) * 1000);
     EXPECT_EQ(ClearCount(), 1);
   }
   testing::Select(form.lstINTV2, " 0");
   form.Timer1_Timer();
-  EXPECT_EQ(intervals.back(), 0);
+  EXPECT_EQ(timer.intervals.back(), 0);
   EXPECT_EQ(ClearCount(), 2);
 }
 
@@ -61,11 +61,11 @@ TEST_F(AnimationTest, TickAdvancesTheBoxesByTheStep) {
     testing::Select(form.lstINTV1, step);
     SetBoxes(boxes);
     surface.Clear();
-    const std::size_t timer_settings = intervals.size();
+    const std::size_t timer_settings = timer.intervals.size();
     form.Timer1_Timer();
     EXPECT_EQ(Boxes(), expected);
     EXPECT_EQ(ClearCount(), boxes == expected ? 0 : 1);
-    EXPECT_EQ(intervals.size(), timer_settings + (boxes == expected ? 0 : 1));
+    EXPECT_EQ(timer.intervals.size(), timer_settings + (boxes == expected ? 0 : 1));
   }
 }
 

@@ -3,42 +3,19 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
-#include <optional>
 #include <string>
 #include <vector>
 
-#include "app/form.h"
-#include "app/services.h"
 #include "chart/recording_surface.h"
+#include "tests/harness/form_harness.h"
 
 namespace app::testing {
 
 using Texts = std::vector<std::string>;
 
-// A window on fake services: a clock at 2005-10-22 21:00 (Japan), the start
-// file in memory (std::nullopt: no file; writes can be made to fail), and the
-// process end and timer intervals recorded.
-struct FakeWindow : Clock, StartFileStore, Process, IntervalTimer {
-  LocalDateTime now{2005, 10, 22, 21, 0};
-  std::optional<std::string> startFile;
-  bool failWrites = false;
-  int endCalls = 0;
-  std::vector<int> intervals;  // [ms], every SetInterval in order
-  chart::RecordingSurface surface;
-  Form1 form{Services{surface, *this, *this, *this, *this}};
-
-  LocalDateTime Now() const override { return now; }
-  std::optional<std::string> ReadLine() override {
-    if (!startFile) return std::nullopt;
-    return startFile->substr(0, startFile->find_first_of("\r\n"));
-  }
-  bool Write(const std::string& contents) override {
-    if (!failWrites) startFile = contents;
-    return !failWrites;
-  }
-  void End() override { ++endCalls; }
-  void SetInterval(int milliseconds) override { intervals.push_back(milliseconds); }
-
+// The window model on the stand-in services, drawing onto a recording
+// surface, with ways to read and set what a user sees.
+struct FakeWindow : harness::FormHarness<chart::RecordingSurface> {
   // The date boxes: year, month, day, hour, minute.
   void SetBoxes(const Texts& texts) {
     for (std::size_t i = 0; i < texts.size(); ++i) form.txtYMD[i].Text = texts[i];

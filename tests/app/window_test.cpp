@@ -77,7 +77,7 @@ TEST_F(WindowTest, ControlTableDescribesEveryControlOnce) {
   // The exit button's handler is the one that ends the program.
   const auto exit = std::ranges::find(table, "Command1", &ControlEntry::name);
   (form.*exit->click)();
-  EXPECT_EQ(endCalls, 1);
+  EXPECT_EQ(process.ends, 1);
 }
 
 // Assistive technology names each box and list by the caption beside it, each
@@ -124,7 +124,7 @@ TEST_F(WindowTest, ControlTableNamesEveryControlForAssistiveTechnology) {
 // Without a start file: Tokyo, the clock's time, "15" and " 6", south, the
 // night colours even at noon, and nothing computed, drawn or started.
 TEST_F(WindowTest, StartUpWithoutAStartFileOpensOnTokyoAtNight) {
-  now = {2005, 6, 21, 12, 4};
+  clock.now = {2005, 6, 21, 12, 4};
   form.Form_Load();
   EXPECT_EQ(form.lstCITY.Text(), "東京");
   EXPECT_EQ(form.Label10.Caption, "東京");
@@ -143,7 +143,7 @@ TEST_F(WindowTest, StartUpWithoutAStartFileOpensOnTokyoAtNight) {
   }
   EXPECT_EQ(form.PrevSunAlt, -1);
   EXPECT_TRUE(surface.Operations().empty());
-  EXPECT_TRUE(intervals.empty());
+  EXPECT_TRUE(timer.intervals.empty());
   EXPECT_EQ(form.observation.JD, 0);
   EXPECT_EQ(form.lstCITY.items.size(), 75u);
 }
@@ -160,7 +160,7 @@ TEST(StartUpFromFile, SelectsTheStoredSite) {
   for (const auto& c : cases) {
     SCOPED_TRACE(c[0]);
     testing::FakeWindow window;
-    window.startFile = c[0];
+    window.startFile.contents = c[0];
     window.form.Form_Load();
     EXPECT_EQ(window.form.lstCITY.Text(), c[1]);
     EXPECT_EQ(window.form.Label10.Caption, c[1]);
@@ -168,31 +168,61 @@ TEST(StartUpFromFile, SelectsTheStoredSite) {
   }
 }
 
-// Exit writes the site and the box texts and ends the program even when the
-// file cannot be written; what one run saves, the next opens with, even a
-// latitude that fills its zone.
+// Exit writes the site and the box texts and ends the program; what one run
+// saves, the next opens with, even a latitude that fills its zone.
 TEST_F(WindowTest, ExitSavesTheSiteForTheNextRun) {
   form.Form_Load();
   testing::Select(form.lstCITY, "パリ");
   form.txtIDO.Text = "48.97";
   form.txtKEIDO.Text = "2.45";
   form.Command1_Click();
-  EXPECT_EQ(startFile, " 66           48.97         2.45\r\n");
-  EXPECT_EQ(endCalls, 1);
-  failWrites = true;
-  form.Command1_Click();
-  EXPECT_EQ(endCalls, 2);
+  EXPECT_EQ(startFile.contents, " 66           48.97         2.45\r\n");
+  EXPECT_EQ(process.ends, 1);
+  EXPECT_EQ(saveFailure.asked, 0);
 
-  failWrites = false;
   form.lstCITY.ListIndex = 48;
   form.txtIDO.Text = "35.12345678901";
   form.txtKEIDO.Text = "-135.5";
   form.Command1_Click();
   testing::FakeWindow next;
-  next.startFile = startFile;
+  next.startFile.contents = startFile.contents;
   next.form.Form_Load();
   EXPECT_EQ(next.form.lstCITY.Text(), "入力");
   EXPECT_EQ(next.form.txtIDO.Text + " " + next.form.txtKEIDO.Text, "35.12345678901 -135.5");
+}
+
+// A start file that cannot be written is put to the user, naming the file and
+// the reason: retrying writes again, quitting ends without saving, going back
+// leaves the program running; a failed write never touches the old file.
+TEST(ExitWithAFailingDisk, AsksTheUserAndKeepsTheOldFile) {
+  using enum AfterFailedSave;
+  struct Case {
+    std::vector<AfterFailedSave> answers;
+    bool space_freed;  // the user frees space before retrying
+    int writes, asked, ends;
+    std::string file_after;
+  };
+  const std::string saved = " 12           35.65         139.75\r\n";
+  const Case cases[] = {{{kBackToWindow}, false, 1, 1, 0, "old\r\n"},
+                        {{kQuitWithoutSaving}, false, 1, 1, 1, "old\r\n"},
+                        {{kRetry, kRetry, kBackToWindow}, false, 3, 3, 0, "old\r\n"},
+                        {{kRetry}, true, 2, 1, 1, saved}};
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.writes);
+    testing::FakeWindow window;
+    window.form.Form_Load();
+    window.startFile.contents = "old\r\n";
+    window.startFile.failure = "No space left on device";
+    window.saveFailure.answers.assign(c.answers.begin(), c.answers.end());
+    if (c.space_freed) window.saveFailure.whileAsked = [&] { window.startFile.failure.reset(); };
+    window.form.Command1_Click();
+    EXPECT_EQ(window.startFile.writes, c.writes);
+    EXPECT_EQ(window.saveFailure.asked, c.asked);
+    EXPECT_EQ(window.process.ends, c.ends);
+    EXPECT_EQ(window.saveFailure.location, "/memory/pstart.txt");
+    EXPECT_EQ(window.saveFailure.reason, "No space left on device");
+    EXPECT_EQ(window.startFile.contents, c.file_after);
+  }
 }
 
 struct ReadoutTest : testing::FormTest {
@@ -301,7 +331,7 @@ TEST_F(ReadoutTest, NumericButtonListsTwentySixRows) {
   ASSERT_EQ(surface.Operations().size(), 1u);
   EXPECT_EQ(surface.Operations()[0].kind, chart::RecordingSurface::Kind::kCls);
   EXPECT_EQ(form.BackColor, (chart::Colour{32, 96, 192}));
-  EXPECT_EQ(intervals.size(), 1u);
+  EXPECT_EQ(timer.intervals.size(), 1u);
   EXPECT_EQ(form.ReadoutMode, 1);
   const catalog::StarTables bright = catalog::BrightStarTable();
   for (std::size_t i = 0; i < 26; ++i) {

@@ -2,7 +2,7 @@
 # Checks a built Debian package as Debian's tools and a user see it: lintian
 # on the .deb, then, unpacked with dpkg-deb -x into a temporary folder (nothing
 # is installed on this machine), the desktop entry, the AppStream metadata, the
-# icons, the manual pages, the bash completion, the launcher and the programs.
+# icons, the manual pages, the bash completion, the menu's start and the programs.
 #
 #     tests/dist/check_package.sh build/package/planetarium_VERSION_ARCH.deb
 set -euo pipefail
@@ -131,29 +131,37 @@ for site in $sites; do
 done
 pass "planetarium-cli takes every site the completion offers"
 
-# The launcher starts the window in the configuration folder, made when
-# missing; the window runs off screen until it is stopped here.
+# The menu entry's command starts the window in the configuration folder,
+# made when missing; when that cannot be made (a file stands in its place) the
+# window still opens, in the home folder. It runs off screen until it is
+# stopped here.
+exec_line=$(sed -n 's/^Exec=//p' "$desktop")
+same "the menu runs the window with --menu" "$exec_line" "planetarium --menu"
 launches_in() {  # $1: the folder expected; then the environment of the launch
   local expected=$1 pid cwd="" exe=""
   shift
-  env -u XDG_CONFIG_HOME "$@" QT_QPA_PLATFORM=offscreen \
-    "$root/usr/libexec/planetarium/planetarium-launcher" 2>"$work/launcher.log" &
+  # shellcheck disable=SC2086  # the Exec line is a command and its arguments
+  env -u XDG_CONFIG_HOME "$@" PATH="$root/usr/bin:$PATH" QT_QPA_PLATFORM=offscreen \
+    $exec_line 2>"$work/menu.log" &
   pid=$!
   for _ in $(seq 100); do
     exe=$(readlink "/proc/$pid/exe" || true)
-    [ "$exe" = "$root/usr/bin/planetarium" ] && break
+    cwd=$(readlink "/proc/$pid/cwd" || true)
+    [ "$exe" = "$root/usr/bin/planetarium" ] && [ "$cwd" = "$expected" ] && break
     sleep 0.1
   done
-  cwd=$(readlink "/proc/$pid/cwd" || true)
   kill "$pid" 2>/dev/null || true
   wait "$pid" 2>/dev/null || true
-  [ "$exe" = "$root/usr/bin/planetarium" ] || cat "$work/launcher.log" >&2
-  same "launcher ($*) runs the window" "$exe" "$root/usr/bin/planetarium"
-  same "launcher ($*) runs it in the configuration folder" "$cwd" "$expected"
+  [ "$exe" = "$root/usr/bin/planetarium" ] || cat "$work/menu.log" >&2
+  same "the menu ($*) runs the window" "$exe" "$root/usr/bin/planetarium"
+  same "the menu ($*) runs it in $expected" "$cwd" "$expected"
 }
 launches_in "$work/home/.config/planetarium" HOME="$work/home"
 launches_in "$work/config/planetarium" HOME="$work/home" XDG_CONFIG_HOME="$work/config"
 launches_in "$work/home/.config/planetarium" HOME="$work/home" XDG_CONFIG_HOME=relative/path
+mkdir -p "$work/blocked"
+touch "$work/blocked/planetarium"
+launches_in "$work/home" HOME="$work/home" XDG_CONFIG_HOME="$work/blocked"
 
 if [ "$failures" -gt 0 ]; then
   echo "Package checks: $failures failed" >&2

@@ -1,7 +1,7 @@
 #pragma once
 
-// planetarium-cli run inside the test: the fixed clock, no start file, and
-// 2000-01-01 12:00 UT (21:00 Japan Standard Time) as the present instant.
+// planetarium-cli run inside the test: the fixed clock at 2000-01-01 21:00
+// Japan Standard Time (12:00 UT) and no start file.
 
 #include <gtest/gtest.h>
 
@@ -40,7 +40,6 @@ inline CliRun Invoke(const std::string& joined_args, bool err_is_terminal = fals
   FixedClock clock;
   MemoryStartFile start_file;
   platform::CliEnvironment environment{clock, start_file};
-  environment.now = QDateTime(QDate(2000, 1, 1), QTime(12, 0), QTimeZone::utc());
   environment.errIsTerminal = err_is_terminal;
   std::ostringstream out, err;
   const platform::CliParse parse = platform::ParseCliArguments(Split(joined_args));

@@ -18,6 +18,7 @@
 
 #include "cli_invoke.h"
 #include "fakes.h"
+#include "file_size_limit.h"
 #include "platform/application_process.h"
 #include "platform/image_export.h"
 #include "platform/main_window.h"
@@ -152,6 +153,40 @@ TEST_F(CliPictures, FramesSortByNameAndReportProgressOnlyToATerminal) {
   const CliRun watched = Invoke(frames + "|--scale|2", true);
   EXPECT_EQ(watched.err, "\rframe 1/3\rframe 2/3\rframe 3/3\n");
   EXPECT_EQ(QImage(dir.filePath("frames/frame-0003.png")).size(), QSize(2080, 1280));
+
+  // A shorter run into the same folder would leave a mixed series: refused,
+  // naming the frames it would not replace; the same run again is fine.
+  const CliRun shorter = Invoke("chart|--ticks|2|--frames|" + Path("frames"));
+  EXPECT_EQ(shorter.status, kCliUsageError);
+  EXPECT_NE(shorter.err.find("holds 1 frames that this run would not replace (frame-0003.png)"),
+            std::string::npos)
+      << shorter.err;
+  EXPECT_EQ(Invoke(frames).status, kCliOk);
+  const CliRun longer = Invoke("chart|--ticks|10000|--frames|" + Path("frames"));
+  EXPECT_EQ(longer.status, kCliUsageError);  // frame-0001.png is not frame-00001.png
+  EXPECT_NE(longer.err.find("frame-0001.png, frame-0002.png, frame-0003.png"), std::string::npos);
+}
+
+// A picture that cannot be written whole (here the process may not write
+// more than 64 bytes, as on a full disk) fails with the system's reason and
+// leaves the picture of an earlier run as it was, and no other file.
+TEST_F(CliPictures, APictureIsWrittenWholeOrNotAtAll) {
+  const std::string sky = Path("sky.png");
+  ASSERT_EQ(Invoke("chart|--out|" + sky).status, kCliOk);
+  QFile file(QString::fromStdString(sky));
+  ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+  const QByteArray good = file.readAll();
+  file.close();
+  for (const char* picture : {"sky.png", "new.png", "new.svg", "new.pdf"}) {
+    SCOPED_TRACE(picture);
+    const platform_test::FileSizeLimit full_disk(64);
+    const CliRun run = Invoke("chart|--grid|--names|--out|" + Path(picture));
+    EXPECT_EQ(run.status, kCliWriteFailed);
+    EXPECT_NE(run.err.find("File too large"), std::string::npos) << run.err;
+  }
+  ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+  EXPECT_EQ(file.readAll(), good);
+  EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files), QStringList{"sky.png"});
 }
 
 }  // namespace

@@ -297,7 +297,7 @@ TEST(CliRun, FailuresExitWithTheirStatusNamingTheCauseAndWritingNothing) {
       {"table|--at|2023-02-29 12:00|--tz|UTC", kCliUsageError, "--at"},
       {"table|--at|2023-01-01 24:00|--tz|UTC", kCliUsageError, "--at"},
       {"table|--year|70000", kCliNothingToCompute, "the year box (--at, --year) holds '70000'"},
-      {"table|--at|70000-01-01 00:00", kCliNothingToCompute, "year box"},
+      {"table|--at|70000-01-01 00:00", kCliNothingToCompute, "--at '70000-01-01 00:00': the year"},
       {"table|--at|32767-12-31 20:00|--tz|UTC", kCliNothingToCompute, "--at"},
       {"table|--month|99999", kCliNothingToCompute, "month box"},
       {"table|--year|-32768|--month|2", kCliNothingToCompute, "year box"},
@@ -340,25 +340,20 @@ TEST(CliText, OutputIsValidUtf8WhateverBytesTheArgumentsHold) {
   }
 }
 
-TEST(CliText, IllFormedBytesBecomeReplacementCharactersAndCsvFieldsAreQuoted) {
-  const std::pair<const char*, const char*> utf8[] = {
-      {"東京 ok", "東京 ok"},
-      {"\xf0\x9f\x8c\x99", "\xf0\x9f\x8c\x99"},          // U+1F319, four bytes
-      {"\xff\xfe", "\uFFFD\uFFFD"},                      // never in UTF-8
-      {"a\x80z", "a\uFFFDz"},                            // a stray continuation byte
-      {"\xc0\xaf", "\uFFFD\uFFFD"},                      // an overlong '/'
-      {"\xed\xa0\x80", "\uFFFD\uFFFD\uFFFD"},            // a surrogate
-      {"\xf4\x90\x80\x80", "\uFFFD\uFFFD\uFFFD\uFFFD"},  // beyond U+10FFFF
-      {"\xe6\x9d", "\uFFFD\uFFFD"}};                     // a cut sequence
-  for (const auto& [bytes, text] : utf8) EXPECT_EQ(ValidUtf8(bytes), text) << bytes;
-  std::mt19937 random(9);
-  for (int i = 0; i < 2000; ++i) {
-    std::string bytes(static_cast<std::size_t>(random() % 12), '\0');
-    for (char& c : bytes) c = static_cast<char>(random() % 256);
-    const std::string text = ValidUtf8(bytes);
-    ASSERT_TRUE(IsValidUtf8(text)) << i;
-    ASSERT_EQ(ValidUtf8(text), text) << i;
-  }
+// Messages repeat what the user typed legibly: control characters escaped, a
+// long value cut with a count of the rest.
+TEST(CliText, MessagesQuoteValuesLegibly) {
+  const CliRun escape = Invoke("table|--site|\x1b[2J\r\n\x07x");
+  EXPECT_EQ(escape.status, kCliUsageError);
+  EXPECT_NE(escape.err.find("'\\x1b[2J\\r\\n\\x07x'"), std::string::npos) << escape.err;
+  EXPECT_EQ(escape.err.find('\x1b'), std::string::npos);
+  const CliRun huge = Invoke("table|--site|" + std::string(100'000, 'x'));
+  EXPECT_NE(huge.err.find("'" + std::string(80, 'x') + "…' (99920 more characters)"),
+            std::string::npos);
+  EXPECT_LT(huge.err.size(), 400u);
+}
+
+TEST(CliText, CsvFieldsAreQuotedWhereTheyMustBe) {
   const std::pair<const char*, const char*> fields[] = {{"北極星", "北極星"},
                                                         {" 太陽", "\" 太陽\""},
                                                         {"a,b", "\"a,b\""},

@@ -6,23 +6,25 @@
 
 #include <QJsonArray>
 #include <chrono>
+#include <ctime>
 #include <string>
 #include <tuple>
+#include <utility>
 #include <variant>
 
 #include "cli_invoke.h"
 #include "platform/cli_instant.h"
+#include "platform/system_clock.h"
 
 namespace platform {
 namespace {
 
 using platform_test::Json;
 
-const QDateTime kNow(QDate(2000, 1, 1), QTime(12, 0), QTimeZone::utc());
-
 std::variant<DateBoxTexts, CliFailure> Resolve(const std::string& at, const char* zone) {
   const CliOptions options = ParseCliArguments({"table", "--at", at}).options.value();
-  return ResolveAt(*options.at, zone ? std::optional<std::string>(zone) : std::nullopt, kNow);
+  const platform_test::FixedClock clock;  // 2000-01-01 21:00 Japan Standard Time
+  return ResolveAt(*options.at, zone ? std::optional<std::string>(zone) : std::nullopt, clock);
 }
 
 std::string Joined(const DateBoxTexts& boxes) {
@@ -79,6 +81,92 @@ TEST(CliTimeZones, EveryHourOfAYearInUtcIsNineHoursLaterInJapan) {
     ASSERT_TRUE(std::holds_alternative<DateBoxTexts>(boxes)) << at;
     ASSERT_EQ(Joined(std::get<DateBoxTexts>(boxes)), expected) << at;
   }
+}
+
+// Only zones the time-zone database knows, UTC, local and JST: anything else
+// is refused (exit 2) with the closest names, never read as UT.
+TEST(CliTimeZones, UnknownZonesAreRefusedWithTheClosestNames) {
+  const std::pair<const char*, const char*> refused[] = {
+      {"Paris", "did you mean Europe/Paris?"},
+      {"Tokyo", "Asia/Tokyo"},
+      {"Tokio", "Asia/Tokyo"},
+      {"europe/paris", "Europe/Paris"},
+      {"XYZ", "a name of the time-zone database such as Europe/Paris"},
+      {"nan", "such as Europe/Paris"}};
+  for (const auto& [zone, hint] : refused) {
+    const auto boxes = Resolve("2020-01-01 00:00", zone);
+    ASSERT_TRUE(std::holds_alternative<CliFailure>(boxes)) << zone;
+    const CliFailure& failure = std::get<CliFailure>(boxes);
+    EXPECT_EQ(failure.status, kCliUsageError) << zone;
+    EXPECT_NE(failure.message.find("--tz: unknown time zone '" + std::string(zone) + "'"),
+              std::string::npos)
+        << failure.message;
+    EXPECT_NE(failure.message.find(hint), std::string::npos) << failure.message;
+  }
+  // JST is Japan Standard Time itself: the instant stays as it is.
+  const auto jst = Resolve("2020-01-01 00:00", "JST");
+  ASSERT_TRUE(std::holds_alternative<DateBoxTexts>(jst));
+  EXPECT_EQ(Joined(std::get<DateBoxTexts>(jst)), "2020-1-1 0:0");
+}
+
+// An instant that does not exist is refused (exit 2) naming the field at
+// fault, with or without a zone.
+TEST(CliInstants, AnInstantThatDoesNotExistIsRefusedNamingTheField) {
+  const std::tuple<const char*, const char*, const char*> refused[] = {
+      {"2024-02-30T20:00", nullptr, "there is no day 30 in February 2024"},
+      {"2023-02-29T00:00", nullptr, "there is no day 29 in February 2023"},
+      {"2024-13-01T00:00", nullptr, "there is no month 13"},
+      {"2024-08-12 25:00", nullptr, "there is no hour 25"},
+      {"2024-08-12 20:61", nullptr, "there is no minute 61"},
+      {"2024-00-10 20:00", nullptr, "there is no month 0"},
+      {"2024-08-00 20:00", nullptr, "there is no day 0 in August 2024"},
+      {"1582-10-10 20:00", nullptr, "there is no day 10 in October 1582"},
+      {"2023-02-29 12:00", "UTC", "there is no day 29 in February 2023"},
+      {"2024-01-01 24:00", "Europe/Paris", "there is no hour 24"}};
+  for (const auto& [at, zone, named] : refused) {
+    const auto boxes = Resolve(at, zone);
+    ASSERT_TRUE(std::holds_alternative<CliFailure>(boxes)) << at;
+    EXPECT_EQ(std::get<CliFailure>(boxes).status, kCliUsageError) << at;
+    EXPECT_NE(std::get<CliFailure>(boxes).message.find(named), std::string::npos)
+        << std::get<CliFailure>(boxes).message;
+  }
+  // Leap days that exist, in both calendars, and the last minute of a day.
+  for (const char* at : {"2024-02-29 20:00", "1500-02-29 12:00", "2000-02-29 23:59"}) {
+    EXPECT_TRUE(std::holds_alternative<DateBoxTexts>(Resolve(at, nullptr))) << at;
+  }
+}
+
+// The clock is read in Japan Standard Time whatever zone the computer is set
+// to (the boxes hold Japan Standard Time): UT + 9 h, to the minute.
+TEST(SystemClock, ReadsJapanStandardTimeInAnyZone) {
+  using namespace std::chrono;
+  const auto japan_minute = [] {
+    const auto japan = floor<minutes>(system_clock::now()) + 9h;
+    const year_month_day day(floor<days>(japan));
+    const hh_mm_ss<minutes> time(japan - floor<days>(japan));
+    return app::JapanDateTime{int(day.year()), int(unsigned(day.month())), int(unsigned(day.day())),
+                              int(time.hours().count()), int(time.minutes().count())};
+  };
+  const auto same = [](const app::JapanDateTime& a, const app::JapanDateTime& b) {
+    return std::tie(a.year, a.month, a.day, a.hour, a.minute) ==
+           std::tie(b.year, b.month, b.day, b.hour, b.minute);
+  };
+  const bool zone_was_set = qEnvironmentVariableIsSet("TZ");
+  const QByteArray zone_before = qgetenv("TZ");
+  for (const char* zone : {"Europe/Paris", "Pacific/Kiritimati", "America/Los_Angeles", "UTC"}) {
+    qputenv("TZ", zone);
+    tzset();
+    const app::JapanDateTime before = japan_minute();
+    const app::JapanDateTime read = SystemClock().Now();
+    const app::JapanDateTime after = japan_minute();
+    EXPECT_TRUE(same(read, before) || same(read, after)) << zone << ": " << read.hour;
+  }
+  if (zone_was_set) {
+    qputenv("TZ", zone_before);
+  } else {
+    qunsetenv("TZ");
+  }
+  tzset();
 }
 
 // The converted boxes are what the table computes.

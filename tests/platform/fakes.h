@@ -1,22 +1,16 @@
 #pragma once
 
-// Known inputs for the window and the command line: 2000-01-01 21:00 and no start file.
+// Known inputs for the window and the command line: 2000-01-01 21:00 in Japan
+// (JD 2451545.0) and no start file.
 
-#include <optional>
-#include <string>
-
-#include "app/services.h"
+#include "tests/harness/form_harness.h"
 
 namespace platform_test {
 
-struct FixedClock final : app::Clock {
-  app::LocalDateTime Now() const override { return {2000, 1, 1, 21, 0}; }
+struct FixedClock final : harness::FixedClock {
+  FixedClock() { now = {2000, 1, 1, 21, 0}; }
 };
 
-struct MemoryStartFile final : app::StartFileStore {
-  std::optional<std::string> written;
-  std::optional<std::string> ReadLine() override { return std::nullopt; }
-  bool Write(const std::string& contents) override { return (written = contents).has_value(); }
-};
+using harness::MemoryStartFile;
 
 }  // namespace platform_test

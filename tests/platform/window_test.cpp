@@ -2,10 +2,13 @@
 
 #include <gtest/gtest.h>
 
+#include <QApplication>
 #include <QImage>
+#include <QMessageBox>
 #include <QPainter>
 #include <QRegularExpression>
 #include <QTest>
+#include <QTimer>
 #include <functional>
 #include <string>
 #include <type_traits>
@@ -156,6 +159,41 @@ TEST_F(MainWindowTest, DaytimeColoursReachEveryColouredWidget) {
   EXPECT_EQ(PixelAt(500, 300), kDayQ);  // open sky
 }
 
+// The exit's message box when the start file cannot be written: it names the
+// file and the reason; "戻る" keeps the window running (and a tick while the
+// box is open is dropped), "保存せずに終了" ends it without saving.
+TEST_F(MainWindowTest, AFailedSaveIsPutToTheUserInAMessageBox) {
+  start_file.failure = "No space left on device";
+  w.PlanetariumButton().click();
+  const auto answer = [this](const char* button, QString* shown) {
+    QTimer::singleShot(0, [this, button, shown] {
+      auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+      ASSERT_NE(box, nullptr);
+      *shown = box->text() + "\n" + box->informativeText();
+      w.Timer().Fire();  // the animation's tick comes while the user reads
+      for (QAbstractButton* choice : box->buttons()) {
+        if (choice->text() == QString::fromUtf8(button)) choice->click();
+      }
+    });
+  };
+  QString shown;
+  answer("戻る", &shown);
+  w.ExitButton().click();
+  EXPECT_TRUE(shown.contains(QStringLiteral("開始ファイルを保存できませんでした")));
+  EXPECT_TRUE(shown.contains(QStringLiteral("/memory/pstart.txt")));
+  EXPECT_TRUE(shown.contains(QStringLiteral("No space left on device")));
+  EXPECT_EQ(process.ends, 0);
+  EXPECT_EQ(Text(w.DateBox(4)), "0");  // the tick during the box was dropped
+  w.Timer().Fire();
+  EXPECT_EQ(Text(w.DateBox(4)), "15");  // and the window goes on
+
+  answer("保存せずに終了", &shown);
+  w.ExitButton().click();
+  EXPECT_EQ(process.ends, 1);
+  EXPECT_EQ(start_file.writes, 2);
+  EXPECT_FALSE(start_file.contents.has_value());
+}
+
 TEST_F(MainWindowTest, ThePlanetariumButtonDrawsAndAnimatesUntilExit) {
   w.PlanetariumButton().click();
   EXPECT_EQ(PixelAt(500, 600), kHorizon);  // y = 9000 twips
@@ -169,7 +207,7 @@ TEST_F(MainWindowTest, ThePlanetariumButtonDrawsAndAnimatesUntilExit) {
   EXPECT_EQ(Text(w.DateBox(4)), "15");
   EXPECT_TRUE(w.Timer().Active());
   w.ExitButton().click();
-  EXPECT_EQ(start_file.written.value_or("").rfind(" 12 ", 0), 0u);
+  EXPECT_EQ(start_file.contents.value_or("").rfind(" 12 ", 0), 0u);
   EXPECT_EQ(process.ends, 1);
   w.Timer().Fire();  // no event is handled any more
   w.Timer().SetInterval(1000);

@@ -11,7 +11,7 @@
 #include <vector>
 
 #include "chart/recording_surface.h"
-#include "tests/soak/form_harness.h"
+#include "tests/harness/form_harness.h"
 
 namespace {
 

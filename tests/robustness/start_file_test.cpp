@@ -13,7 +13,7 @@
 
 #include "app/text_number.h"
 #include "chart/recording_surface.h"
-#include "tests/soak/form_harness.h"
+#include "tests/harness/form_harness.h"
 
 namespace {
 
@@ -59,7 +59,7 @@ TEST(StartFile, EveryLineOpensOnASiteOfTheListWithASoundChart) {
   for (const LineCase& c : Cases()) {
     SCOPED_TRACE(c.what);
     auto h = std::make_unique<Harness>();
-    h->startFile.line = c.line;
+    h->startFile.contents = c.line;
     h->form.Form_Load();
     const int site = h->form.lstCITY.ListIndex;
     EXPECT_GE(site, 0);
@@ -78,29 +78,56 @@ TEST(StartFile, EveryLineOpensOnASiteOfTheListWithASoundChart) {
   }
 }
 
-TEST(StartFile, TypedSiteKeepsItsCoordinatesThroughExitAndStart) {
-  // "35.12345678901" fills its 14-column print zone to the last column: the
-  // longitude must still be written apart from it. An emptied latitude box
-  // must not cost the stored site either.
-  for (const std::string latitude : {"43.1", "-0.18", "1000", "abc", "35.12345678901", ""}) {
-    SCOPED_TRACE(latitude);
+// What the exit writes, the next start reads back to the same site: the box
+// texts as typed wherever the line can hold them, else the site's own
+// coordinates (for the typed entry, the number the box reads as).
+TEST(StartFile, ExitAndStartKeepTheSiteWhateverTheBoxesHold) {
+  const std::string long_text(300, '7');
+  struct Case {
+    int site;
+    std::string latitude, longitude;            // typed
+    std::string latitude_back, longitude_back;  // shown after the next start
+  };
+  const Case cases[] = {
+      {48, "43.1", "141.3", "43.1", "141.3"},
+      {48, "-0.18", "141.3", "-0.18", "141.3"},
+      {48, "1000", "141.3", "1000", "141.3"},
+      {48, "abc", "141.3", "abc", "141.3"},
+      // Fills its 14-column print zone: the longitude must still be apart.
+      {48, "35.12345678901", "141.3", "35.12345678901", "141.3"},
+      {48, "", "141.3", "", "141.3"},
+      {48, "a\"b c", "141.3", "a\"b c", "141.3"},
+      {48, "\"", "141.3", "\"", "141.3"},
+      {48, "\"\"", "\"", "\"\"", "0"},
+      {48, "北緯 35°", "東経", "北緯 35°", "0"},
+      {48, long_text, "139", "7.777777777777778e+299", "139"},
+      {48, "35.5", "abc", "35.5", "0"},
+      {48, "35.5", "12abc", "35.5", "12"},
+      {48, "35.5", "1e400", "35.5", "139.75"},
+      {48, "35.5", "", "35.5", "0"},
+      {48, "tab\there", "141.3", "0", "141.3"},
+      {12, "a\"b c", "abc", "35.65", "139.75"},
+      {66, long_text, "1e400", "48.97", "2.45"},
+      {24, "\"", "\"", "35", "135.867"},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.latitude.substr(0, 20) + " | " + c.longitude);
     auto first = std::make_unique<Harness>();
     first->form.Form_Load();
-    first->form.lstCITY.ListIndex = 48;
-    first->form.txtIDO.Text = latitude;
-    first->form.txtKEIDO.Text = "141.3";
+    first->form.lstCITY.ListIndex = c.site;
+    first->form.txtIDO.Text = c.latitude;
+    first->form.txtKEIDO.Text = c.longitude;
     first->form.Command1_Click();
     ASSERT_EQ(first->startFile.writes, 1);
     EXPECT_EQ(first->process.ends, 1);
-    const std::string& written = first->startFile.written;
-    ASSERT_TRUE(written.ends_with("\r\n"));
+    ASSERT_TRUE(first->startFile.contents.value_or("").ends_with("\r\n"));
 
     auto second = std::make_unique<Harness>();
-    second->startFile.line = written.substr(0, written.size() - 2);
+    second->startFile.contents = first->startFile.contents;
     second->form.Form_Load();
-    EXPECT_EQ(second->form.lstCITY.ListIndex, 48);
-    EXPECT_EQ(second->form.txtIDO.Text, latitude);
-    EXPECT_EQ(second->form.txtKEIDO.Text, "141.3");
+    EXPECT_EQ(second->form.lstCITY.ListIndex, c.site);
+    EXPECT_EQ(second->form.txtIDO.Text, c.latitude_back);
+    EXPECT_EQ(second->form.txtKEIDO.Text, c.longitude_back);
   }
 }
 

@@ -10,6 +10,7 @@
 
 #include "app/form.h"
 #include "chart/recording_surface.h"
+#include "tests/harness/form_harness.h"
 
 namespace web {
 namespace {
@@ -70,15 +71,7 @@ TEST(ReadAddress, LeavesOutWhatItCannotUseWithAMessage) {
   EXPECT_EQ(ReadAddress("a&b&grid&c").messages.size(), 3u);
 }
 
-struct FormOnFakes : app::Clock, app::StartFileStore, app::Process, app::IntervalTimer {
-  app::LocalDateTime Now() const override { return {2000, 1, 1, 0, 0}; }
-  std::optional<std::string> ReadLine() override { return std::nullopt; }
-  bool Write(const std::string&) override { return true; }
-  void End() override {}
-  void SetInterval(int) override {}
-  chart::RecordingSurface surface;
-  app::Form1 form{app::Services{surface, *this, *this, *this, *this}};
-};
+using FormOnFakes = harness::FormHarness<chart::RecordingSurface>;
 
 TEST(ApplyAddress, SetsTheControlsAsTheCommandLineDoes) {
   FormOnFakes fakes;

@@ -31,7 +31,7 @@ struct FakeBrowser final : Browser {
   chart::RecordingSurface canvas;
   int paints = 0;
   std::optional<int> timerMs;  // the pending timeout, if any
-  app::LocalDateTime now{2005, 10, 22, 21, 0};
+  app::JapanDateTime now{2005, 10, 22, 21, 0};
   std::map<std::string, std::string> storage;
   bool storageFails = false;
 
@@ -60,15 +60,16 @@ struct FakeBrowser final : Browser {
   void CanvasPainted() override { ++paints; }
   void StartTimer(int milliseconds) override { timerMs = milliseconds; }
   void StopTimer() override { timerMs.reset(); }
-  app::LocalDateTime Now() const override { return now; }
+  app::JapanDateTime Now() const override { return now; }
   std::optional<std::string> ReadStorage(std::string_view key) override {
     const auto found = storage.find(std::string(key));
     if (storageFails || found == storage.end()) return std::nullopt;
     return found->second;
   }
-  bool WriteStorage(std::string_view key, std::string_view text) override {
-    if (!storageFails) storage[std::string(key)] = text;
-    return !storageFails;
+  std::optional<std::string> WriteStorage(std::string_view key, std::string_view text) override {
+    if (storageFails) return "QuotaExceededError";
+    storage[std::string(key)] = text;
+    return std::nullopt;
   }
 
   Element& At(int id) { return elements.at(static_cast<std::size_t>(id)); }

@@ -141,11 +141,12 @@ TEST_F(PageTest, AnAddressDrawsItsSkyAndShowsTheOperations) {
 }
 
 TEST_F(PageTest, ABadAddressSaysWhatItIgnoredAndDrawsTheDefaults) {
-  Page& page = Open("site=Atlantis&dir=up&at=yesterday&step=7&colour=red&grid=1");
-  for (const char* part :
-       {"site=Atlantis", "dir=up", "at=yesterday", "step=7", "colour=red", "grid=1"}) {
+  Page& page = Open("dir=up&at=yesterday&grid=1&site=Atlantis&step=7&colour=red");
+  // The first three messages and how many more there are.
+  for (const char* part : {"dir=up", "at=yesterday", "grid=1"}) {
     EXPECT_NE(browser.message.find(std::string("「") + part + "」"), std::string::npos) << part;
   }
+  EXPECT_NE(browser.message.find("ほかに 3 件"), std::string::npos) << browser.message;
   EXPECT_EQ(Element("lstCITY").selection, 12);
   EXPECT_EQ(Element("lstINTV1").selection, 3);
   EXPECT_FALSE(Element("chkOP(2)").checked);
@@ -155,6 +156,29 @@ TEST_F(PageTest, ABadAddressSaysWhatItIgnoredAndDrawsTheDefaults) {
 
 // Edits, selections and ticks reach the model; they change nothing on the page
 // until a button or the timer runs a handler.
+// Values are quoted with their control characters escaped (a NUL would cut
+// the message short) and cut when long; an address whose sky cannot be
+// computed names the box at fault instead of leaving a blank page.
+TEST_F(PageTest, TheFootSaysLegiblyWhatCouldNotBeUsedOrComputed) {
+  Open("site=a%00b%1Bc");
+  EXPECT_NE(browser.message.find("「site=a\\x00b\\x1bc」"), std::string::npos) << browser.message;
+  Open("site=" + std::string(1'000'000, 'x'));
+  EXPECT_NE(browser.message.find("…」（ほか 999925 文字）"), std::string::npos);
+  EXPECT_LT(browser.message.size(), 400u);
+
+  const std::pair<const char*, const char*> uncomputable[] = {
+      {"year=32768", "年の欄（at, year）の「32768」は、-32768 から 32767 までの整数ではありません"},
+      {"year=1e308", "年の欄（at, year）の「1e308」は"},
+      {"hour=1e308", "時の欄（at, hour）の「1e308」は、大きすぎて計算できません"},
+      {"site=入力&lat=1e999", "緯度の欄（lat）"}};
+  for (const auto& [query, named] : uncomputable) {
+    Open(query);
+    EXPECT_NE(browser.message.find(std::string("アドレスの空は計算できません: ") + named),
+              std::string::npos)
+        << browser.message;
+  }
+}
+
 TEST_F(PageTest, EventsReachTheModelAndButtonsRunTheirHandlers) {
   Page& page = Open();
   page.Edit(Id("txtYMD(0)"), "2005");
@@ -245,11 +269,19 @@ TEST_F(PageTest, StoredStartFilesAreReadAsTheFileWouldBe) {
     Open();
     EXPECT_EQ(Element("lstCITY").selection, site);
   }
+  // Storage refused: the page says so at its foot and goes on, so that
+  // "終了" may be pressed again once storage is back.
   browser.storageFails = true;
   Page& page = Open();
   EXPECT_EQ(Element("lstCITY").selection, 12);
-  page.Click(Id("Command1"));  // storage refused: the page ends all the same
+  page.Click(Id("Command1"));
+  EXPECT_FALSE(page.Ended());
+  EXPECT_NE(browser.message.find("pstart.txt"), std::string::npos);
+  EXPECT_NE(browser.message.find("QuotaExceededError"), std::string::npos);
+  browser.storageFails = false;
+  page.Click(Id("Command1"));
   EXPECT_TRUE(page.Ended());
+  EXPECT_EQ(browser.storage["pstart.txt"].rfind(" 12 ", 0), 0u);
 }
 
 TEST_F(PageTest, RepaintDrawsTheKeptChartAgain) {
