@@ -16,9 +16,9 @@
 
 #include "bench/night_form.h"
 #include "chart/recording_surface.h"
-#include "platform/fonts.h"
-#include "platform/main_window.h"
-#include "platform/painter_surface.h"
+#include "platform/qt/fonts.h"
+#include "platform/qt/painter_surface.h"
+#include "platform/window/main_window.h"
 #include "tests/harness/form_harness.h"
 
 namespace {

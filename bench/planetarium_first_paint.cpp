@@ -5,7 +5,7 @@
 #include <QApplication>
 
 #include "bench/first_paint_probe.h"
-#include "platform/window_program.h"
+#include "platform/window/window_program.h"
 
 int main(int argc, char* argv[]) {
   QApplication application(argc, argv);

@@ -10,8 +10,8 @@ dir=build/app
 cmake --build "$dir" -j "$(nproc)" --target planetarium planetarium-cli
 
 if [ -n "${DISPLAY:-}${WAYLAND_DISPLAY:-}" ]; then
-  exec "$dir/platform/planetarium"
+  exec "$dir/platform/window/planetarium"
 fi
 picture="$PWD/planetarium-window.png"
 echo "No display found: writing a picture of the window to $picture"
-QT_QPA_PLATFORM=offscreen "$dir/platform/planetarium-cli" window --out "$picture"
+QT_QPA_PLATFORM=offscreen "$dir/platform/cli/planetarium-cli" window --out "$picture"

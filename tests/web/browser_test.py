@@ -7,7 +7,7 @@ operations in the same order, colours and texts equal, coordinates within
 1e-6 twips; after one tick of the animation, those of `--ticks 1`. A bad address must show a message for each bad parameter and still
 draw the defaults. A screenshot's chart area must not be empty.
 
-Usage: browser_test.py --page build/web --cli build/release/platform/planetarium-cli
+Usage: browser_test.py --page build/web --cli build/release/platform/cli/planetarium-cli
 Exit status 77 (skipped) when the page has not been built.
 """
 

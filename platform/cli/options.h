@@ -1,0 +1,62 @@
+#pragma once
+
+#include <array>
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "platform/qt/palette.h"
+
+namespace platform {
+
+// What `planetarium-cli` is asked to do, as read from its arguments. Free of
+// any toolkit so that it can be tested alone.
+enum class CliCommand { kHelp, kVersion, kTable, kWindow, kChart, kStars, kSites };
+enum class OutputFormat { kText, kJson, kCsv };
+
+// The instant of --at: five date and time texts, or the computer's clock.
+struct AtInstant {
+  bool now = false;                  // "now": the clock, in Japan Standard Time
+  std::array<std::string, 5> boxes;  // year..minute as decimal digits, no leading zeros
+  std::string given;                 // the text of --at, for messages
+};
+
+struct CliOptions {
+  CliCommand command = CliCommand::kHelp;
+
+  // Controls of the window, set after start-up in this order.
+  std::optional<std::string> site;                      // list entry name or position 0..74
+  std::optional<std::string> latitude;                  // text typed into the latitude box
+  std::optional<std::string> longitude;                 // text typed into the longitude box
+  std::optional<AtInstant> at;                          // the five date boxes from --at
+  std::optional<std::string> timeZone;                  // zone of --at: IANA name, UTC or local
+  std::array<std::optional<std::string>, 5> dateBoxes;  // raw year..minute texts, after `at`
+  std::optional<int> direction;                         // 0 north, 1 east, 2 south, 3 west
+  std::array<bool, 4> chartOptions{};                   // equator, ecliptic, grid, names
+  std::optional<std::string> step;                      // time step [minutes], an lstINTV1 item
+  int ticks = 0;                                        // timer ticks after the button
+
+  OutputFormat format = OutputFormat::kText;
+  bool series = false;                 // table: one readout per step
+  std::string out;                     // image file (.png, .svg, .pdf)
+  std::string frames;                  // folder for one PNG per tick
+  int scale = 1;                       // PNG pixels per logical pixel, 1..8
+  Palette palette = Palette::kScreen;  // colours of chart and window pictures
+  bool ops = false;                    // print the drawing operations
+  bool readout = false;                // window: the numeric table instead of the chart
+};
+
+struct CliParse {
+  std::optional<CliOptions> options;  // set when the arguments are sound
+  std::string error;                  // otherwise a message for the user, naming the option
+};
+
+// Given: the arguments after the program name. Returned: the options, or an
+// error for an unknown command, option or value, a missing or malformed value,
+// an option that does not belong to the command, or a missing companion option.
+CliParse ParseCliArguments(const std::vector<std::string>& args);
+
+// The text of --help.
+std::string CliUsage();
+
+}  // namespace platform

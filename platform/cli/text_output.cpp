@@ -1,0 +1,80 @@
+#include "platform/cli/text_output.h"
+
+#include <array>
+#include <charconv>
+#include <cmath>
+#include <cstddef>
+#include <cstdint>
+#include <cstdio>
+
+#include "text/legible.h"
+#include "text/utf8.h"
+
+namespace platform {
+
+std::string Quoted(std::string_view bytes) {
+  const text::LegibleText legible = text::Legible(bytes);
+  if (legible.omitted == 0) return "'" + legible.text + "'";
+  return "'" + legible.text + "…' (" + std::to_string(legible.omitted) + " more characters)";
+}
+
+std::string ShortestNumber(double value) {
+  if (!std::isfinite(value)) return {};
+  std::array<char, 32> buffer{};
+  const auto result = std::to_chars(buffer.data(), buffer.data() + buffer.size(), value);
+  return std::string(buffer.data(), result.ptr);
+}
+
+std::string JsonNumber(double value) {
+  return std::isfinite(value) ? ShortestNumber(value) : "null";
+}
+
+std::string JsonString(std::string_view bytes) {
+  std::string out = "\"";
+  for (const char c : text::ValidUtf8(bytes)) {
+    switch (c) {
+      case '"':
+        out += "\\\"";
+        break;
+      case '\\':
+        out += "\\\\";
+        break;
+      case '\n':
+        out += "\\n";
+        break;
+      case '\r':
+        out += "\\r";
+        break;
+      case '\t':
+        out += "\\t";
+        break;
+      default:
+        if (static_cast<unsigned char>(c) < 0x20) {
+          std::array<char, 8> escape{};
+          std::snprintf(escape.data(), escape.size(), "\\u%04x", static_cast<unsigned>(c));
+          out += escape.data();
+        } else {
+          out += c;
+        }
+    }
+  }
+  out += '"';
+  return out;
+}
+
+std::string CsvField(std::string_view bytes) {
+  std::string field = text::ValidUtf8(bytes);
+  const auto blank = [](char c) { return c == ' ' || c == '\t'; };
+  const bool quote = field.find_first_of(",\"\r\n") != std::string::npos ||
+                     (!field.empty() && (blank(field.front()) || blank(field.back())));
+  if (!quote) return field;
+  std::string out = "\"";
+  for (const char c : field) {
+    if (c == '"') out += '"';
+    out += c;
+  }
+  out += '"';
+  return out;
+}
+
+}  // namespace platform

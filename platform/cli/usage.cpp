@@ -1,0 +1,78 @@
+#include "platform/cli/options.h"
+
+namespace platform {
+
+std::string CliUsage() {
+  return R"(usage: planetarium-cli COMMAND [OPTIONS]
+
+The planetarium window without a screen: it starts up as the window does (the
+start file pstart.txt is read, never written), sets the controls, presses a
+button and prints or draws the result.
+
+Commands:
+  table  [--format text|json|csv]
+                                press "数値" and print the 26 readout rows
+                                (with --ticks N: first the planetarium button
+                                and N timer ticks)
+         --series               the readout at the planetarium button and after
+                                each of the N ticks (N + 1 steps)
+  window --out FILE.png|.svg|.pdf
+                                picture of the whole window after the
+         [--readout]            planetarium button (or "数値" with --readout)
+  chart  --out FILE.png|.svg|.pdf
+                                press the planetarium button (then N ticks) and
+                                write the chart
+         --frames DIR           with --ticks N: one PNG per tick, named
+                                DIR/frame-0001.png ... (as many digits as N has,
+                                at least four); "frame i/N" on a terminal.
+                                A folder holding frames this run would not
+                                replace (of a longer run) is refused
+         --ops                  print the drawing, one operation a line
+  stars  [--format text|json|csv]
+                                the 496 rows of the chart star catalogue
+  sites  [--format text|json|csv]
+                                the 75 entries of the site list, in list order
+  --version                     print the program's version
+
+Controls (table, window, chart):
+  --site NAME|POSITION          observing site by list name or position 0..74
+  --lat TEXT, --lon TEXT        typed into the latitude and longitude boxes
+  --at "YYYY-MM-DD HH:MM"       the five date and time boxes; also
+                                YYYY-MM-DDTHH:MM, or now (the present time in
+                                Japan Standard Time); a date or time that does
+                                not exist (February 30, 24:00) is refused
+  --tz ZONE                     the zone --at is given in: a name of the
+                                time-zone database (Europe/Paris), UTC, local
+                                or JST (Asia/Tokyo); converted to Japan
+                                Standard Time, summer time included (without
+                                --tz, --at is Japan Standard Time)
+  --year, --month, --day, --hour, --minute TEXT
+                                raw text for one box (applied after --at)
+  --dir north|east|south|west   view direction
+  --equator --ecliptic --grid --names
+                                tick the display options
+  --step MINUTES                animation time step (2 5 10 15 30 60 90 120)
+  --ticks N                     timer ticks after the planetarium button
+
+Pictures (window, chart):
+  --scale N                     PNG files drawn at N times the pixels, 1 to 8
+                                (2: 2080 x 1280)
+  --palette screen|print        print: black on white for printers
+
+CSV output follows RFC 4180 (UTF-8, CR LF line ends, a header line).
+
+Without --at the boxes hold the present time in Japan Standard Time, as the
+window's do, whatever zone the computer is set to. Pictures and frames are
+written whole or not at all: a failure leaves an older file as it was.
+
+Exit status:
+  0  done
+  1  a file could not be written, a folder could not be made, or standard
+     output failed (a full disk, a closed pipe)
+  2  bad arguments (an unknown command, option or value)
+  3  nothing to compute: the boxes hold no instant the calendar can compute
+     (the box at fault is named; nothing is written)
+)";
+}
+
+}  // namespace platform

@@ -1,0 +1,55 @@
+#include "platform/qt/fonts.h"
+
+#include <QGuiApplication>
+#include <QStringList>
+#include <cmath>
+
+#include "app/screen_units.h"
+
+namespace platform {
+namespace {
+
+// Installed faces with the kana and kanji of the window, best first.
+QStringList JapaneseFallbacks() {
+  return {QStringLiteral("IPAPGothic"), QStringLiteral("IPAGothic"),
+          QStringLiteral("Noto Sans CJK JP"), QStringLiteral("VL PGothic")};
+}
+
+QFont JapaneseFont(const QString& face, double points, bool bold) {
+  QFont font(face);
+  QStringList families{face};
+  families.append(JapaneseFallbacks());
+  font.setFamilies(families);
+  font.setPixelSize(PixelsFromPoints(points));
+  font.setBold(bold);
+  return font;
+}
+
+}  // namespace
+
+void InstallFontSubstitutes() {
+  const QStringList fallbacks = JapaneseFallbacks();
+  QFont::insertSubstitutions(QString::fromUtf8(app::kGothicFace), fallbacks);
+  QFont::insertSubstitutions(QStringLiteral("MS PGothic"), fallbacks);
+}
+
+void InstallApplicationFont() {
+  QGuiApplication::setFont(WindowDefaultFont());
+}
+
+int PixelsFromPoints(double points) {
+  return static_cast<int>(std::lround(points * app::kPixelsPerInch / app::kPointsPerInch));
+}
+
+QFont WindowDefaultFont() {
+  return JapaneseFont(QString::fromUtf8(app::kGothicFace), 9.0, false);
+}
+
+QFont ControlFont(const app::Font& font) {
+  const QString face =
+      font.face.empty() ? QString::fromUtf8(app::kGothicFace) : QString::fromStdString(font.face);
+  const double points = font.points > 0 ? font.points : 9.0;
+  return JapaneseFont(face, points, font.bold);
+}
+
+}  // namespace platform

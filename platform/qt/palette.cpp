@@ -1,0 +1,83 @@
+#include "platform/qt/palette.h"
+
+#include <cstdint>
+
+namespace platform {
+namespace {
+
+constexpr chart::Colour Grey(std::uint8_t level) {
+  return chart::RGB(level, level, level);
+}
+
+constexpr chart::Colour kPaper = Grey(255);
+constexpr chart::Colour kInk = Grey(0);
+constexpr chart::Colour kHorizonGrey = Grey(80);
+constexpr chart::Colour kGridGrey = Grey(160);
+
+// Coloured dots: 32 for black up to 134 for white, by luminance (ITU-R BT.601
+// weights), so that the red equator prints darker than the yellow ecliptic.
+chart::Colour DotGrey(chart::Colour colour) {
+  const int luminance = (299 * colour.r + 587 * colour.g + 114 * colour.b) / 1000;  // 0..255
+  return Grey(static_cast<std::uint8_t>(32 + luminance * 2 / 5));
+}
+
+chart::Colour PrintColour(ColourUse use, chart::Colour colour) {
+  switch (use) {
+    case ColourUse::kSky:
+      return kPaper;
+    case ColourUse::kLine:
+      return kHorizonGrey;
+    case ColourUse::kDot: {
+      const bool grey = colour.r == colour.g && colour.g == colour.b;
+      return grey ? kGridGrey : DotGrey(colour);
+    }
+    case ColourUse::kDisc:
+      return kInk;
+  }
+  return colour;
+}
+
+}  // namespace
+
+chart::Colour MapColour(Palette palette, ColourUse use, chart::Colour colour) {
+  return palette == Palette::kPrint ? PrintColour(use, colour) : colour;
+}
+
+chart::Colour WordColour(Palette palette) {
+  return palette == Palette::kPrint ? kInk : kPaper;
+}
+
+void PaletteSurface::Share() {
+  target_.BackColor = MapColour(palette_, ColourUse::kSky, BackColor);
+  target_.FillStyle = FillStyle;
+  target_.FillColor = MapColour(palette_, ColourUse::kDisc, FillColor);
+  target_.CurrentX = CurrentX;
+  target_.CurrentY = CurrentY;
+}
+
+void PaletteSurface::Cls() {
+  Share();
+  target_.Cls();
+}
+
+void PaletteSurface::Line(float x1, float y1, float x2, float y2, chart::Colour colour) {
+  Share();
+  target_.Line(x1, y1, x2, y2, MapColour(palette_, ColourUse::kLine, colour));
+}
+
+void PaletteSurface::PSet(float x, float y, chart::Colour colour) {
+  Share();
+  target_.PSet(x, y, MapColour(palette_, ColourUse::kDot, colour));
+}
+
+void PaletteSurface::Circle(float x, float y, float radius, chart::Colour colour) {
+  Share();
+  target_.Circle(x, y, radius, MapColour(palette_, ColourUse::kDisc, colour));
+}
+
+void PaletteSurface::Print(std::string_view utf8_text) {
+  Share();
+  target_.Print(utf8_text);
+}
+
+}  // namespace platform

@@ -1,0 +1,127 @@
+#include "platform/window/control_widgets.h"
+
+#include <QCheckBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QPushButton>
+#include <QRadioButton>
+#include <variant>
+
+#include "platform/window/widget_sync.h"
+#include "platform/window/wrapping_button.h"
+
+namespace platform {
+namespace {
+
+// Calls the one of a set of lambdas that takes the alternative held.
+template <class... Lambdas>
+struct Overloaded : Lambdas... {
+  using Lambdas::operator()...;
+};
+template <class... Lambdas>
+Overloaded(Lambdas...) -> Overloaded<Lambdas...>;
+
+QListWidget* NewList(QWidget& window) {
+  auto* list = new QListWidget(&window);
+  list->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+  list->setTextElideMode(Qt::ElideNone);
+  list->setSelectionMode(QAbstractItemView::SingleSelection);
+  list->setUniformItemSizes(true);
+  return list;
+}
+
+QLabel* NewLabel(QWidget& window, app::ControlLayer layer) {
+  auto* label = new QLabel(&window);
+  // A caption's box may reach under the text box beside it ("年" under the month box).
+  if (layer == app::ControlLayer::kCaption) label->lower();
+  if (layer == app::ControlLayer::kReadout) label->setAttribute(Qt::WA_TransparentForMouseEvents);
+  return label;
+}
+
+}  // namespace
+
+ControlWidget CreateControlWidget(const app::ControlEntry& entry, QWidget& window) {
+  ControlWidget made{entry};
+  std::visit(Overloaded{
+                 [&](app::ListBox*) { made.widget = NewList(window); },
+                 [&](app::TextBox*) {
+                   made.border = new QFrame(&window);
+                   made.border->setFrameStyle(QFrame::Panel | QFrame::Sunken);
+                   made.border->setLineWidth(kTextBoxBorderPx);
+                   auto* edit = new QLineEdit(&window);
+                   edit->setFrame(false);
+                   made.widget = edit;
+                 },
+                 [&](app::Label*) { made.widget = NewLabel(window, entry.layer); },
+                 [&](app::OptionButton*) { made.widget = new QRadioButton(&window); },
+                 [&](app::CheckBox*) { made.widget = new QCheckBox(&window); },
+                 [&](app::CommandButton*) { made.widget = new WrappingButton(&window); },
+             },
+             entry.control);
+  // A caption label's own caption names it; an empty name would only cost memory.
+  if (!entry.accessibleName.empty()) {
+    made.widget->setAccessibleName(QString::fromStdString(entry.accessibleName));
+  }
+  return made;
+}
+
+void ConnectToModel(const ControlWidget& control) {
+  QWidget* widget = control.widget;
+  std::visit(Overloaded{
+                 [widget](app::ListBox* box) {
+                   QObject::connect(static_cast<QListWidget*>(widget),
+                                    &QListWidget::currentRowChanged, widget,
+                                    [box](int row) { box->ListIndex = row; });
+                 },
+                 [widget](app::TextBox* box) {
+                   QObject::connect(static_cast<QLineEdit*>(widget), &QLineEdit::textEdited, widget,
+                                    [box](const QString& text) { box->Text = text.toStdString(); });
+                 },
+                 [](app::Label*) {},
+                 [widget](app::OptionButton* option) {
+                   QObject::connect(static_cast<QRadioButton*>(widget), &QRadioButton::toggled,
+                                    widget, [option](bool on) { option->Value = on; });
+                 },
+                 [widget](app::CheckBox* check) {
+                   QObject::connect(static_cast<QCheckBox*>(widget), &QCheckBox::toggled, widget,
+                                    [check](bool on) { check->Value = on ? 1 : 0; });
+                 },
+                 [](app::CommandButton*) {},
+             },
+             control.entry.control);
+}
+
+void SyncControlWidget(const ControlWidget& control) {
+  QWidget& widget = *control.widget;
+  std::visit(Overloaded{
+                 [&](const app::ListBox* box) {
+                   PlaceWidget(widget, *box);
+                   SyncList(static_cast<QListWidget&>(widget), *box);
+                 },
+                 [&](const app::TextBox* box) {
+                   auto& edit = static_cast<QLineEdit&>(widget);
+                   PlaceTextBox(*control.border, edit, *box);
+                   SyncLineEdit(edit, *box);
+                 },
+                 [&](const app::Label* label) {
+                   PlaceWidget(widget, *label);
+                   const bool opaque = control.entry.layer != app::ControlLayer::kReadout;
+                   SyncLabel(static_cast<QLabel&>(widget), *label, opaque);
+                 },
+                 [&](const app::OptionButton* option) {
+                   PlaceWidget(widget, *option);
+                   SyncOption(static_cast<QRadioButton&>(widget), *option);
+                 },
+                 [&](const app::CheckBox* check) {
+                   PlaceWidget(widget, *check);
+                   SyncCheck(static_cast<QCheckBox&>(widget), *check);
+                 },
+                 [&](const app::CommandButton* button) {
+                   SyncButton(static_cast<QPushButton&>(widget), *button);
+                 },
+             },
+             control.entry.control);
+}
+
+}  // namespace platform

@@ -1,0 +1,161 @@
+#include "platform/window/main_window.h"
+
+#include <QPaintEvent>
+#include <QPainter>
+#include <algorithm>
+#include <string>
+#include <utility>
+#include <variant>
+#include <vector>
+
+#include "platform/qt/fonts.h"
+#include "platform/qt/painter_surface.h"
+
+namespace platform {
+
+void MainWindow::EndingProcess::End() {
+  ended = true;
+  ticker.Halt();
+  inner.End();
+}
+
+MainWindow::MainWindow(app::Clock& clock, app::StartFileStore& start_file, app::Process& process,
+                       QWidget* parent)
+    : QWidget(parent),
+      timer_(this, [this] { Tick(); }),
+      ending_(process, timer_),
+      form_(app::Services{drawing_, clock, start_file, ending_, timer_, save_failure_}) {
+  setFont(WindowDefaultFont());
+  setAutoFillBackground(false);
+  resize(kClientWidthPx, kClientHeightPx);
+  BuildWidgets();
+  form_.Form_Load();
+  ConnectEdits();
+  SetTabOrder();
+  SyncFromModel();
+}
+
+// The readout cells stay empty until the numeric button is first pressed, so
+// their widgets are made then (MakeReadoutOnceShown) rather than here: 81
+// labels the first paint would only lay out and paint empty.
+void MainWindow::BuildWidgets() {
+  directions_ = new QButtonGroup(this);
+  for (const app::ControlEntry& entry : app::FormControls(form_)) {
+    if (entry.layer == app::ControlLayer::kReadout) {
+      controls_.push_back(ControlWidget{entry});
+      continue;
+    }
+    controls_.push_back(CreateControlWidget(entry, *this));
+    if (std::holds_alternative<app::OptionButton*>(entry.control)) {
+      directions_->addButton(static_cast<QRadioButton*>(controls_.back().widget));
+    }
+  }
+}
+
+void MainWindow::MakeReadoutOnceShown() {
+  const auto shown = [](const ControlWidget& c) {
+    return c.entry.layer == app::ControlLayer::kReadout &&
+           !std::get<app::Label*>(c.entry.control)->Caption.empty();
+  };
+  if (readout_made_ || std::ranges::none_of(controls_, shown)) return;
+  for (ControlWidget& control : controls_) {
+    if (control.widget != nullptr) continue;
+    control.widget = CreateControlWidget(control.entry, *this).widget;
+    control.widget->show();  // a child made after its window was shown stays hidden otherwise
+  }
+  readout_made_ = true;
+}
+
+// Readout cells (labels, made later) take no input: nothing to connect.
+void MainWindow::ConnectEdits() {
+  for (const ControlWidget& control : controls_) {
+    if (control.widget == nullptr) continue;
+    ConnectToModel(control);
+    if (const auto click = control.entry.click) {
+      QObject::connect(static_cast<QPushButton*>(control.widget), &QPushButton::clicked, this,
+                       [this, click] { Run(click); });
+    }
+  }
+}
+
+// Controls with a tab position take focus in its order; the others take none.
+void MainWindow::SetTabOrder() {
+  std::vector<std::pair<int, QWidget*>> order;
+  for (const ControlWidget& control : controls_) {
+    if (control.widget == nullptr) continue;  // a readout cell, a label: never focused
+    const int tab_index = app::Base(control.entry).TabIndex;
+    if (tab_index < 0) {
+      control.widget->setFocusPolicy(Qt::NoFocus);
+    } else {
+      order.emplace_back(tab_index, control.widget);
+    }
+  }
+  std::stable_sort(order.begin(), order.end(),
+                   [](const auto& a, const auto& b) { return a.first < b.first; });
+  for (std::size_t i = 1; i < order.size(); ++i) {
+    QWidget::setTabOrder(order[i - 1].second, order[i].second);
+  }
+}
+
+void MainWindow::SyncFromModel() {
+  setWindowTitle(QString::fromStdString(form_.Caption));
+  QPalette palette = this->palette();
+  palette.setColor(QPalette::Window, ToQColor(form_.BackColor));
+  if (palette != this->palette()) setPalette(palette);
+
+  MakeReadoutOnceShown();
+  // An exclusive group cannot show "none selected": the group is opened while
+  // the four states are copied.
+  directions_->setExclusive(false);
+  for (const ControlWidget& control : controls_) {
+    if (control.widget != nullptr) SyncControlWidget(control);
+  }
+  directions_->setExclusive(true);
+  update();
+}
+
+QWidget& MainWindow::WidgetFor(const app::Control& model) {
+  const auto control = std::ranges::find_if(
+      controls_, [&model](const ControlWidget& c) { return &app::Base(c.entry) == &model; });
+  return *control->widget;
+}
+
+QLabel& MainWindow::CaptionLabel(int number) {
+  const std::string name = "Label" + std::to_string(number);
+  const auto control = std::ranges::find_if(
+      controls_, [&name](const ControlWidget& c) { return c.entry.name == name; });
+  return static_cast<QLabel&>(*control->widget);
+}
+
+void MainWindow::Run(void (app::Form1::*handler)()) {
+  if (ending_.ended || running_handler_) return;
+  running_handler_ = true;
+  (form_.*handler)();
+  running_handler_ = false;
+  if (ending_.ended) return;
+  SyncFromModel();
+}
+
+void MainWindow::ClickExit() {
+  Run(&app::Form1::Command1_Click);
+}
+void MainWindow::ClickReadout() {
+  Run(&app::Form1::Command2_Click);
+}
+void MainWindow::ClickPlanetarium() {
+  Run(&app::Form1::Command3_Click);
+}
+void MainWindow::Tick() {
+  Run(&app::Form1::Timer1_Timer);
+}
+
+void MainWindow::paintEvent(QPaintEvent* event) {
+  QPainter painter(this);
+  painter.setClipRegion(event->region());
+  PainterSurface surface(painter, WordColour(chart_palette_));
+  PaletteSurface chart_colours(surface, chart_palette_);
+  chart_colours.BackColor = form_.BackColor;
+  drawing_.Replay(chart_colours);
+}
+
+}  // namespace platform

@@ -1,0 +1,49 @@
+#include "platform/window/window_program.h"
+
+#include <QApplication>
+#include <QMessageBox>
+#include <QTimer>
+
+#include "platform/qt/fonts.h"
+#include "platform/qt/start_file.h"
+#include "platform/qt/system_clock.h"
+#include "platform/window/main_window.h"
+
+namespace platform {
+namespace {
+
+// Ends the window program: leaves the event loop with status 0.
+class ApplicationProcess final : public app::Process {
+ public:
+  void End() override { QCoreApplication::exit(0); }
+};
+
+// Tells the user that the start file is kept elsewhere than the menu's folder, and why.
+void ShowMenuFolderFailure(QWidget& window, const MenuStart& menu) {
+  QMessageBox::warning(&window, window.windowTitle(),
+                       QStringLiteral("設定フォルダー「%1」を使えませんでした（%2）。\n"
+                                      "開始ファイル pstart.txt はフォルダー「%3」に置きます。")
+                           .arg(QString::fromStdString(menu.menuFolder),
+                                QString::fromStdString(menu.failure.value_or(std::string())),
+                                QString::fromStdString(menu.folder)));
+}
+
+}  // namespace
+
+int RunWindowProgram(QApplication& application, const std::optional<MenuStart>& menu) {
+  QApplication::setStyle(QStringLiteral("Fusion"));
+  InstallFontSubstitutes();
+  InstallApplicationFont();
+
+  SystemClock clock;
+  StartFile start_file;
+  ApplicationProcess process;
+  MainWindow window(clock, start_file, process);
+  window.show();
+  if (menu && menu->failure) {
+    QTimer::singleShot(0, &window, [&window, &menu] { ShowMenuFolderFailure(window, *menu); });
+  }
+  return application.exec();
+}
+
+}  // namespace platform
