@@ -5,8 +5,8 @@
 #include <string>
 
 #include "app/form.h"
-#include "app/text_number.h"
 #include "astro/calendar.h"
+#include "text/number_text.h"
 
 namespace app {
 namespace {
@@ -45,7 +45,7 @@ void Form1::Timer1_Timer() {
   const DateBoxes date = ReadDateBoxes();
   if (!date.year || !date.month) return;
   const double day_with_fraction = date.day + date.hour / 24 + date.minute / kMinutesPerDay;
-  const double step = LeadingNumber(lstINTV1.Text());  // [minutes]
+  const double step = text::LeadingNumber(lstINTV1.Text());  // [minutes]
   const double t = day_with_fraction + step / kMinutesPerDay;
 
   const auto julian_day = astro::ymdYD(*date.year, *date.month, t);
@@ -91,7 +91,7 @@ void Form1::ChooseColoursForSun(double sun_altitude) {
 // The display interval in seconds becomes the timer's interval in
 // milliseconds; " 0" (or no selection) stops the timer.
 void Form1::SetTimerFromDisplayInterval() {
-  const double milliseconds = LeadingNumber(lstINTV2.Text()) * 1000;
+  const double milliseconds = text::LeadingNumber(lstINTV2.Text()) * 1000;
   int interval = 0;
   if (milliseconds >= INT_MAX) {
     interval = INT_MAX;

@@ -3,14 +3,15 @@
 #include <string>
 
 #include "app/form.h"
-#include "app/text_number.h"
+#include "text/number_text.h"
 
 namespace app {
 
 Form1::DateBoxes Form1::ReadDateBoxes() const {
-  return DateBoxes{RoundToInt16(LeadingNumber(txtYMD[0].Text)),
-                   RoundToInt16(LeadingNumber(txtYMD[1].Text)), LeadingNumber(txtYMD[2].Text),
-                   LeadingNumber(txtYMD[3].Text), LeadingNumber(txtYMD[4].Text)};
+  return DateBoxes{text::RoundToInt16(text::LeadingNumber(txtYMD[0].Text)),
+                   text::RoundToInt16(text::LeadingNumber(txtYMD[1].Text)),
+                   text::LeadingNumber(txtYMD[2].Text), text::LeadingNumber(txtYMD[3].Text),
+                   text::LeadingNumber(txtYMD[4].Text)};
 }
 
 void Form1::WriteDateBoxes(int year, int month, int day, int hour, int minute) {

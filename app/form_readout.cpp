@@ -2,7 +2,7 @@
 #include <cstddef>
 
 #include "app/form.h"
-#include "app/text_number.h"
+#include "text/number_text.h"
 
 namespace app {
 namespace {
@@ -17,8 +17,8 @@ constexpr int kFirstStarRow = astro::kBodyCount + 1;  // row of bright star 1
 
 bool Form1::CalcSky() {
   const DateBoxes date = ReadDateBoxes();
-  const double latitude = LeadingNumber(txtIDO.Text);     // [degrees]
-  const double longitude = LeadingNumber(txtKEIDO.Text);  // [degrees]
+  const double latitude = text::LeadingNumber(txtIDO.Text);     // [degrees]
+  const double longitude = text::LeadingNumber(txtKEIDO.Text);  // [degrees]
   if (!date.year || !date.month) return false;
   for (const double value : {date.day, date.hour, date.minute, latitude, longitude}) {
     if (!std::isfinite(value)) return false;
@@ -62,8 +62,8 @@ void Form1::ShowValues() {
 
   for (std::size_t r = 1; r <= kReadoutRows; ++r) {
     lblST[r - 1].Caption = ReadoutName[r];
-    lblH[r - 1].Caption = FormatOneDecimal(ReadoutAlt[r]);
-    lblV[r - 1].Caption = FormatOneDecimal(ReadoutAz[r]);
+    lblH[r - 1].Caption = text::FormatOneDecimal(ReadoutAlt[r]);
+    lblV[r - 1].Caption = text::FormatOneDecimal(ReadoutAz[r]);
   }
 }
 

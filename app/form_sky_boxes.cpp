@@ -3,8 +3,8 @@
 #include <utility>
 
 #include "app/form.h"
-#include "app/text_number.h"
 #include "astro/calendar.h"
+#include "text/number_text.h"
 
 namespace app {
 
@@ -13,8 +13,8 @@ namespace app {
 std::optional<SkyBoxFault> Form1::FindSkyBoxFault() const {
   using Reason = SkyBoxFault::Reason;
   const DateBoxes date = ReadDateBoxes();
-  const double latitude = LeadingNumber(txtIDO.Text);     // [degrees]
-  const double longitude = LeadingNumber(txtKEIDO.Text);  // [degrees]
+  const double latitude = text::LeadingNumber(txtIDO.Text);     // [degrees]
+  const double longitude = text::LeadingNumber(txtKEIDO.Text);  // [degrees]
   if (!date.year) return SkyBoxFault{SkyBox::kYear, Reason::kOutside16Bits};
   if (!date.month) return SkyBoxFault{SkyBox::kMonth, Reason::kOutside16Bits};
   const std::pair<double, SkyBox> finite_boxes[] = {{date.day, SkyBox::kDay},

@@ -4,7 +4,7 @@
 #include "app/form.h"
 #include "app/sites.h"
 #include "app/start_file.h"
-#include "app/text_number.h"
+#include "text/number_text.h"
 
 namespace app {
 namespace {
@@ -45,7 +45,7 @@ void Form1::Form_Load() {
     ApplySiteSelection();
   } else {
     txtIDO.Text = BoxText(StartLat);
-    txtKEIDO.Text = ShortestText(StartLon);
+    txtKEIDO.Text = text::BoxNumber(StartLon);
   }
 }
 
@@ -83,8 +83,8 @@ void Form1::ApplySiteSelection() {
   const int position = lstCITY.ListIndex;
   if (!UsesTableCoordinates(position)) return;
   const auto entry = static_cast<std::size_t>(position + 1);
-  txtIDO.Text = ShortestText(CityLat[entry]);
-  txtKEIDO.Text = ShortestText(CityLon[entry]);
+  txtIDO.Text = text::BoxNumber(CityLat[entry]);
+  txtKEIDO.Text = text::BoxNumber(CityLon[entry]);
 }
 
 }  // namespace app

@@ -5,7 +5,7 @@
 #include <cstddef>
 
 #include "app/sites.h"
-#include "app/text_number.h"
+#include "text/number_text.h"
 #include "text/utf8.h"
 
 namespace app {
@@ -67,7 +67,7 @@ class FieldReader {
 };
 
 std::optional<NumberOrText> ReadLatitude(std::string_view field) {
-  if (const auto number = WholeNumber(field)) return NumberOrText{*number};
+  if (const auto number = text::WholeNumber(field)) return NumberOrText{*number};
   if (field.size() > kMaxFieldText || !text::IsPrintableUtf8(field)) return std::nullopt;
   return NumberOrText{std::string(field)};
 }
@@ -75,7 +75,7 @@ std::optional<NumberOrText> ReadLatitude(std::string_view field) {
 // An emptied longitude box reads as 0 when the sky is computed; the field keeps that.
 std::optional<double> ReadLongitude(std::string_view field) {
   if (field.empty()) return 0.0;
-  return WholeNumber(field);
+  return text::WholeNumber(field);
 }
 
 // A text that is empty, holds a field end or a quote would be lost or split
@@ -100,10 +100,10 @@ std::string FieldText(std::string_view text) {
 std::string FallbackCoordinate(int listIndex, std::string_view boxText, double Site::*coordinate,
                                double start_default) {
   if (UsesTableCoordinates(listIndex)) {
-    return ShortestText(kSites[static_cast<std::size_t>(listIndex)].*coordinate);
+    return text::BoxNumber(kSites[static_cast<std::size_t>(listIndex)].*coordinate);
   }
-  const double number = LeadingNumber(boxText);
-  return ShortestText(std::isfinite(number) ? number : start_default);
+  const double number = text::LeadingNumber(boxText);
+  return text::BoxNumber(std::isfinite(number) ? number : start_default);
 }
 
 }  // namespace
@@ -117,7 +117,7 @@ std::optional<std::string> FirstStartFileLine(std::string_view head, std::uint64
 }
 
 std::string BoxText(const NumberOrText& value) {
-  if (const double* number = std::get_if<double>(&value)) return ShortestText(*number);
+  if (const double* number = std::get_if<double>(&value)) return text::BoxNumber(*number);
   return std::get<std::string>(value);
 }
 
@@ -128,9 +128,9 @@ std::optional<StartSettings> ParseStartLine(std::string_view line) {
   const auto longitude_field = reader.Next();
   if (!index_field || !latitude_field || !longitude_field) return std::nullopt;
 
-  const auto index_number = WholeNumber(*index_field);
+  const auto index_number = text::WholeNumber(*index_field);
   if (!index_number) return std::nullopt;
-  const auto index = RoundToInt16(*index_number);
+  const auto index = text::RoundToInt16(*index_number);
   const auto latitude = ReadLatitude(*latitude_field);
   const auto longitude = ReadLongitude(*longitude_field);
   if (!index || !latitude || !longitude) return std::nullopt;

@@ -4,7 +4,7 @@
 #include <cmath>
 #include <utility>
 
-#include "chart/decimal_text.h"
+#include "text/decimal.h"
 
 namespace chart {
 
@@ -12,7 +12,7 @@ namespace {
 
 void AppendNumber(std::string& out, float value) {
   out += ' ';
-  out += ShortestText(value);
+  out += text::ShortestText(value);
 }
 
 void AppendColour(std::string& out, Colour colour) {

@@ -14,7 +14,7 @@
 
 #include "app/sites.h"
 #include "app/start_file.h"
-#include "app/text_number.h"
+#include "text/number_text.h"
 #include "text/utf8.h"
 
 namespace {
@@ -46,19 +46,19 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
 
   Require(std::isfinite(read->longitude));
   if (longitude.size() <= kLongestHeldText) {
-    if (const auto typed = app::WholeNumber(longitude)) Require(read->longitude == *typed);
+    if (const auto typed = text::WholeNumber(longitude)) Require(read->longitude == *typed);
     if (longitude.empty()) Require(read->longitude == 0);
   }
   if (const double* number = std::get_if<double>(&read->latitude)) {
     Require(std::isfinite(*number));
-    if (latitude.size() <= kLongestHeldText && app::WholeNumber(latitude)) {
-      Require(*number == *app::WholeNumber(latitude));
+    if (latitude.size() <= kLongestHeldText && text::WholeNumber(latitude)) {
+      Require(*number == *text::WholeNumber(latitude));
     }
   } else {
     // A text comes back only as it was typed.
     Require(std::get<std::string>(read->latitude) == latitude);
   }
-  const bool held_text = latitude.size() <= kLongestHeldText && !app::WholeNumber(latitude) &&
+  const bool held_text = latitude.size() <= kLongestHeldText && !text::WholeNumber(latitude) &&
                          text::IsPrintableUtf8(latitude);
   if (held_text) Require(std::holds_alternative<std::string>(read->latitude));
   return 0;

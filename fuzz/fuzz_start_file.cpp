@@ -12,7 +12,7 @@
 #include <variant>
 
 #include "app/start_file.h"
-#include "app/text_number.h"
+#include "text/number_text.h"
 
 namespace {
 
@@ -45,7 +45,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
 
   if (const auto parsed = app::ParseStartLine(line)) {
     std::string written = app::FormatStartLine(parsed->siteIndex, app::BoxText(parsed->latitude),
-                                               app::ShortestText(parsed->longitude));
+                                               text::BoxNumber(parsed->longitude));
     // The writer ends the line with CR LF; the reader is handed the line without it.
     Require(written.size() >= 2 && written.ends_with("\r\n"));
     written.resize(written.size() - 2);

@@ -11,7 +11,7 @@
 #include <cstring>
 #include <string_view>
 
-#include "app/text_number.h"
+#include "text/number_text.h"
 
 namespace {
 
@@ -20,21 +20,21 @@ void Require(bool condition) {
 }
 
 void CheckRounding(double value) {
-  const auto rounded = app::RoundToInt16(value);
+  const auto rounded = text::RoundToInt16(value);
   if (!rounded) return;
   Require(std::isfinite(value));
   Require(std::fabs(value - static_cast<double>(*rounded)) <= 0.5);
 }
 
 void CheckTexts(double value) {
-  const std::string shortest = app::ShortestText(value);
+  const std::string shortest = text::BoxNumber(value);
   if (std::isfinite(value)) {
     // Negative zero prints as "0" and reads back as +0, which compares equal.
-    Require(app::LeadingNumber(shortest) == value);
-    const auto whole = app::WholeNumber(shortest);
+    Require(text::LeadingNumber(shortest) == value);
+    const auto whole = text::WholeNumber(shortest);
     Require(whole.has_value() && *whole == value);
   }
-  const std::string readout = app::FormatOneDecimal(value);
+  const std::string readout = text::FormatOneDecimal(value);
   Require(!readout.empty());
   if (std::isfinite(value)) {
     Require(readout.find('.') != std::string::npos);
@@ -46,14 +46,14 @@ void CheckTexts(double value) {
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
   const std::string_view text(reinterpret_cast<const char*>(data), size);
-  const double leading = app::LeadingNumber(text);
+  const double leading = text::LeadingNumber(text);
   Require(!std::isnan(leading));
   CheckRounding(leading);
   CheckTexts(leading);
 
-  if (const auto whole = app::WholeNumber(text)) {
+  if (const auto whole = text::WholeNumber(text)) {
     Require(std::isfinite(*whole));
-    Require(app::LeadingNumber(text) == *whole);
+    Require(text::LeadingNumber(text) == *whole);
   }
 
   // The same bytes as a raw double reach every corner of the formatters.

@@ -1,12 +1,12 @@
 #include "platform/cli/text_output.h"
 
 #include <array>
-#include <charconv>
 #include <cmath>
 #include <cstddef>
 #include <cstdint>
 #include <cstdio>
 
+#include "text/decimal.h"
 #include "text/legible.h"
 #include "text/utf8.h"
 
@@ -19,10 +19,7 @@ std::string Quoted(std::string_view bytes) {
 }
 
 std::string ShortestNumber(double value) {
-  if (!std::isfinite(value)) return {};
-  std::array<char, 32> buffer{};
-  const auto result = std::to_chars(buffer.data(), buffer.data() + buffer.size(), value);
-  return std::string(buffer.data(), result.ptr);
+  return std::isfinite(value) ? text::ShortestText(value) : std::string();
 }
 
 std::string JsonNumber(double value) {

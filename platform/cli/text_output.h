@@ -12,7 +12,7 @@ namespace platform {
 std::string Quoted(std::string_view bytes);
 
 // Given: any double. Returned: its shortest decimal text that reads back as
-// the same double (std::to_chars); empty for NaN and infinities.
+// the same double (text::ShortestText); empty for NaN and infinities.
 std::string ShortestNumber(double value);
 
 // Given: any double. Returned: ShortestNumber, or null where JSON has no number

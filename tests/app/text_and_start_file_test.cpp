@@ -8,55 +8,12 @@
 
 #include "app/sites.h"
 #include "app/start_file.h"
-#include "app/text_number.h"
+#include "text/number_text.h"
 
 namespace app {
 namespace {
 
 using namespace std::string_literals;
-
-constexpr double kInf = std::numeric_limits<double>::infinity();
-constexpr double kNaN = std::numeric_limits<double>::quiet_NaN();
-
-TEST(LeadingNumber, ReadsTheNumberAtTheStartIgnoringBlanks) {
-  const std::pair<std::string, double> cases[] = {
-      {"  12 3", 123}, {"-1.5e2x", -150}, {"abc", 0},   {"", 0},          {"1e400", kInf},
-      {".5", 0.5},     {"+7", 7},         {"1e+", 1},   {"2D3", 2000},    {"2d-1", 0.2},
-      {"1.2.3", 1.2},  {"1e-400", 0},     {"-", 0},     {".", 0},         {"0.1E 2", 10},
-      {"1,000", 1},    {"-0.18", -0.18},  {"5.", 5},    {"e5", 0},        {"2005\n", 2005},
-      {"nan", 0},      {"inf", 0},        {"0x1p3", 0}, {"-1e400", -kInf}};
-  for (const auto& [text, expected] : cases) EXPECT_EQ(LeadingNumber(text), expected) << text;
-  EXPECT_EQ(LeadingNumber("\t- 1 . 5"), -1.5);
-  EXPECT_EQ(LeadingNumber("\xef\xbc\x94"), 0);  // a full-width digit is no digit
-  EXPECT_EQ(LeadingNumber("0." + std::string(10'000'000, '0') + "1"), 0);
-}
-
-TEST(RoundToInt16, RoundsHalvesToEvenAndRejectsWhatDoesNotFit) {
-  const std::pair<double, std::optional<std::int16_t>> cases[] = {
-      {0.5, 0},       {1.5, 2},         {2.5, 2},         {-1.5, -2},    {-2.5, -2},
-      {12.4999, 12},  {32766.5, 32766}, {32767.4, 32767}, {32767.5, {}}, {-32768.5, -32768},
-      {-32768.6, {}}, {kInf, {}},       {kNaN, {}},       {1e300, {}},   {-1e300, {}}};
-  for (const auto& [value, expected] : cases) EXPECT_EQ(RoundToInt16(value), expected) << value;
-  EXPECT_EQ(RoundToInt16(0.49999999999999994), 0);
-}
-
-// "0.0": one decimal, halves away from zero as 15 significant digits show the
-// value, a minus sign for every value below zero, also one that rounds to zero.
-TEST(FormatOneDecimal, ShowsOneDecimal) {
-  const std::pair<double, std::string> cases[] = {
-      {12.345, "12.3"},  {5, "5.0"},    {231.96, "232.0"}, {-12.34, "-12.3"}, {-0.04, "-0.0"},
-      {-0.0, "0.0"},     {0.04, "0.0"}, {0.0, "0.0"},      {-1e-300, "-0.0"}, {-0.0148, "-0.0"},
-      {359.96, "360.0"}, {0.05, "0.1"}, {0.15, "0.2"},     {-0.05, "-0.1"},   {99.95, "100.0"},
-      {1e-300, "0.0"},   {kInf, "inf"}, {-kInf, "-inf"},   {kNaN, "nan"}};
-  for (const auto& [value, expected] : cases) EXPECT_EQ(FormatOneDecimal(value), expected);
-  EXPECT_EQ(FormatOneDecimal(359.99999999999), "360.0");
-  EXPECT_EQ(FormatOneDecimal(1e20), "100000000000000000000.0");
-  for (int tenths = -3600; tenths <= 3600; ++tenths) {  // every tenth as it is written
-    const std::string expected = (tenths < 0 ? "-" : "") + std::to_string(std::abs(tenths) / 10) +
-                                 "." + std::to_string(std::abs(tenths) % 10);
-    ASSERT_EQ(FormatOneDecimal(tenths / 10.0), expected);
-  }
-}
 
 // 75 distinct names; the Japanese places (up to "入力") lie in Japan, east of
 // Greenwich; every site written on exit reads back as the same site.
@@ -70,7 +27,7 @@ TEST(Sites, AreDistinctInPlaceAndRoundTripThroughTheStartFile) {
         site.latitude > 24 && site.latitude < 46 && site.longitude > 122 && site.longitude < 146;
     EXPECT_TRUE(in_japan || p > kTypedEntryPosition);
     const std::string line =
-        FormatStartLine(p, ShortestText(site.latitude), ShortestText(site.longitude));
+        FormatStartLine(p, text::BoxNumber(site.latitude), text::BoxNumber(site.longitude));
     const auto settings = ParseStartLine(line);
     ASSERT_TRUE(settings.has_value());
     EXPECT_EQ(settings->siteIndex, p);

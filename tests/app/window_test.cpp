@@ -10,9 +10,9 @@
 
 #include "app/control_table.h"
 #include "app/form.h"
-#include "app/text_number.h"
 #include "catalog/star_tables.h"
 #include "fakes.h"
+#include "text/number_text.h"
 
 namespace app {
 namespace {
@@ -337,8 +337,8 @@ TEST_F(ReadoutTest, NumericButtonListsTwentySixRows) {
   for (std::size_t i = 0; i < 26; ++i) {
     SCOPED_TRACE(i);
     EXPECT_EQ(form.lblST[i].Caption, i < 6 ? kBodyNames[i] : bright.StarName[i - 5]);
-    EXPECT_EQ(form.lblH[i].Caption, FormatOneDecimal(form.ReadoutAlt[i + 1]));
-    EXPECT_EQ(form.lblV[i].Caption, FormatOneDecimal(form.ReadoutAz[i + 1]));
+    EXPECT_EQ(form.lblH[i].Caption, text::FormatOneDecimal(form.ReadoutAlt[i + 1]));
+    EXPECT_EQ(form.lblV[i].Caption, text::FormatOneDecimal(form.ReadoutAz[i + 1]));
     EXPECT_TRUE(std::abs(form.ReadoutAlt[i + 1]) <= 90 && form.ReadoutAz[i + 1] >= 0 &&
                 form.ReadoutAz[i + 1] < 360);
   }

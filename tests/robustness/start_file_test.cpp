@@ -11,9 +11,9 @@
 #include <string>
 #include <vector>
 
-#include "app/text_number.h"
 #include "chart/recording_surface.h"
 #include "tests/harness/form_harness.h"
+#include "text/number_text.h"
 
 namespace {
 
@@ -70,8 +70,8 @@ TEST(StartFile, EveryLineOpensOnASiteOfTheListWithASoundChart) {
       EXPECT_EQ(h->form.txtIDO.Text, "35.65");
       EXPECT_EQ(h->form.txtKEIDO.Text, "139.75");
     }
-    EXPECT_TRUE(std::isfinite(app::LeadingNumber(h->form.txtIDO.Text)));
-    EXPECT_TRUE(std::isfinite(app::LeadingNumber(h->form.txtKEIDO.Text)));
+    EXPECT_TRUE(std::isfinite(text::LeadingNumber(h->form.txtIDO.Text)));
+    EXPECT_TRUE(std::isfinite(text::LeadingNumber(h->form.txtKEIDO.Text)));
     h->form.Command3_Click();
     EXPECT_EQ(h->surface.nonFiniteCount(), 0u);
     for (const double altitude : h->form.observation.BodyAlt) EXPECT_TRUE(std::isfinite(altitude));

@@ -13,8 +13,8 @@
 #include <memory>
 #include <string>
 
-#include "app/text_number.h"
 #include "tests/harness/form_harness.h"
+#include "text/number_text.h"
 
 #ifndef PLANETARIUM_SOAK_TICKS
 #define PLANETARIUM_SOAK_TICKS 100000
@@ -56,7 +56,7 @@ std::array<std::string, 5> ExpectedBoxes(sys_time<minutes> when) {
 // Selects the list item that reads as `step` minutes; false when there is none.
 bool SelectStep(app::ListBox& list, int step) {
   for (std::size_t i = 0; i < list.items.size(); ++i) {
-    if (app::LeadingNumber(list.items[i]) == step) {
+    if (text::LeadingNumber(list.items[i]) == step) {
       list.ListIndex = static_cast<int>(i);
       return true;
     }

@@ -5,7 +5,7 @@
 #include <string>
 #include <string_view>
 
-namespace app {
+namespace text {
 
 // The number at the start of a text, read the way the user expects of a BASIC
 // input box.
@@ -39,9 +39,9 @@ std::optional<std::int16_t> RoundToInt16(double value);
 //           as "inf", "-inf" or "nan".
 std::string FormatOneDecimal(double value);
 
-// The shortest decimal text that reads back as the same double, without a
-// leading space or trailing zeros (43.067, -0.18, 35, 139.75; 1e+20 for large
-// values). Negative zero shows as "0".
-std::string ShortestText(double value);
+// The text a box shows for a number: the shortest decimal text that reads
+// back as the same double, without a leading space or trailing zeros (43.067,
+// -0.18, 35, 139.75; 1e+20 for large values). Negative zero shows as "0".
+std::string BoxNumber(double value);
 
-}  // namespace app
+}  // namespace text

@@ -3,7 +3,7 @@
 // every value and the same double for every text, over edge cases and many
 // random values.
 
-#include "chart/decimal_text.h"
+#include "text/decimal.h"
 
 #include <gtest/gtest.h>
 
@@ -17,7 +17,7 @@
 #include <string>
 #include <vector>
 
-namespace chart {
+namespace text {
 namespace {
 
 static_assert(__cpp_lib_to_chars >= 201611L, "the reference conversions must be the C++ library's");
@@ -200,4 +200,4 @@ TEST(DecimalText, ReadDecimalIsTheLibrarys) {
 }
 
 }  // namespace
-}  // namespace chart
+}  // namespace text

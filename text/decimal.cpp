@@ -1,4 +1,4 @@
-#include "chart/decimal_text.h"
+#include "text/decimal.h"
 
 #include <charconv>
 #include <cmath>
@@ -7,7 +7,7 @@
 #include <string_view>
 #include <system_error>
 
-namespace chart {
+namespace text {
 namespace {
 
 // Significant digits of an exact decimal expansion, and its exponent:
@@ -38,14 +38,10 @@ bool AllZeros(std::string_view digits) {
 // The digits one unit of the last place higher; a carry out of the first digit
 // raises the exponent ("999" -> "100", exponent + 1).
 Expansion NextUp(Expansion expansion) {
-  std::size_t i = expansion.digits.size();
-  while (i > 0 && expansion.digits[i - 1] == '9') expansion.digits[--i] = '0';
-  if (i == 0) {
+  if (IncrementDigits(expansion.digits)) {
     expansion.digits.insert(0, 1, '1');
     expansion.digits.pop_back();
     ++expansion.exponent;
-  } else {
-    ++expansion.digits[i - 1];
   }
   return expansion;
 }
@@ -136,6 +132,14 @@ std::string ShortestTextOf(Float value) {
 
 }  // namespace
 
+bool IncrementDigits(std::string& digits) {
+  std::size_t i = digits.size();
+  while (i > 0 && digits[i - 1] == '9') digits[--i] = '0';
+  if (i == 0) return true;
+  ++digits[i - 1];
+  return false;
+}
+
 namespace portable {
 
 std::string ShortestText(float value) {
@@ -218,4 +222,4 @@ DecimalValue ReadDecimal(const std::string& text) {
 
 #endif
 
-}  // namespace chart
+}  // namespace text

@@ -2,13 +2,13 @@
 
 #include <string>
 
-namespace chart {
+namespace text {
 
-// Numbers as decimal text and back, for the drawing's operation listing and the
-// window's boxes. Where the C++ library converts floating point (std::to_chars,
-// std::from_chars) these call it; where it does not (the WebAssembly build) the
-// same texts and values come from the C library's correctly rounded printf and
-// strtod through the functions in `portable` below.
+// Numbers as decimal text and back, exactly: for the drawing's operation
+// listing, the window's boxes and the command line's listings. Where the C++ library converts
+// floating point (std::to_chars, std::from_chars) these call it; where it does not (the WebAssembly
+// build) the same texts and values come from the C library's correctly rounded printf and strtod
+// through the functions in `portable` below.
 
 // Given:    any value.
 // Returned: the shortest text that reads back as the same value, as
@@ -37,6 +37,12 @@ struct DecimalValue {
 // Returned: the value as std::from_chars reads it.
 DecimalValue ReadDecimal(const std::string& text);
 
+// Given:    decimal digits ("0" to "9"), at least one.
+// Returned: true when adding one to the last digit carried out of the first
+//           (all nines: the digits are now all zeros and the caller puts the
+//           carried 1 in front); false otherwise, the digits then one higher.
+bool IncrementDigits(std::string& digits);
+
 // The same conversions built on snprintf and strtod of the "C" locale only.
 namespace portable {
 std::string ShortestText(float value);
@@ -45,4 +51,4 @@ std::string ScientificText(double value, int digits);
 DecimalValue ReadDecimal(const std::string& text);
 }  // namespace portable
 
-}  // namespace chart
+}  // namespace text

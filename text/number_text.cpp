@@ -1,4 +1,4 @@
-#include "app/text_number.h"
+#include "text/number_text.h"
 
 #include <algorithm>
 #include <charconv>
@@ -6,9 +6,9 @@
 #include <cstddef>
 #include <limits>
 
-#include "chart/decimal_text.h"
+#include "text/decimal.h"
 
-namespace app {
+namespace text {
 namespace {
 
 bool IsBlank(char c) {
@@ -126,7 +126,7 @@ long long DecimalMagnitude(const NumberScan& scan) {
 double ValueOf(const NumberScan& scan) {
   std::string text = scan.mantissa;
   if (!scan.exponent.empty()) text += 'e' + scan.exponent;
-  const chart::DecimalValue read = chart::ReadDecimal(text);
+  const DecimalValue read = ReadDecimal(text);
   double value = read.value;
   if (read.outOfRange) {
     value = DecimalMagnitude(scan) > 0 ? std::numeric_limits<double>::infinity() : 0.0;
@@ -160,9 +160,9 @@ std::optional<std::int16_t> RoundToInt16(double value) {
 }
 
 std::string FormatOneDecimal(double value) {
-  if (!std::isfinite(value)) return chart::ShortestText(value);
+  if (!std::isfinite(value)) return ShortestText(value);
   // 15 significant digits "d.dddddddddddddde+XX" of the magnitude.
-  const std::string scientific = chart::ScientificText(std::fabs(value), 14);
+  const std::string scientific = ScientificText(std::fabs(value), 14);
   const std::string_view text(scientific);
   const std::size_t e = text.find('e');
   std::string digits = std::string(1, text[0]) + std::string(text.substr(2, e - 2));
@@ -180,15 +180,9 @@ std::string FormatOneDecimal(double value) {
   if (digits.size() > kept) {
     const bool round_up = digits[kept] >= '5';
     digits.resize(kept);
-    if (round_up) {
-      std::size_t i = kept;
-      while (i > 0 && digits[i - 1] == '9') digits[--i] = '0';
-      if (i == 0) {
-        digits.insert(0, 1, '1');
-        ++integer_digits;
-      } else {
-        ++digits[i - 1];
-      }
+    if (round_up && IncrementDigits(digits)) {
+      digits.insert(0, 1, '1');
+      ++integer_digits;
     }
   } else {
     digits.resize(kept, '0');
@@ -205,9 +199,9 @@ std::string FormatOneDecimal(double value) {
   return out;
 }
 
-std::string ShortestText(double value) {
+std::string BoxNumber(double value) {
   if (value == 0) return "0";
-  return chart::ShortestText(value);
+  return ShortestText(value);
 }
 
-}  // namespace app
+}  // namespace text
