@@ -3,7 +3,6 @@
 #include <charconv>
 #include <cstddef>
 
-#include "app/form.h"
 #include "app/sites.h"
 
 namespace app {
@@ -80,22 +79,6 @@ std::optional<std::array<std::string, 5>> DateBoxesFromInstant(std::string_view 
   }
   if (!text.empty()) return std::nullopt;
   return boxes;
-}
-
-void SetTypedControls(Form1& form, const TypedControls& typed) {
-  if (typed.latitude) form.txtIDO.Text = *typed.latitude;
-  if (typed.longitude) form.txtKEIDO.Text = *typed.longitude;
-  for (std::size_t b = 0; b < form.txtYMD.size(); ++b) {
-    if (typed.dateBoxes[b]) form.txtYMD[b].Text = *typed.dateBoxes[b];
-  }
-  if (typed.direction) {
-    for (std::size_t d = 0; d < form.optDIR.size(); ++d) {
-      form.optDIR[d].Value = static_cast<int>(d) == *typed.direction;
-    }
-  }
-  for (std::size_t k = 0; k < form.chkOP.size(); ++k) {
-    if (typed.chartOptions[k]) form.chkOP[k].Value = 1;
-  }
 }
 
 }  // namespace app

@@ -8,9 +8,7 @@
 
 namespace app {
 
-class Form1;
-
-// The window's controls set from words a user types outside the window: the
+// The window's controls found from words a user types outside the window: the
 // command line's options and the web page's address.
 
 // Given:    a text. Returned: the whole number it is, written in decimal digits
@@ -35,20 +33,5 @@ std::optional<int> FindStep(const std::vector<std::string>& items, std::string_v
 //           2000 1 1 9 5), or nullopt for any other text; the boxes judge the
 //           values, as they judge what is typed into them.
 std::optional<std::array<std::string, 5>> DateBoxesFromInstant(std::string_view text);
-
-// Texts and choices a user gave outside the window; what is not given keeps
-// the control's own value.
-struct TypedControls {
-  const std::optional<std::string>& latitude;                  // latitude box text
-  const std::optional<std::string>& longitude;                 // longitude box text
-  const std::array<std::optional<std::string>, 5>& dateBoxes;  // year..minute box texts
-  std::optional<int> direction;                                // 0 north, 1 east, 2 south, 3 west
-  std::array<bool, 4> chartOptions;  // ticked: equator, ecliptic, grid, names
-};
-
-// Given:    the form after start-up and the user's texts and choices.
-// Notes:    puts them into the coordinate and date boxes, selects the direction
-//           and ticks the display options asked for (never unticks one).
-void SetTypedControls(Form1& form, const TypedControls& typed);
 
 }  // namespace app

@@ -10,7 +10,6 @@
 namespace web {
 namespace {
 
-constexpr std::array<std::string_view, 4> kDirections = {"north", "east", "south", "west"};
 constexpr std::array<std::string_view, 5> kDateBoxes = {"year", "month", "day", "hour", "minute"};
 constexpr std::array<std::string_view, 4> kChartOptions = {"equator", "ecliptic", "grid", "names"};
 
@@ -102,33 +101,34 @@ class AddressReader {
 
   void Read(const Parameter& parameter) {
     const std::string& name = parameter.name;
+    app::SkyRequest& request = address_.request;
     address_.asksForSky = true;
     if (name == "ops") {
       if (Flag(parameter)) address_.ops = true;
     } else if (const auto option = IndexOf(kChartOptions, name)) {
-      if (Flag(parameter)) address_.chartOptions[*option] = true;
+      if (Flag(parameter)) request.chartOptions[*option] = true;
     } else if (const auto box = IndexOf(kDateBoxes, name)) {
-      if (Valued(parameter)) address_.dateBoxes[*box] = parameter.value;
+      if (Valued(parameter)) request.dateBoxes[*box] = parameter.value;
     } else if (name == "site") {
-      if (Valued(parameter)) address_.site = parameter.value;
+      if (Valued(parameter)) request.site = parameter.value;
     } else if (name == "lat") {
-      if (Valued(parameter)) address_.latitude = parameter.value;
+      if (Valued(parameter)) request.latitude = parameter.value;
     } else if (name == "lon") {
-      if (Valued(parameter)) address_.longitude = parameter.value;
+      if (Valued(parameter)) request.longitude = parameter.value;
     } else if (name == "step") {
-      if (Valued(parameter)) address_.step = parameter.value;
+      if (Valued(parameter)) request.step = parameter.value;
     } else if (name == "at") {
       if (!Valued(parameter)) return;
       const auto boxes = app::DateBoxesFromInstant(*parameter.value);
       if (boxes) {
-        address_.at = boxes;
+        request.instant = boxes;
       } else {
         Reject(parameter, "日時は 2005-10-22T21:00 の形で書きます");
       }
     } else if (name == "dir") {
       if (!Valued(parameter)) return;
-      if (const auto direction = IndexOf(kDirections, *parameter.value)) {
-        address_.direction = static_cast<int>(*direction);
+      if (const auto direction = app::DirectionOfWord(*parameter.value)) {
+        request.direction = direction;
       } else {
         Reject(parameter, "方向は north, east, south, west のどれかです");
       }
@@ -174,28 +174,18 @@ PageAddress ReadAddress(std::string_view query) {
 }
 
 std::vector<std::string> ApplyAddress(const PageAddress& address, app::Form1& form) {
+  const app::SkyRequest& request = address.request;
   std::vector<std::string> messages;
-  if (address.site) {
-    const auto position = app::FindSite(form.lstCITY.items, *address.site);
-    if (position) {
-      form.lstCITY.ListIndex = *position;
-      form.ApplySiteSelection();
-    } else {
-      messages.push_back(Ignored({"site", address.site}, "一覧にない地点です（一覧の名前か 0～" +
-                                                             std::to_string(app::kSiteCount - 1) +
-                                                             " の番号）"));
-    }
-  }
-  if (address.at) {
-    for (std::size_t b = 0; b < form.txtYMD.size(); ++b) form.txtYMD[b].Text = (*address.at)[b];
-  }
-  app::SetTypedControls(form, {address.latitude, address.longitude, address.dateBoxes,
-                               address.direction, address.chartOptions});
-  if (address.step) {
-    if (const auto position = app::FindStep(form.lstINTV1.items, *address.step)) {
-      form.lstINTV1.ListIndex = *position;
-    } else {
-      messages.push_back(Ignored({"step", address.step}, "間隔（分）の一覧にない値です"));
+  for (const app::RequestFault fault : app::ApplyRequest(form, request)) {
+    switch (fault) {
+      case app::RequestFault::kUnknownSite:
+        messages.push_back(Ignored({"site", request.site}, "一覧にない地点です（一覧の名前か 0～" +
+                                                               std::to_string(app::kSiteCount - 1) +
+                                                               " の番号）"));
+        break;
+      case app::RequestFault::kUnknownStep:
+        messages.push_back(Ignored({"step", request.step}, "間隔（分）の一覧にない値です"));
+        break;
     }
   }
   if (address.asksForSky) {

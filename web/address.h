@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "app/form.h"
+#include "app/sky_request.h"
 
 namespace web {
 
@@ -16,14 +17,7 @@ namespace web {
 //   equator ecliptic grid names               step=MINUTES
 //   ops                                       (the drawing's operations shown as text)
 struct PageAddress {
-  std::optional<std::string> site;
-  std::optional<std::string> latitude;
-  std::optional<std::string> longitude;
-  std::optional<std::array<std::string, 5>> at;         // the five date and time boxes
-  std::array<std::optional<std::string>, 5> dateBoxes;  // year..minute texts, after `at`
-  std::optional<int> direction;                         // 0 north, 1 east, 2 south, 3 west
-  std::array<bool, 4> chartOptions{};                   // equator, ecliptic, grid, names
-  std::optional<std::string> step;                      // [minutes], an item of the step list
+  app::SkyRequest request;  // `at` is its instant
   bool ops = false;
   bool asksForSky = false;            // any parameter at all: the planetarium button is pressed
   std::vector<std::string> messages;  // what was ignored, and why, for the user
@@ -41,8 +35,7 @@ PageAddress ReadAddress(std::string_view query);
 // Returned: messages for a site or time step that is not in its list (those
 //           are left as they are), and, when the address asks for a sky, for
 //           the first box that keeps it from being computed.
-// Notes:    sets the controls in the order site, coordinates, date and time,
-//           direction, display options, time step, as the command line does.
+// Notes:    sets the controls as the command line does (app::ApplyRequest).
 std::vector<std::string> ApplyAddress(const PageAddress& address, app::Form1& form);
 
 }  // namespace web

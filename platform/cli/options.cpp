@@ -33,7 +33,6 @@ constexpr CommandName kCommands[] = {
     {"--help", CliCommand::kHelp, 0},         {"-h", CliCommand::kHelp, 0},
     {"--version", CliCommand::kVersion, 0}};
 
-constexpr std::array<std::string_view, 4> kDirections = {"north", "east", "south", "west"};
 constexpr int kLargestScale = 8;
 
 // "now", or "YYYY-MM-DD HH:MM" with a blank or a T between date and time.
@@ -53,9 +52,9 @@ std::optional<AtInstant> ParseAt(std::string_view text) {
 // --- What each option does with its value -------------------------------------
 
 // A box text or list choice, kept as typed.
-template <std::optional<std::string> CliOptions::*kField>
+template <std::optional<std::string> app::SkyRequest::*kField>
 Error SetText(CliOptions& o, const std::string& v) {
-  o.*kField = v;
+  o.request.*kField = v;
   return {};
 }
 // An option without a value: a flag set.
@@ -66,12 +65,12 @@ Error SetFlag(CliOptions& o, const std::string&) {
 }
 template <std::size_t kBox>
 Error SetDateBox(CliOptions& o, const std::string& v) {
-  o.dateBoxes[kBox] = v;
+  o.request.dateBoxes[kBox] = v;
   return {};
 }
 template <std::size_t kOption>
 Error TickChartOption(CliOptions& o, const std::string&) {
-  o.chartOptions[kOption] = true;
+  o.request.chartOptions[kOption] = true;
   return {};
 }
 
@@ -88,12 +87,8 @@ Error SetTimeZone(CliOptions& o, const std::string& v) {
 }
 
 Error SetDirection(CliOptions& o, const std::string& v) {
-  for (std::size_t d = 0; d < kDirections.size(); ++d) {
-    if (v == kDirections[d]) {
-      o.direction = static_cast<int>(d);
-      return {};
-    }
-  }
+  o.request.direction = app::DirectionOfWord(v);
+  if (o.request.direction) return {};
   return "--dir wants north, east, south or west, got " + Quoted(v);
 }
 
@@ -168,9 +163,9 @@ struct OptionSpec {
 };
 
 constexpr OptionSpec kOptions[] = {
-    {"--site", kControlCommands, true, SetText<&CliOptions::site>},
-    {"--lat", kControlCommands, true, SetText<&CliOptions::latitude>},
-    {"--lon", kControlCommands, true, SetText<&CliOptions::longitude>},
+    {"--site", kControlCommands, true, SetText<&app::SkyRequest::site>},
+    {"--lat", kControlCommands, true, SetText<&app::SkyRequest::latitude>},
+    {"--lon", kControlCommands, true, SetText<&app::SkyRequest::longitude>},
     {"--at", kControlCommands, true, SetAt},
     {"--tz", kControlCommands, true, SetTimeZone},
     {"--year", kControlCommands, true, SetDateBox<0>},
@@ -183,7 +178,7 @@ constexpr OptionSpec kOptions[] = {
     {"--ecliptic", kControlCommands, false, TickChartOption<1>},
     {"--grid", kControlCommands, false, TickChartOption<2>},
     {"--names", kControlCommands, false, TickChartOption<3>},
-    {"--step", kControlCommands, true, SetText<&CliOptions::step>},
+    {"--step", kControlCommands, true, SetText<&app::SkyRequest::step>},
     {"--ticks", kControlCommands, true, SetTicks},
     {"--format", kListCommands, true, SetFormat},
     {"--series", kTableBit, false, SetFlag<&CliOptions::series>},

@@ -5,6 +5,7 @@
 #include <string>
 #include <vector>
 
+#include "app/sky_request.h"
 #include "platform/qt/palette.h"
 
 namespace platform {
@@ -24,17 +25,12 @@ struct AtInstant {
 struct CliOptions {
   CliCommand command = CliCommand::kHelp;
 
-  // Controls of the window, set after start-up in this order.
-  std::optional<std::string> site;                      // list entry name or position 0..74
-  std::optional<std::string> latitude;                  // text typed into the latitude box
-  std::optional<std::string> longitude;                 // text typed into the longitude box
-  std::optional<AtInstant> at;                          // the five date boxes from --at
-  std::optional<std::string> timeZone;                  // zone of --at: IANA name, UTC or local
-  std::array<std::optional<std::string>, 5> dateBoxes;  // raw year..minute texts, after `at`
-  std::optional<int> direction;                         // 0 north, 1 east, 2 south, 3 west
-  std::array<bool, 4> chartOptions{};                   // equator, ecliptic, grid, names
-  std::optional<std::string> step;                      // time step [minutes], an lstINTV1 item
-  int ticks = 0;                                        // timer ticks after the button
+  // Controls of the window, set after start-up; the instant of --at, in the
+  // zone of --tz, becomes the request's instant in Japan Standard Time.
+  app::SkyRequest request;
+  std::optional<AtInstant> at;          // the five date boxes from --at
+  std::optional<std::string> timeZone;  // zone of --at: a time-zone name, UTC, local or JST
+  int ticks = 0;                        // timer ticks after the button
 
   OutputFormat format = OutputFormat::kText;
   bool series = false;                 // table: one readout per step

@@ -309,33 +309,23 @@ bool CliNeedsGui(const CliOptions& options) {
 
 std::optional<CliFailure> ApplyControls(app::Form1& form, const CliOptions& options,
                                         const app::Clock& clock) {
-  if (options.site) {
-    const auto position = app::FindSite(form.lstCITY.items, *options.site);
-    if (!position) {
-      return CliFailure{kCliUsageError, "--site: unknown site " + Quoted(*options.site) +
-                                            " (a list name or a position 0.." +
-                                            std::to_string(app::kSiteCount - 1) +
-                                            "; planetarium-cli sites lists them)"};
-    }
-    form.lstCITY.ListIndex = *position;
-    form.ApplySiteSelection();
-  }
+  app::SkyRequest request = options.request;
   if (options.at) {
     const auto boxes = ResolveAt(*options.at, options.timeZone, clock);
     if (const auto* failure = std::get_if<CliFailure>(&boxes)) return *failure;
-    for (std::size_t b = 0; b < form.txtYMD.size(); ++b) {
-      form.txtYMD[b].Text = std::get<DateBoxTexts>(boxes)[b];
-    }
+    request.instant = std::get<DateBoxTexts>(boxes);
   }
-  app::SetTypedControls(form, {options.latitude, options.longitude, options.dateBoxes,
-                               options.direction, options.chartOptions});
-  if (options.step) {
-    const auto position = app::FindStep(form.lstINTV1.items, *options.step);
-    if (!position) {
-      return CliFailure{kCliUsageError, "--step: no time step of " + Quoted(*options.step) +
-                                            " minutes in the list (2 5 10 15 30 60 90 120)"};
+  for (const app::RequestFault fault : app::ApplyRequest(form, request)) {
+    switch (fault) {
+      case app::RequestFault::kUnknownSite:
+        return CliFailure{kCliUsageError, "--site: unknown site " + Quoted(*request.site) +
+                                              " (a list name or a position 0.." +
+                                              std::to_string(app::kSiteCount - 1) +
+                                              "; planetarium-cli sites lists them)"};
+      case app::RequestFault::kUnknownStep:
+        return CliFailure{kCliUsageError, "--step: no time step of " + Quoted(*request.step) +
+                                              " minutes in the list (2 5 10 15 30 60 90 120)"};
     }
-    form.lstINTV1.ListIndex = *position;
   }
   return std::nullopt;
 }

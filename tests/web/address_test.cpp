@@ -24,15 +24,15 @@ TEST(ReadAddress, ReadsEveryParameterOfTheSky) {
   EXPECT_TRUE(a.messages.empty());
   EXPECT_TRUE(a.asksForSky);
   EXPECT_TRUE(a.ops);
-  EXPECT_EQ(a.site, "12");
-  EXPECT_EQ(a.at, (Boxes{"2005", "10", "22", "21", "0"}));
-  EXPECT_EQ(a.dateBoxes[4], "7");
-  EXPECT_FALSE(a.dateBoxes[0].has_value());
-  EXPECT_EQ(a.direction, 2);
-  EXPECT_EQ(a.chartOptions, (std::array<bool, 4>{true, true, true, true}));
-  EXPECT_EQ(a.step, "30");
-  EXPECT_EQ(a.latitude, "35.5");
-  EXPECT_EQ(a.longitude, "-0.5");
+  EXPECT_EQ(a.request.site, "12");
+  EXPECT_EQ(a.request.instant, (Boxes{"2005", "10", "22", "21", "0"}));
+  EXPECT_EQ(a.request.dateBoxes[4], "7");
+  EXPECT_FALSE(a.request.dateBoxes[0].has_value());
+  EXPECT_EQ(a.request.direction, 2);
+  EXPECT_EQ(a.request.chartOptions, (std::array<bool, 4>{true, true, true, true}));
+  EXPECT_EQ(a.request.step, "30");
+  EXPECT_EQ(a.request.latitude, "35.5");
+  EXPECT_EQ(a.request.longitude, "-0.5");
   EXPECT_FALSE(ReadAddress("").asksForSky);
   EXPECT_TRUE(ReadAddress("ops").asksForSky);
 }
@@ -48,9 +48,10 @@ TEST(ReadAddress, DecodesPercentsAndPlusSigns) {
       {"site=%zz", "%zz"},
       {"site=", ""},
       {"site=1&site=2", "2"}};  // the last wins
-  for (const auto& [query, site] : sites) EXPECT_EQ(ReadAddress(query).site, site) << query;
-  EXPECT_EQ(ReadAddress("at=2005-10-22+21%3A00").at, (Boxes{"2005", "10", "22", "21", "0"}));
-  EXPECT_EQ(ReadAddress("%67rid").chartOptions[2], true);
+  for (const auto& [query, site] : sites) EXPECT_EQ(ReadAddress(query).request.site, site) << query;
+  EXPECT_EQ(ReadAddress("at=2005-10-22+21%3A00").request.instant,
+            (Boxes{"2005", "10", "22", "21", "0"}));
+  EXPECT_EQ(ReadAddress("%67rid").request.chartOptions[2], true);
   EXPECT_TRUE(ReadAddress("&&grid&").messages.empty());
 }
 
@@ -63,39 +64,19 @@ TEST(ReadAddress, LeavesOutWhatItCannotUseWithAMessage) {
     ASSERT_EQ(a.messages.size(), 1u) << query;
     EXPECT_NE(a.messages[0].find("アドレスの「"), std::string::npos) << query;
     EXPECT_TRUE(a.asksForSky) << query;
-    EXPECT_FALSE(a.direction || a.at || a.site || a.step || a.latitude || a.ops) << query;
-    EXPECT_FALSE(a.chartOptions[2]) << query;
+    EXPECT_FALSE(a.request.direction || a.request.instant || a.request.site || a.request.step ||
+                 a.request.latitude || a.ops)
+        << query;
+    EXPECT_FALSE(a.request.chartOptions[2]) << query;
   }
-  EXPECT_EQ(ReadAddress("dir=up&dir=west").direction, 3);
-  EXPECT_EQ(ReadAddress("dir=west&dir=up").direction, 3);  // a bad value keeps the good one
+  EXPECT_EQ(ReadAddress("dir=up&dir=west").request.direction, 3);
+  EXPECT_EQ(ReadAddress("dir=west&dir=up").request.direction, 3);  // a bad value keeps the good one
   EXPECT_EQ(ReadAddress("a&b&grid&c").messages.size(), 3u);
 }
 
 using FormOnFakes = harness::FormHarness<chart::RecordingSurface>;
 
-TEST(ApplyAddress, SetsTheControlsAsTheCommandLineDoes) {
-  FormOnFakes fakes;
-  app::Form1& form = fakes.form;
-  form.Form_Load();
-  const auto messages = ApplyAddress(
-      ReadAddress("site=ロンドン&at=2005-12-31T23:30&hour=5&dir=west&equator&names&step=120"),
-      form);
-  EXPECT_TRUE(messages.empty());
-  EXPECT_EQ(form.lstCITY.Text(), "ロンドン");
-  EXPECT_EQ(form.txtIDO.Text + " " + form.txtKEIDO.Text, "51.15 -0.18");
-  const Boxes boxes{form.txtYMD[0].Text, form.txtYMD[1].Text, form.txtYMD[2].Text,
-                    form.txtYMD[3].Text, form.txtYMD[4].Text};
-  EXPECT_EQ(boxes, (Boxes{"2005", "12", "31", "5", "30"}));
-  EXPECT_EQ(form.optDIR[3].Value && !form.optDIR[2].Value, true);
-  EXPECT_EQ(form.chkOP[0].Value + form.chkOP[1].Value * 2 + form.chkOP[3].Value * 8, 9);
-  EXPECT_EQ(form.lstINTV1.Text(), "120");
-
-  // The typed entry keeps the typed coordinates; a named site's are replaced.
-  ApplyAddress(ReadAddress("site=入力&lat=10&lon=20"), form);
-  EXPECT_EQ(form.lstCITY.ListIndex, 48);
-  EXPECT_EQ(form.txtIDO.Text + " " + form.txtKEIDO.Text, "10 20");
-}
-
+// What the lists lack is named at the foot; app::ApplyRequest sets the rest.
 TEST(ApplyAddress, KeepsTheControlsForASiteOrStepNotInTheList) {
   FormOnFakes fakes;
   app::Form1& form = fakes.form;

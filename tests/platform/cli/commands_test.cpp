@@ -111,13 +111,15 @@ TEST(CliOptions, ReadsTheControlsOfTheWindowAndThePictureOptions) {
                               "--equator|--names|--step|60|--ticks|4|--out|sky.SVG|--ops|"
                               "--scale|8|--palette|print"))
           .options.value();
-  EXPECT_EQ(std::tie(o.command, o.direction, o.ticks, o.ops, o.scale, o.palette),
+  EXPECT_EQ(std::tie(o.command, o.request.direction, o.ticks, o.ops, o.scale, o.palette),
             std::make_tuple(CliCommand::kChart, 3, 4, true, 8, Palette::kPrint));
-  EXPECT_EQ(std::tie(o.site, o.latitude, o.longitude, o.step, o.out, o.timeZone),
+  EXPECT_EQ(std::tie(o.request.site, o.request.latitude, o.request.longitude, o.request.step, o.out,
+                     o.timeZone),
             std::make_tuple("ロンドン", "51", "-0.5", "60", "sky.SVG", "Europe/London"));
   EXPECT_EQ(o.at->boxes, (std::array<std::string, 5>{"2005", "12", "31", "23", "30"}));
-  EXPECT_EQ(std::tie(o.dateBoxes[0], o.dateBoxes[4]), std::make_tuple(std::nullopt, "7"));
-  EXPECT_EQ(o.chartOptions, (std::array<bool, 4>{true, false, false, true}));
+  EXPECT_EQ(std::tie(o.request.dateBoxes[0], o.request.dateBoxes[4]),
+            std::make_tuple(std::nullopt, "7"));
+  EXPECT_EQ(o.request.chartOptions, (std::array<bool, 4>{true, false, false, true}));
   // Date texts as the boxes hold them: no leading zeros; a T may join date and time.
   for (const char* at : {"2000-01-01 09:05", "2000-01-01T09:05", "02000-1-001T9:5"}) {
     EXPECT_EQ(ParseCliArguments(Split(std::string("table|--at|") + at)).options.value().at->boxes,

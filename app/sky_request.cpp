@@ -1,0 +1,89 @@
+#include "app/sky_request.h"
+
+#include <cstddef>
+
+#include "app/control_lookup.h"
+#include "app/form.h"
+#include "app/sites.h"
+
+namespace app {
+namespace {
+
+bool IsDecimalDigits(std::string_view text) {
+  return !text.empty() && text.find_first_not_of("0123456789") == std::string_view::npos;
+}
+
+}  // namespace
+
+std::optional<int> DirectionOfWord(std::string_view word) {
+  for (std::size_t d = 0; d < kDirectionWords.size(); ++d) {
+    if (word == kDirectionWords[d]) return static_cast<int>(d);
+  }
+  return std::nullopt;
+}
+
+std::vector<RequestFault> ApplyRequest(Form1& form, const SkyRequest& request) {
+  std::vector<RequestFault> faults;
+  if (request.site) {
+    if (const auto position = FindSite(form.lstCITY.items, *request.site)) {
+      form.lstCITY.ListIndex = *position;
+      form.ApplySiteSelection();
+    } else {
+      faults.push_back(RequestFault::kUnknownSite);
+    }
+  }
+  if (request.latitude) form.txtIDO.Text = *request.latitude;
+  if (request.longitude) form.txtKEIDO.Text = *request.longitude;
+  for (std::size_t b = 0; b < form.txtYMD.size(); ++b) {
+    if (request.instant) form.txtYMD[b].Text = (*request.instant)[b];
+    if (request.dateBoxes[b]) form.txtYMD[b].Text = *request.dateBoxes[b];
+  }
+  if (request.direction) {
+    for (std::size_t d = 0; d < form.optDIR.size(); ++d) {
+      form.optDIR[d].Value = static_cast<int>(d) == *request.direction;
+    }
+  }
+  for (std::size_t k = 0; k < form.chkOP.size(); ++k) {
+    if (request.chartOptions[k]) form.chkOP[k].Value = 1;
+  }
+  if (request.step) {
+    if (const auto position = FindStep(form.lstINTV1.items, *request.step)) {
+      form.lstINTV1.ListIndex = *position;
+    } else {
+      faults.push_back(RequestFault::kUnknownStep);
+    }
+  }
+  return faults;
+}
+
+SkyRequest RequestFromForm(const Form1& form) {
+  SkyRequest request;
+  const int site = form.lstCITY.ListIndex;
+  if (site >= 0 && site < kSiteCount) request.site = std::to_string(site);
+  if (!UsesTableCoordinates(site)) {
+    request.latitude = form.txtIDO.Text;
+    request.longitude = form.txtKEIDO.Text;
+  }
+  std::array<std::string, 5> boxes;
+  bool plain = true;
+  for (std::size_t b = 0; b < boxes.size(); ++b) {
+    boxes[b] = form.txtYMD[b].Text;
+    plain = plain && IsDecimalDigits(boxes[b]);
+  }
+  if (plain) {
+    request.instant = boxes;
+  } else {
+    for (std::size_t b = 0; b < boxes.size(); ++b) request.dateBoxes[b] = boxes[b];
+  }
+  for (std::size_t d = 0; d < form.optDIR.size(); ++d) {
+    if (form.optDIR[d].Value) request.direction = static_cast<int>(d);
+  }
+  for (std::size_t k = 0; k < form.chkOP.size(); ++k) {
+    request.chartOptions[k] = form.chkOP[k].Value == 1;
+  }
+  const std::string step = form.lstINTV1.Text();
+  if (!step.empty()) request.step = step.substr(step.find_first_not_of(' '));
+  return request;
+}
+
+}  // namespace app

@@ -1,0 +1,56 @@
+#pragma once
+
+#include <array>
+#include <optional>
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace app {
+
+class Form1;
+
+// A sky as a user asks for it outside the window, in the command line's
+// options or the page's address: the controls to set before a button is
+// pressed. What is not given keeps the control's own value.
+struct SkyRequest {
+  std::optional<std::string> site;                      // a list entry's name or a position 0..74
+  std::optional<std::string> latitude, longitude;       // texts for the coordinate boxes
+  std::optional<std::array<std::string, 5>> instant;    // the date box texts, Japan Standard Time
+  std::array<std::optional<std::string>, 5> dateBoxes;  // year..minute texts, after the instant
+  std::optional<int> direction;                         // 0 north, 1 east, 2 south, 3 west
+  std::array<bool, 4> chartOptions{};                   // ticked: equator, ecliptic, grid, names
+  std::optional<std::string> step;                      // [minutes], an item of the step list
+
+  friend bool operator==(const SkyRequest&, const SkyRequest&) = default;
+};
+
+// The directions as the command line and the address name them, in the order
+// of the direction options.
+inline constexpr std::array<std::string_view, 4> kDirectionWords = {"north", "east", "south",
+                                                                    "west"};
+
+// Given: a word. Returned: the direction it names (0 north .. 3 west), or nullopt.
+std::optional<int> DirectionOfWord(std::string_view word);
+
+// What a request asked for that its list does not hold; the control is left as it was.
+enum class RequestFault { kUnknownSite, kUnknownStep };
+
+// Given:    the form after start-up and a request.
+// Returned: what could not be used, in the order met.
+// Notes:    sets the controls in the order site (a named site puts its
+//           table coordinates into the boxes, as the planetarium button
+//           would), coordinates, instant, date boxes, direction, display
+//           options (ticks those asked for, never unticks one), time step.
+std::vector<RequestFault> ApplyRequest(Form1& form, const SkyRequest& request);
+
+// Given:    a form.
+// Returned: the sky its controls ask for, as a request that puts it into
+//           another form after start-up: the selected site by its position,
+//           the coordinate boxes for the typed entry only (a named site's
+//           come from its table), the date boxes as an instant when they are
+//           plain decimal numbers and as texts otherwise, the selected
+//           direction, every display option and the time step.
+SkyRequest RequestFromForm(const Form1& form);
+
+}  // namespace app
