@@ -16,6 +16,9 @@ struct Bounds {
 
 // The window's proportional Japanese Gothic face, as the controls name it.
 inline constexpr const char* kGothicFace = "ＭＳ Ｐゴシック";
+// The window's default font, which the buttons and the chart's words take:
+// the Gothic face at this size [points].
+inline constexpr double kWindowFontPoints = 9;
 
 struct Font {
   std::string face;  // empty: the window's default font

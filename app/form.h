@@ -4,6 +4,7 @@
 #include <cstdint>
 #include <optional>
 #include <string>
+#include <variant>
 #include <vector>
 
 #include "app/controls.h"
@@ -109,6 +110,10 @@ class Form1 {
   double PrevSunAlt = 0;          // Sun altitude of the previous chart computation [degrees]
   std::int16_t ColourScheme = 0;  // 1 night, 2 day
   std::int16_t ReadoutMode = 0;   // 1: the readout is renewed on every tick
+  // The readout rows show the sky of the last ShowValues; false while they are
+  // empty (never shown, emptied by the planetarium button, or the boxes could
+  // not be computed).
+  bool ReadoutShown = false;
 
   astro::Observation observation;
   // The two star catalogues, loaded once when the form is made.
@@ -125,6 +130,16 @@ class Form1 {
     double day, hour, minute;
   };
   DateBoxes ReadDateBoxes() const;
+  // The seven boxes as the sky is computed from them: the date and time, the
+  // latitude and the longitude [degrees].
+  struct SkyBoxes {
+    std::int16_t year, month;
+    double day, hour, minute, latitude, longitude;
+  };
+  // Returned: the boxes' values, or the first box that cannot be computed
+  // with (a year or month outside 16 bits, a number beyond the double range);
+  // the one reader of CalcSky and FindSkyBoxFault.
+  std::variant<SkyBoxes, SkyBoxFault> ReadSkyBoxes() const;
   // Writes a date and time into the five boxes as whole numbers.
   void WriteDateBoxes(int year, int month, int day, int hour, int minute);
 

@@ -9,15 +9,8 @@
 #include "text/number_text.h"
 
 namespace app {
-namespace {
 
-constexpr double kMinutesPerDay = 1440;
-// Half a second [days]: added to the stepped Julian day before it is cut into
-// calendar fields, so that the truncating conversion lands on the intended
-// whole minute instead of 59.99... seconds before it.
-constexpr double kHalfSecond = 0.5 / 86400;
-
-}  // namespace
+using astro::kMinutesPerDay;
 
 // Computes and draws the sky for the boxes and starts the animation.
 void Form1::Command3_Click() {
@@ -52,12 +45,9 @@ void Form1::Timer1_Timer() {
   if (!julian_day) return;
   // Whole-minute times come back exactly; a fractional minute in the boxes is
   // rounded to the nearest second before its minute is taken.
-  std::int16_t new_year = 0, new_month = 0, new_day = 0, new_hour = 0, new_minute = 0, second = 0;
-  if (!astro::ydYMD(*julian_day + kHalfSecond, new_year, new_month, new_day, new_hour, new_minute,
-                    second)) {
-    return;
-  }
-  WriteDateBoxes(new_year, new_month, new_day, new_hour, new_minute);
+  const auto stepped = astro::MinuteOfJulianDay(*julian_day);
+  if (!stepped) return;
+  WriteDateBoxes(stepped->year, stepped->month, stepped->day, stepped->hour, stepped->minute);
   RefreshView();
 }
 

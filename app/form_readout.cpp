@@ -1,4 +1,3 @@
-#include <cmath>
 #include <cstddef>
 
 #include "app/form.h"
@@ -16,15 +15,10 @@ constexpr int kFirstStarRow = astro::kBodyCount + 1;  // row of bright star 1
 }  // namespace
 
 bool Form1::CalcSky() {
-  const DateBoxes date = ReadDateBoxes();
-  const double latitude = text::LeadingNumber(txtIDO.Text);     // [degrees]
-  const double longitude = text::LeadingNumber(txtKEIDO.Text);  // [degrees]
-  if (!date.year || !date.month) return false;
-  for (const double value : {date.day, date.hour, date.minute, latitude, longitude}) {
-    if (!std::isfinite(value)) return false;
-  }
-  if (!observation.Compute(*date.year, *date.month, date.day, date.hour, date.minute, latitude,
-                           longitude)) {
+  const auto read = ReadSkyBoxes();
+  const SkyBoxes* boxes = std::get_if<SkyBoxes>(&read);
+  if (boxes == nullptr || !observation.Compute(boxes->year, boxes->month, boxes->day, boxes->hour,
+                                               boxes->minute, boxes->latitude, boxes->longitude)) {
     return false;
   }
 
@@ -60,6 +54,7 @@ void Form1::ShowValues() {
     ReadoutName[row] = brightStars.StarName[static_cast<std::size_t>(k)];
   }
 
+  ReadoutShown = true;
   for (std::size_t r = 1; r <= kReadoutRows; ++r) {
     lblST[r - 1].Caption = ReadoutName[r];
     lblH[r - 1].Caption = text::FormatOneDecimal(ReadoutAlt[r]);
@@ -68,6 +63,7 @@ void Form1::ShowValues() {
 }
 
 void Form1::ClearReadoutRows() {
+  ReadoutShown = false;
   for (std::size_t i = 0; i < kReadoutLabels; ++i) {
     lblST[i].Caption.clear();
     lblH[i].Caption.clear();

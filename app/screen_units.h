@@ -1,5 +1,7 @@
 #pragma once
 
+#include <cmath>
+
 namespace app {
 
 // The window is laid out in twips (1/1440 inch) for a screen of 96 pixels an
@@ -13,6 +15,17 @@ inline constexpr double kTwipsPerPixel = static_cast<double>(kTwipsPerInch) / kP
 // Given: a length in twips. Returned: the same length in logical pixels.
 inline double PixelsFromTwips(double twips) {
   return twips / kTwipsPerPixel;
+}
+
+// Given: a position or size in twips. Returned: whole logical pixels, the unit
+// of the controls' places.
+inline int WholePixelsFromTwips(int twips) {
+  return static_cast<int>(std::lround(PixelsFromTwips(twips)));
+}
+
+// Given: a type size in points. Returned: whole pixels at 96 an inch.
+inline int PixelsFromPoints(double points) {
+  return static_cast<int>(std::lround(points * kPixelsPerInch / kPointsPerInch));
 }
 
 }  // namespace app

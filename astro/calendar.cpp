@@ -92,4 +92,14 @@ bool ydYMD(double jd, std::int16_t& year, std::int16_t& month, std::int16_t& day
   return true;
 }
 
+std::optional<CalendarMinute> MinuteOfJulianDay(double jd) {
+  constexpr double kHalfSecond = 0.5 / 86400;  // [days]
+  CalendarMinute t;
+  std::int16_t second = 0;
+  if (!ydYMD(jd + kHalfSecond, t.year, t.month, t.day, t.hour, t.minute, second)) {
+    return std::nullopt;
+  }
+  return t;
+}
+
 }  // namespace astro

@@ -5,6 +5,8 @@
 
 namespace astro {
 
+inline constexpr double kMinutesPerDay = 1440;
+
 // Calendar date to Julian day.
 // Given:    IY  year, astronomical numbering (year 0 precedes year 1)
 //           im  month, normally 1..12 (not checked: 0 and 13 are carried through)
@@ -22,5 +24,17 @@ std::optional<double> ymdYD(const std::int16_t& IY, const std::int16_t& im, cons
 //           A whole-minute time often comes back one minute short with 59 seconds.
 bool ydYMD(double jd, std::int16_t& year, std::int16_t& month, std::int16_t& day,
            std::int16_t& hour, std::int16_t& minute, std::int16_t& second);
+
+// A date and time to the minute, as the date and time boxes hold it.
+struct CalendarMinute {
+  std::int16_t year = 0, month = 0, day = 0, hour = 0, minute = 0;
+};
+
+// Julian day to the calendar minute it falls in, nearest second first.
+// Given:    jd  Julian day, -0.5 or more
+// Returned: the fields ydYMD gives for jd plus half a second, so that a
+//           whole-minute time comes back as that minute instead of 59.99...
+//           seconds before it; std::nullopt where ydYMD fails.
+std::optional<CalendarMinute> MinuteOfJulianDay(double jd);
 
 }  // namespace astro

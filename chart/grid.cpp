@@ -2,7 +2,6 @@
 #include <cstdint>
 #include <cstring>
 
-#include "astro/ephemeris.h"
 #include "chart/sky_chart.h"
 #include "chart/winkel_tripel.h"
 
@@ -61,7 +60,7 @@ void SkyChart::UpdateGridDots() {
 
 void SkyChart::DrawGrid() {
   UpdateGridDots();
-  const Colour colour = observation_.BodyAlt[astro::kSun] < 0 ? kNightGridColour : kDayGridColour;
+  const Colour colour = SunBelowHorizon() ? kNightGridColour : kDayGridColour;
   for (const GridDot& dot : grid_dots_) surface_.PSet(dot.x, dot.y, colour);
 }
 

@@ -83,13 +83,21 @@ void SkyChart::Draw(const View& view) {
                                                        Body{astro::kJupiter, 50, "木星"},
                                                        Body{astro::kSaturn, 40, "土星"}};
   for (const Body& body : kDayBodies) DrawBody(view, body);
-  if (observation_.BodyAlt[astro::kSun] <= 0) {
+  if (SunNotAboveHorizon()) {
     for (const Body& body : kNightBodies) DrawBody(view, body);
     DrawStars(view);
   }
   for (std::size_t place = 0; place < view.words.size(); ++place) {
     Label(kWordX[place], HorizonY + kWordDrop, view.words[place]);
   }
+}
+
+bool SkyChart::SunNotAboveHorizon() const {
+  return observation_.BodyAlt[astro::kSun] <= 0;
+}
+
+bool SkyChart::SunBelowHorizon() const {
+  return observation_.BodyAlt[astro::kSun] < 0;
 }
 
 // Where the projection gives up (zenith, or the guard beside the view centre)
@@ -104,8 +112,7 @@ std::optional<SkyChart::WindowPoint> SkyChart::Project(const View& view,
 
 void SkyChart::DrawEclipticAndEquator(const View& view) {
   const astro::Horizontal& horizontal = observation_.horizontal;
-  const bool night = observation_.BodyAlt[astro::kSun] < 0;
-  const Colour ecliptic_colour = night ? kNightEclipticColour : kDayEclipticColour;
+  const Colour ecliptic_colour = SunBelowHorizon() ? kNightEclipticColour : kDayEclipticColour;
   const auto dot = [&](bool wanted, const astro::HorizontalPlace& place, Colour colour) {
     if (!wanted || !(place.altitude >= 0)) return;
     if (const auto point = Project(view, place)) {

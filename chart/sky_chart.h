@@ -67,6 +67,12 @@ class SkyChart {
   };
 
   void Draw(const View& view);
+  // The Sun is not above the horizon: Mars, Jupiter, Saturn and the stars are
+  // drawn, also with the Sun exactly on the horizon.
+  bool SunNotAboveHorizon() const;
+  // The Sun is below the horizon: the grid and the dotted ecliptic take their
+  // night colours; with the Sun exactly on the horizon they keep the day's.
+  bool SunBelowHorizon() const;
   // Projects an object for the view and maps it onto the window; nothing where
   // the projection has no result (the object is then skipped).
   std::optional<WindowPoint> Project(const View& view, const astro::HorizontalPlace& place) const;

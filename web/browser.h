@@ -1,6 +1,5 @@
 #pragma once
 
-#include <cmath>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -13,15 +12,6 @@
 #include "chart/surface.h"
 
 namespace web {
-
-// The window's default font, for the buttons and the chart's text.
-inline constexpr const char* kWindowFontFace = app::kGothicFace;
-inline constexpr double kWindowFontPoints = 9;
-
-// Given: a size in points. Returned: whole CSS pixels, 96 an inch.
-inline int PixelsFromPoints(double points) {
-  return static_cast<int>(std::lround(points * app::kPixelsPerInch / app::kPointsPerInch));
-}
 
 // The kinds of element a control becomes in the page.
 enum class ElementKind { kList, kTextBox, kLabel, kOption, kCheck, kButton };

@@ -76,7 +76,7 @@ void CanvasSurface::Print(std::string_view utf8_text) {
 }
 
 JsBrowser::JsBrowser() {
-  js_open_page(kWindowFontFace, PixelsFromPoints(kWindowFontPoints));
+  js_open_page(app::kGothicFace, app::PixelsFromPoints(app::kWindowFontPoints));
 }
 
 void JsBrowser::SetTitle(std::string_view text) {

@@ -27,10 +27,6 @@ std::string FootMessage(const std::vector<std::string>& messages) {
   return shown;
 }
 
-int Px(int twips) {
-  return static_cast<int>(std::lround(app::PixelsFromTwips(twips)));
-}
-
 int StackLevel(app::ControlLayer layer) {
   switch (layer) {
     case app::ControlLayer::kCaption:
@@ -59,15 +55,16 @@ ElementLayout SpecOf(const app::ControlEntry& entry) {
   layout.kind = std::visit([](auto* c) { return KindOf<std::remove_pointer_t<decltype(c)>>(); },
                            entry.control);
   const app::Bounds& b = control.bounds;
-  layout.left = Px(b.left);
-  layout.top = Px(b.top);
-  layout.width = Px(b.width);
-  layout.height = Px(b.height);
+  layout.left = app::WholePixelsFromTwips(b.left);
+  layout.top = app::WholePixelsFromTwips(b.top);
+  layout.width = app::WholePixelsFromTwips(b.width);
+  layout.height = app::WholePixelsFromTwips(b.height);
   layout.stackLevel = StackLevel(entry.layer);
   // An empty face is the window's default font (the buttons).
   const bool default_font = control.font.face.empty();
-  layout.fontFace = default_font ? kWindowFontFace : control.font.face;
-  layout.fontPixels = PixelsFromPoints(default_font ? kWindowFontPoints : control.font.points);
+  layout.fontFace = default_font ? app::kGothicFace : control.font.face;
+  layout.fontPixels =
+      app::PixelsFromPoints(default_font ? app::kWindowFontPoints : control.font.points);
   layout.bold = control.font.bold;
   layout.tabIndex = control.TabIndex >= 0 ? control.TabIndex + 1 : -1;
   layout.transparent = entry.layer == app::ControlLayer::kReadout;
@@ -82,9 +79,9 @@ Page::Page(Browser& browser)
       clock_(browser),
       start_file_(browser),
       timer_(browser),
-      process_(*this),
+      runner_([this] { End(); }),
       save_failure_(browser),
-      form_(app::Services{drawing_, clock_, start_file_, process_, timer_, save_failure_}),
+      form_(app::Services{drawing_, clock_, start_file_, runner_, timer_, save_failure_}),
       controls_(app::FormControls(form_)) {
   form_.Form_Load();
   AddElements();
@@ -111,7 +108,7 @@ void Page::Start(std::string_view query) {
 }
 
 const app::ControlEntry* Page::Entry(int id) const {
-  if (ended_ || id < 0 || static_cast<std::size_t>(id) >= controls_.size()) return nullptr;
+  if (runner_.Ended() || id < 0 || static_cast<std::size_t>(id) >= controls_.size()) return nullptr;
   return &controls_[static_cast<std::size_t>(id)];
 }
 
@@ -160,9 +157,7 @@ void Page::Repaint() {
 }
 
 void Page::Run(void (app::Form1::*handler)()) {
-  if (ended_) return;
-  (form_.*handler)();
-  if (ended_) return;
+  if (!runner_.Run(form_, handler)) return;
   Sync();
   Paint();
   if (show_operations_) ShowOperations();
@@ -215,7 +210,6 @@ void Page::ShowOperations() {
 }
 
 void Page::End() {
-  ended_ = true;
   timer_.Halt();
   browser_.DisableElements();
   browser_.ShowMessage(kEndedMessage);

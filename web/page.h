@@ -5,6 +5,7 @@
 
 #include "app/control_table.h"
 #include "app/form.h"
+#include "app/handler_runner.h"
 #include "chart/recording_surface.h"
 #include "web/browser.h"
 #include "web/page_services.h"
@@ -42,16 +43,9 @@ class Page {
 
   app::Form1& Form() { return form_; }
   const chart::RecordingSurface& Drawing() const { return drawing_; }
-  bool Ended() const { return ended_; }
+  bool Ended() const { return runner_.Ended(); }
 
  private:
-  // Ends the page, as a page cannot end its own process.
-  struct EndingProcess final : app::Process {
-    explicit EndingProcess(Page& owner) : page(owner) {}
-    void End() override { page.End(); }
-    Page& page;
-  };
-
   void AddElements();
   void Run(void (app::Form1::*handler)());
   void Sync();
@@ -65,12 +59,12 @@ class Page {
   PageClock clock_;
   StoredStartFile start_file_;
   PageTimer timer_;
-  EndingProcess process_;
+  // Ends the page, as a page cannot end its own process.
+  app::HandlerRunner runner_;
   PageSaveFailure save_failure_;
   app::Form1 form_;
   std::vector<app::ControlEntry> controls_;
   bool show_operations_ = false;
-  bool ended_ = false;
 };
 
 }  // namespace web

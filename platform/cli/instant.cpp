@@ -17,14 +17,8 @@ namespace platform {
 namespace {
 
 constexpr int kJapanOffsetSeconds = 9 * 3600;  // Japan Standard Time is UT + 9 h all year
-constexpr double kMinutesPerDay = 1440;
-// Half a second [days], added before a Julian day is cut into calendar fields
-// so that a whole minute does not come back as 59.99... seconds before it.
-constexpr double kHalfSecond = 0.5 / 86400;
 
-struct CivilTime {
-  std::int16_t year = 0, month = 0, day = 0, hour = 0, minute = 0;
-};
+using CivilTime = astro::CalendarMinute;
 
 // The zone of a --tz name: one of the time-zone database, UTC, local, or JST
 // for Asia/Tokyo. Any other name is refused rather than guessed at (Qt would
@@ -114,19 +108,9 @@ std::optional<std::int16_t> Int16(const std::string& digits) {
   return value;
 }
 
-// The calendar fields of a Julian day [days], to the minute.
-std::optional<CivilTime> FromJulianDay(double jd) {
-  CivilTime t;
-  std::int16_t second = 0;
-  if (!astro::ydYMD(jd + kHalfSecond, t.year, t.month, t.day, t.hour, t.minute, second)) {
-    return std::nullopt;
-  }
-  return t;
-}
-
 // The Julian day of a civil time shifted by some minutes, in the planetarium's calendar.
 std::optional<double> JulianDay(const CivilTime& t, double shift_minutes) {
-  const double day = t.day + t.hour / 24.0 + (t.minute + shift_minutes) / kMinutesPerDay;
+  const double day = t.day + t.hour / 24.0 + (t.minute + shift_minutes) / astro::kMinutesPerDay;
   return astro::ymdYD(t.year, t.month, day);
 }
 
@@ -192,7 +176,7 @@ std::variant<CivilTime, CliFailure> ReadCivilTime(const AtInstant& at, const std
   }
   const CivilTime date{*fields[0], *fields[1], fields[2].value_or(0), 0, 0};
   const auto jd = JulianDay(date, 0);
-  const auto back = jd ? FromJulianDay(*jd) : std::nullopt;
+  const auto back = jd ? astro::MinuteOfJulianDay(*jd) : std::nullopt;
   if (!fields[2] || *fields[2] < 1 || !back || back->month != date.month || back->day != date.day) {
     return no_such("there is no day " + at.boxes[2] + " in " +
                    kMonthNames[static_cast<std::size_t>(date.month - 1)] + " " + at.boxes[0]);
@@ -216,7 +200,7 @@ std::variant<DateBoxTexts, CliFailure> ToJapan(const CivilTime& local, const QTi
   }
   const double shift_minutes = std::round((kJapanOffsetSeconds - *offset) / 60.0);
   const auto jd = JulianDay(local, shift_minutes);
-  const auto japan = jd ? FromJulianDay(*jd) : std::nullopt;
+  const auto japan = jd ? astro::MinuteOfJulianDay(*jd) : std::nullopt;
   if (!japan) {
     return CliFailure{kCliNothingToCompute, "nothing to compute: --at " + given +
                                                 " falls outside the years -32768 to 32767 in "

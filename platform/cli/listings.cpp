@@ -13,15 +13,10 @@ namespace {
 
 constexpr auto kReadoutRows = static_cast<std::size_t>(app::kReadoutRows);  // rows 1..26
 
-// Empty when the boxes could not be computed: the last results belong to another date or site.
-bool ReadoutShown(const app::Form1& form) {
-  return !form.lblH[0].Caption.empty();
-}
-
 // The rows as a json array, `lead` before the first and `separator` between them.
 std::string JsonRows(const app::Form1& form, const char* lead, const char* separator) {
   std::string text = "[";
-  for (std::size_t r = 1; ReadoutShown(form) && r <= kReadoutRows; ++r) {
+  for (std::size_t r = 1; form.ReadoutShown && r <= kReadoutRows; ++r) {
     text += r > 1 ? separator : lead;
     text += "{\"name\": " + JsonString(form.ReadoutName[r]) +
             ", \"alt\": " + JsonNumber(form.ReadoutAlt[r]) +
@@ -89,7 +84,7 @@ void WriteReadout(const app::Form1& form, OutputFormat format, std::ostream& out
     return;
   }
   if (format == OutputFormat::kCsv) out << "name,alt,az" << kCsvLineEnd;
-  for (std::size_t r = 1; ReadoutShown(form) && r <= kReadoutRows; ++r) {
+  for (std::size_t r = 1; form.ReadoutShown && r <= kReadoutRows; ++r) {
     out << RowLine(form, r, format, {});
   }
 }
@@ -111,7 +106,7 @@ void SeriesWriter::Step(const app::Form1& form, int step) {
     line_ += "{\"boxes\": " + JsonBoxes(form) + ", \"rows\": " + JsonRows(form, "", ", ") + "}";
   } else {
     const std::string prefix = StepPrefix(form, step, format_);
-    for (std::size_t r = 1; ReadoutShown(form) && r <= kReadoutRows; ++r) {
+    for (std::size_t r = 1; form.ReadoutShown && r <= kReadoutRows; ++r) {
       line_ += RowLine(form, r, format_, prefix);
     }
   }

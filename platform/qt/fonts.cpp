@@ -2,7 +2,6 @@
 
 #include <QGuiApplication>
 #include <QStringList>
-#include <cmath>
 
 #include "app/screen_units.h"
 
@@ -20,7 +19,7 @@ QFont JapaneseFont(const QString& face, double points, bool bold) {
   QStringList families{face};
   families.append(JapaneseFallbacks());
   font.setFamilies(families);
-  font.setPixelSize(PixelsFromPoints(points));
+  font.setPixelSize(app::PixelsFromPoints(points));
   font.setBold(bold);
   return font;
 }
@@ -37,18 +36,14 @@ void InstallApplicationFont() {
   QGuiApplication::setFont(WindowDefaultFont());
 }
 
-int PixelsFromPoints(double points) {
-  return static_cast<int>(std::lround(points * app::kPixelsPerInch / app::kPointsPerInch));
-}
-
 QFont WindowDefaultFont() {
-  return JapaneseFont(QString::fromUtf8(app::kGothicFace), 9.0, false);
+  return JapaneseFont(QString::fromUtf8(app::kGothicFace), app::kWindowFontPoints, false);
 }
 
 QFont ControlFont(const app::Font& font) {
   const QString face =
       font.face.empty() ? QString::fromUtf8(app::kGothicFace) : QString::fromStdString(font.face);
-  const double points = font.points > 0 ? font.points : 9.0;
+  const double points = font.points > 0 ? font.points : app::kWindowFontPoints;
   return JapaneseFont(face, points, font.bold);
 }
 

@@ -17,11 +17,8 @@ void InstallFontSubstitutes();
 // InstallFontSubstitutes and before any widget exists.
 void InstallApplicationFont();
 
-// Given: a size in points. Returned: the pixel size at 96 dots per inch, the
-// resolution for which the twips layout (15 twips a pixel) was made.
-int PixelsFromPoints(double points);
-
-// The window's default font (9 pt Gothic): buttons and the chart's text.
+// The window's default font (app::kWindowFontPoints Gothic): buttons and the
+// chart's text.
 QFont WindowDefaultFont();
 
 // Given: a control's font (an empty face means the window's default font).

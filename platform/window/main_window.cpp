@@ -13,18 +13,15 @@
 
 namespace platform {
 
-void MainWindow::EndingProcess::End() {
-  ended = true;
-  ticker.Halt();
-  inner.End();
-}
-
 MainWindow::MainWindow(app::Clock& clock, app::StartFileStore& start_file, app::Process& process,
                        QWidget* parent)
     : QWidget(parent),
       timer_(this, [this] { Tick(); }),
-      ending_(process, timer_),
-      form_(app::Services{drawing_, clock, start_file, ending_, timer_, save_failure_}) {
+      runner_([this, &process] {
+        timer_.Halt();
+        process.End();
+      }),
+      form_(app::Services{drawing_, clock, start_file, runner_, timer_, save_failure_}) {
   setFont(WindowDefaultFont());
   setAutoFillBackground(false);
   resize(kClientWidthPx, kClientHeightPx);
@@ -53,11 +50,7 @@ void MainWindow::BuildWidgets() {
 }
 
 void MainWindow::MakeReadoutOnceShown() {
-  const auto shown = [](const ControlWidget& c) {
-    return c.entry.layer == app::ControlLayer::kReadout &&
-           !std::get<app::Label*>(c.entry.control)->Caption.empty();
-  };
-  if (readout_made_ || std::ranges::none_of(controls_, shown)) return;
+  if (readout_made_ || !form_.ReadoutShown) return;
   for (ControlWidget& control : controls_) {
     if (control.widget != nullptr) continue;
     control.widget = CreateControlWidget(control.entry, *this).widget;
@@ -128,12 +121,7 @@ QLabel& MainWindow::CaptionLabel(int number) {
 }
 
 void MainWindow::Run(void (app::Form1::*handler)()) {
-  if (ending_.ended || running_handler_) return;
-  running_handler_ = true;
-  (form_.*handler)();
-  running_handler_ = false;
-  if (ending_.ended) return;
-  SyncFromModel();
+  if (runner_.Run(form_, handler)) SyncFromModel();
 }
 
 void MainWindow::ClickExit() {

@@ -13,6 +13,7 @@
 #include <vector>
 
 #include "app/form.h"
+#include "app/handler_runner.h"
 #include "chart/recording_surface.h"
 #include "platform/qt/painter_surface.h"
 #include "platform/qt/palette.h"
@@ -78,15 +79,6 @@ class MainWindow final : public QWidget {
   void paintEvent(QPaintEvent* event) override;
 
  private:
-  // Forwards End to the real process after stopping the window's own events.
-  struct EndingProcess final : app::Process {
-    EndingProcess(app::Process& process, TickTimer& timer) : inner(process), ticker(timer) {}
-    void End() override;
-    app::Process& inner;
-    TickTimer& ticker;
-    bool ended = false;
-  };
-
   static std::size_t At(int i) { return static_cast<std::size_t>(i); }
   template <class W>
   W& WidgetOf(const app::Control& model) {
@@ -102,12 +94,12 @@ class MainWindow final : public QWidget {
   chart::RecordingSurface drawing_{chart::RecordingSurface::Keep::kSinceLastCls};
   Palette chart_palette_ = Palette::kScreen;
   TickTimer timer_;
-  EndingProcess ending_;
+  // Ends the program through the real process once the window's own ticks
+  // have stopped; a tick that comes while a handler waits for the user (the
+  // exit's message box) is dropped.
+  app::HandlerRunner runner_;
   SaveFailureBox save_failure_{*this};
   app::Form1 form_;
-  // A handler is running: a tick that comes while it waits for the user (the
-  // exit's message box) is dropped, so that handlers never overlap.
-  bool running_handler_ = false;
 
   std::vector<ControlWidget> controls_;  // every control of the form, in table order
   bool readout_made_ = false;            // the readout cells' widgets exist

@@ -14,8 +14,9 @@ namespace platform {
 namespace {
 
 // Twips to whole logical pixels, the unit of widget geometry.
-int Px(int twips) {
-  return static_cast<int>(std::lround(app::PixelsFromTwips(twips)));
+QRect PixelRect(const app::Bounds& b) {
+  return QRect(app::WholePixelsFromTwips(b.left), app::WholePixelsFromTwips(b.top),
+               app::WholePixelsFromTwips(b.width), app::WholePixelsFromTwips(b.height));
 }
 
 QString ToQString(const std::string& utf8) {
@@ -28,8 +29,7 @@ constexpr int kLineEditInsidePx = 5;
 }  // namespace
 
 void PlaceWidget(QWidget& widget, const app::Control& control) {
-  const app::Bounds& b = control.bounds;
-  widget.setGeometry(Px(b.left), Px(b.top), Px(b.width), Px(b.height));
+  widget.setGeometry(PixelRect(control.bounds));
   widget.setFont(ControlFont(control.font));
 }
 
@@ -53,8 +53,7 @@ void PaintWidget(QWidget& widget, const app::Control& control, bool opaque) {
 }
 
 void PlaceTextBox(QFrame& border, QLineEdit& edit, const app::TextBox& box) {
-  const app::Bounds& b = box.bounds;
-  const QRect outer(Px(b.left), Px(b.top), Px(b.width), Px(b.height));
+  const QRect outer = PixelRect(box.bounds);
   border.setGeometry(outer);
   edit.setGeometry(
       outer.adjusted(kTextBoxBorderPx, kTextBoxBorderPx, -kTextBoxBorderPx, -kTextBoxBorderPx));
@@ -117,8 +116,7 @@ void SyncCheck(QCheckBox& box, const app::CheckBox& model) {
 }
 
 void SyncButton(QPushButton& button, const app::CommandButton& model) {
-  const app::Bounds& b = model.bounds;
-  button.setGeometry(Px(b.left), Px(b.top), Px(b.width), Px(b.height));
+  button.setGeometry(PixelRect(model.bounds));
   const QString text = ToQString(model.Caption);
   if (button.text() != text) button.setText(text);
   const QFont font = ControlFont(model.font);

@@ -265,6 +265,7 @@ TEST_F(ReadoutTest, CalcSkyComputesTheTimeArgumentsFromTheBoxes) {
 TEST_F(ReadoutTest, CalcSkyKeepsThePreviousResultsWhenABoxDoesNotFit) {
   form.Command2_Click();
   ASSERT_NE(Table(), "");
+  EXPECT_TRUE(form.ReadoutShown);
   ASSERT_FALSE(form.FindSkyBoxFault());
   const double jd = form.observation.JD, sun_altitude = form.observation.BodyAlt[0];
   using R = SkyBoxFault::Reason;
@@ -292,6 +293,7 @@ TEST_F(ReadoutTest, CalcSkyKeepsThePreviousResultsWhenABoxDoesNotFit) {
   }
   form.Command2_Click();
   EXPECT_EQ(Table(), "");
+  EXPECT_FALSE(form.ReadoutShown);  // the model says so: nothing was computed
   SetBoxes({"2005", "10", "22", "21", "0"});
   for (const auto& [text, box] : {std::pair{&form.txtIDO.Text, SkyBox::kLatitude},
                                   std::pair{&form.txtKEIDO.Text, SkyBox::kLongitude}}) {

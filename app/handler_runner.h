@@ -1,0 +1,35 @@
+#pragma once
+
+#include <functional>
+
+#include "app/services.h"
+
+namespace app {
+
+class Form1;
+
+// Runs the form's handlers for a front end (the window, the page) one at a
+// time, and none once the program has ended; the form ends the program
+// through it.
+class HandlerRunner final : public Process {
+ public:
+  // Given: what the front end does when the program ends: stop its timer,
+  // leave its event loop or close its page.
+  explicit HandlerRunner(std::function<void()> on_end) : on_end_(std::move(on_end)) {}
+
+  // Runs a handler of the form, unless the program has ended or another
+  // handler is still running (one that waits for the user's answer).
+  // Returned: true when it ran and the program goes on: the front end then
+  // shows the model.
+  bool Run(Form1& form, void (Form1::*handler)());
+
+  void End() override;
+  bool Ended() const { return ended_; }
+
+ private:
+  std::function<void()> on_end_;
+  bool ended_ = false;
+  bool running_ = false;
+};
+
+}  // namespace app
