@@ -20,6 +20,7 @@
 #include "platform/cli/listings.h"
 #include "platform/cli/text_output.h"
 #include "platform/qt/build_info.h"
+#include "platform/qt/chart_picture.h"
 #include "platform/qt/image_export.h"
 #include "platform/window/main_window.h"
 #include "text/utf8.h"
@@ -50,16 +51,13 @@ class QuitWithoutSaving final : public app::SaveFailureDialog {
   }
 };
 
-// Form1 with the command line's services: the chart, its colours in the
-// chosen palette, is recorded as the picture the window would show, for image
-// files and for --ops.
+// Form1 with the command line's services: the chart is recorded as the
+// picture the window would show, for image files and for --ops.
 struct HeadlessForm {
-  HeadlessForm(CliEnvironment& environment, Palette palette)
-      : colours(drawing, palette),
-        form(app::Services{colours, environment.clock, environment.startFile, process, timer,
+  explicit HeadlessForm(CliEnvironment& environment)
+      : form(app::Services{drawing, environment.clock, environment.startFile, process, timer,
                            save_failure}) {}
   chart::RecordingSurface drawing{chart::RecordingSurface::Keep::kSinceLastCls};
-  PaletteSurface colours;
   RecordingProcess process;
   RecordingTimer timer;
   QuitWithoutSaving save_failure;
@@ -137,7 +135,7 @@ void WriteSeries(HeadlessForm& headless, const CliOptions& options, std::ostream
 
 int RunTable(const CliOptions& options, CliEnvironment& environment, std::ostream& out,
              std::ostream& err) {
-  HeadlessForm headless(environment, Palette::kScreen);
+  HeadlessForm headless(environment);
   app::Form1& form = headless.form;
   if (auto failure = PrepareToCompute(form, options, environment)) return Report(*failure, err);
   if (options.series) {
@@ -165,11 +163,8 @@ QSize ClientSize() {
 
 std::optional<CliFailure> WriteChart(const HeadlessForm& headless, const CliOptions& options,
                                      const std::string& path) {
-  const chart::Colour sky = MapColour(options.palette, ColourUse::kSky, headless.form.BackColor);
   const auto failure = WritePicture(path, ClientSize(), options.scale, [&](QPainter& painter) {
-    PainterSurface surface(painter, WordColour(options.palette));
-    surface.BackColor = sky;
-    headless.drawing.Replay(surface);
+    PaintChart(painter, headless.drawing, headless.form.BackColor, options.palette);
   });
   if (failure) return WriteFailure("write " + Quoted(path), *failure);
   return std::nullopt;
@@ -235,7 +230,7 @@ std::optional<CliFailure> WriteFrame(const HeadlessForm& headless, const CliOpti
 
 int RunChart(const CliOptions& options, CliEnvironment& environment, std::ostream& out,
              std::ostream& err) {
-  HeadlessForm headless(environment, options.palette);
+  HeadlessForm headless(environment);
   app::Form1& form = headless.form;
   if (auto failure = PrepareToCompute(form, options, environment)) return Report(*failure, err);
   if (!options.frames.empty()) {
@@ -252,22 +247,15 @@ int RunChart(const CliOptions& options, CliEnvironment& environment, std::ostrea
     }
   }
   // --ops lists the picture of the last handler, or nothing when it drew nothing.
-  if (options.ops) out << (drew ? headless.drawing.Text() : std::string()) << '\n';
+  if (options.ops) {
+    out << (drew ? ChartOperations(headless.drawing, form.BackColor, options.palette)
+                 : std::string())
+        << '\n';
+  }
   if (!options.out.empty()) {
     if (auto failure = WriteChart(headless, options, options.out)) return Report(*failure, err);
   }
   return kCliOk;
-}
-
-// The print palette also whitens every control that shows the sky colour.
-void PaintControls(app::Form1& form, Palette palette) {
-  form.BackColor = MapColour(palette, ColourUse::kSky, form.BackColor);
-  for (const app::ControlEntry& entry : app::FormControls(form)) {
-    app::Control& control = app::Base(entry);
-    if (entry.schemeColoured) {
-      control.BackColor = MapColour(palette, ColourUse::kSky, control.BackColor);
-    }
-  }
 }
 
 int RunWindow(const CliOptions& options, CliEnvironment& environment, std::ostream& err) {
@@ -281,9 +269,7 @@ int RunWindow(const CliOptions& options, CliEnvironment& environment, std::ostre
   for (int t = 0; t < options.ticks; ++t) window.Tick();
   if (options.readout) window.ClickReadout();
   window.Timer().Halt();
-  PaintControls(window.Form(), options.palette);
-  window.SyncFromModel();
-  window.SetChartPalette(options.palette);
+  window.ShowInPalette(options.palette);
   window.show();
   QCoreApplication::processEvents();
   const auto failure = WritePicture(options.out, window.size(), options.scale,

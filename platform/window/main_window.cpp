@@ -8,6 +8,7 @@
 #include <variant>
 #include <vector>
 
+#include "platform/qt/chart_picture.h"
 #include "platform/qt/fonts.h"
 #include "platform/qt/painter_surface.h"
 
@@ -137,13 +138,22 @@ void MainWindow::Tick() {
   Run(&app::Form1::Timer1_Timer);
 }
 
+void MainWindow::ShowInPalette(Palette palette) {
+  form_.BackColor = MapColour(palette, ColourUse::kSky, form_.BackColor);
+  for (const ControlWidget& control : controls_) {
+    app::Control& model = app::Base(control.entry);
+    if (control.entry.schemeColoured) {
+      model.BackColor = MapColour(palette, ColourUse::kSky, model.BackColor);
+    }
+  }
+  chart_palette_ = palette;
+  SyncFromModel();
+}
+
 void MainWindow::paintEvent(QPaintEvent* event) {
   QPainter painter(this);
   painter.setClipRegion(event->region());
-  PainterSurface surface(painter, WordColour(chart_palette_));
-  PaletteSurface chart_colours(surface, chart_palette_);
-  chart_colours.BackColor = form_.BackColor;
-  drawing_.Replay(chart_colours);
+  PaintChart(painter, drawing_, form_.BackColor, chart_palette_);
 }
 
 }  // namespace platform

@@ -43,11 +43,11 @@ class MainWindow final : public QWidget {
   void ClickPlanetarium();
   void Tick();
 
-  // The colours the chart is painted in: the screen's own unless set otherwise.
-  void SetChartPalette(Palette palette) {
-    chart_palette_ = palette;
-    update();
-  }
+  // Shows the window in a palette, for a picture of it: in the print
+  // palette the sky behind the chart and behind every control that takes it
+  // turns white, and the chart takes the print palette's colours. The model's
+  // colours change with it, until the scheme is next set.
+  void ShowInPalette(Palette palette);
 
   // Copies every control of the model into its widget (texts, captions,
   // selections, colours) and repaints.

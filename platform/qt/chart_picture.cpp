@@ -1,0 +1,25 @@
+#include "platform/qt/chart_picture.h"
+
+#include "platform/qt/painter_surface.h"
+
+namespace platform {
+
+void PaintChart(QPainter& painter, const chart::RecordingSurface& drawing, chart::Colour sky,
+                Palette palette) {
+  PainterSurface surface(painter, WordColour(palette));
+  PaletteSurface colours(surface, palette);
+  colours.BackColor = sky;
+  drawing.Replay(colours);
+}
+
+std::string ChartOperations(const chart::RecordingSurface& drawing, chart::Colour sky,
+                            Palette palette) {
+  if (palette == Palette::kScreen) return drawing.Text();
+  chart::RecordingSurface mapped(chart::RecordingSurface::Keep::kSinceLastCls);
+  PaletteSurface colours(mapped, palette);
+  colours.BackColor = sky;
+  drawing.Replay(colours);
+  return mapped.Text();
+}
+
+}  // namespace platform
