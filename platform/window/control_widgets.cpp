@@ -59,6 +59,8 @@ ControlWidget CreateControlWidget(const app::ControlEntry& entry, QWidget& windo
                  [&](app::CommandButton*) { made.widget = new WrappingButton(&window); },
              },
              entry.control);
+  // The model's name for the control ("txtYMD(0)") names the widget too.
+  made.widget->setObjectName(QString::fromStdString(entry.name));
   // A caption label's own caption names it; an empty name would only cost memory.
   if (!entry.accessibleName.empty()) {
     made.widget->setAccessibleName(QString::fromStdString(entry.accessibleName));

@@ -108,26 +108,10 @@ void MainWindow::SyncFromModel() {
   update();
 }
 
-QWidget& MainWindow::WidgetFor(const app::Control& model) {
-  const auto control = std::ranges::find_if(
-      controls_, [&model](const ControlWidget& c) { return &app::Base(c.entry) == &model; });
-  return *control->widget;
-}
-
-QLabel& MainWindow::CaptionLabel(int number) {
-  const std::string name = "Label" + std::to_string(number);
-  const auto control = std::ranges::find_if(
-      controls_, [&name](const ControlWidget& c) { return c.entry.name == name; });
-  return static_cast<QLabel&>(*control->widget);
-}
-
 void MainWindow::Run(void (app::Form1::*handler)()) {
   if (runner_.Run(form_, handler)) SyncFromModel();
 }
 
-void MainWindow::ClickExit() {
-  Run(&app::Form1::Command1_Click);
-}
 void MainWindow::ClickReadout() {
   Run(&app::Form1::Command2_Click);
 }

@@ -38,7 +38,6 @@ class MainWindow final : public QWidget {
   TickTimer& Timer() { return timer_; }
 
   // The events of the window: each runs the model's handler, then shows the model.
-  void ClickExit();
   void ClickReadout();
   void ClickPlanetarium();
   void Tick();
@@ -53,38 +52,10 @@ class MainWindow final : public QWidget {
   // selections, colours) and repaints.
   void SyncFromModel();
 
-  // The widget showing a model control of the form (for a text box its line
-  // edit; for a readout cell only once HasReadout()); below, each one by its
-  // role, for tests and the command line.
-  QWidget& WidgetFor(const app::Control& model);
-  QListWidget& SiteList() { return WidgetOf<QListWidget>(form_.lstCITY); }
-  QLineEdit& DateBox(int i) { return WidgetOf<QLineEdit>(form_.txtYMD[At(i)]); }
-  QLineEdit& LatitudeBox() { return WidgetOf<QLineEdit>(form_.txtIDO); }
-  QLineEdit& LongitudeBox() { return WidgetOf<QLineEdit>(form_.txtKEIDO); }
-  QListWidget& StepList() { return WidgetOf<QListWidget>(form_.lstINTV1); }
-  QListWidget& IntervalList() { return WidgetOf<QListWidget>(form_.lstINTV2); }
-  QRadioButton& DirectionOption(int i) { return WidgetOf<QRadioButton>(form_.optDIR[At(i)]); }
-  QCheckBox& ChartOption(int i) { return WidgetOf<QCheckBox>(form_.chkOP[At(i)]); }
-  QPushButton& ExitButton() { return WidgetOf<QPushButton>(form_.Command1); }
-  QPushButton& ReadoutButton() { return WidgetOf<QPushButton>(form_.Command2); }
-  QPushButton& PlanetariumButton() { return WidgetOf<QPushButton>(form_.Command3); }
-  QLabel& CaptionLabel(int number);  // Label1..Label10
-  // The readout cells exist from the first time the readout shows anything.
-  bool HasReadout() const { return readout_made_; }
-  QLabel& ReadoutName(int i) { return WidgetOf<QLabel>(form_.lblST[At(i)]); }
-  QLabel& ReadoutAltitude(int i) { return WidgetOf<QLabel>(form_.lblH[At(i)]); }
-  QLabel& ReadoutAzimuth(int i) { return WidgetOf<QLabel>(form_.lblV[At(i)]); }
-
  protected:
   void paintEvent(QPaintEvent* event) override;
 
  private:
-  static std::size_t At(int i) { return static_cast<std::size_t>(i); }
-  template <class W>
-  W& WidgetOf(const app::Control& model) {
-    return static_cast<W&>(WidgetFor(model));
-  }
-
   void Run(void (app::Form1::*handler)());
   void BuildWidgets();
   void MakeReadoutOnceShown();

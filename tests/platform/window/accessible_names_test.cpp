@@ -3,18 +3,25 @@
 
 #include <gtest/gtest.h>
 
+#include <QAbstractButton>
 #include <QAccessible>
 #include <QAccessibleInterface>
 #include <QImage>
+#include <QLabel>
 #include <set>
 #include <string>
 #include <vector>
 
 #include "platform/window/main_window.h"
 #include "tests/platform/fakes.h"
+#include "tests/platform/window/widgets.h"
 
 namespace platform {
 namespace {
+
+using platform_test::Exists;
+using platform_test::Find;
+using platform_test::Indexed;
 
 std::string Accessible(QObject& object, QAccessible::Text text = QAccessible::Name) {
   QAccessibleInterface* const interface = QAccessible::queryAccessibleInterface(&object);
@@ -32,30 +39,31 @@ struct AccessibleNamesTest : ::testing::Test {
   MainWindow w{clock, start_file, process};
 };
 
-// Each box and list by the caption beside it; the site list, which has none,
-// as the observing site.
-TEST_F(AccessibleNamesTest, BoxesAndListsAreNamedByTheirCaptions) {
-  const std::vector<std::pair<QWidget*, std::string>> cases = {
-      {&w.DateBox(0), "年"},
-      {&w.DateBox(1), "月"},
-      {&w.DateBox(2), "日"},
-      {&w.DateBox(3), "時"},
-      {&w.DateBox(4), "分"},
-      {&w.LatitudeBox(), "緯度"},
-      {&w.LongitudeBox(), "経度"},
-      {&w.StepList(), "間隔（分)"},
-      {&w.IntervalList(), "表示間隔（秒）"},
-      {&w.SiteList(), "観測地"}};
-  for (const auto& [widget, name] : cases) {
-    SCOPED_TRACE(name);
-    EXPECT_EQ(Accessible(*widget), name);
+// A screen reader names each box and list by the caption the window shows
+// beside it (the pairs of the window's layout); the site list, which has none,
+// as the observing site. Options, check boxes and buttons by their own text.
+TEST_F(AccessibleNamesTest, ControlsAreNamedByTheCaptionsBesideThem) {
+  const std::pair<const char*, const char*> beside[] = {
+      {"txtYMD(0)", "Label2"}, {"txtYMD(1)", "Label3"}, {"txtYMD(2)", "Label4"},
+      {"txtYMD(3)", "Label5"}, {"txtYMD(4)", "Label6"}, {"txtIDO", "Label1"},
+      {"txtKEIDO", "Label7"},  {"lstINTV1", "Label8"},  {"lstINTV2", "Label9"}};
+  for (const auto& [control, caption] : beside) {
+    SCOPED_TRACE(control);
+    const std::string shown = Find<QLabel>(w, caption).text().toStdString();
+    EXPECT_FALSE(shown.empty());
+    EXPECT_EQ(Accessible(Find<QWidget>(w, control)), shown);
   }
-  EXPECT_EQ(Accessible(w.DateBox(0), QAccessible::Value), "2000");  // the text is still read
+  EXPECT_EQ(Accessible(Find<QWidget>(w, "lstCITY")), "観測地");
+  for (const char* own : {"optDIR(0)", "optDIR(3)", "chkOP(2)", "Command1"}) {
+    auto& button = Find<QAbstractButton>(w, own);
+    EXPECT_EQ(Accessible(button), button.text().toStdString()) << own;
+  }
+  EXPECT_EQ(Accessible(Find<QWidget>(w, "txtYMD(0)"), QAccessible::Value), "2000");
 }
 
 // Every control of the window carries a name; the inputs' names tell them apart.
 TEST_F(AccessibleNamesTest, EveryControlHasAName) {
-  w.ReadoutButton().click();
+  Find<QPushButton>(w, "Command2").click();
   std::set<std::string> input_names;
   int controls = 0;
   for (QWidget* child : w.findChildren<QWidget*>(Qt::FindDirectChildrenOnly)) {
@@ -75,20 +83,20 @@ TEST_F(AccessibleNamesTest, EveryControlHasAName) {
 
 // A readout cell says its row and column, and tells its value as description.
 TEST_F(AccessibleNamesTest, ReadoutCellsSayTheirRowAndColumn) {
-  w.ReadoutButton().click();
-  ASSERT_TRUE(w.HasReadout());
-  EXPECT_EQ(Accessible(w.ReadoutName(0)), "1行目 名前");
-  EXPECT_EQ(Accessible(w.ReadoutName(0), QAccessible::Description), " 太陽");
-  EXPECT_EQ(Accessible(w.ReadoutAltitude(11)), "12行目 高度");
-  EXPECT_EQ(Accessible(w.ReadoutAltitude(11), QAccessible::Description),
-            w.ReadoutAltitude(11).text().toStdString());
-  EXPECT_EQ(Accessible(w.ReadoutAzimuth(26)), "27行目 方位");
+  Find<QPushButton>(w, "Command2").click();
+  ASSERT_TRUE(Exists(w, "lblST(0)"));
+  EXPECT_EQ(Accessible(Find<QLabel>(w, "lblST(0)")), "1行目 名前");
+  EXPECT_EQ(Accessible(Find<QLabel>(w, "lblST(0)"), QAccessible::Description), " 太陽");
+  EXPECT_EQ(Accessible(Find<QLabel>(w, "lblH(11)")), "12行目 高度");
+  EXPECT_EQ(Accessible(Find<QLabel>(w, "lblH(11)"), QAccessible::Description),
+            Find<QLabel>(w, "lblH(11)").text().toStdString());
+  EXPECT_EQ(Accessible(Find<QLabel>(w, "lblV(26)")), "27行目 方位");
 }
 
 // The names change nothing on screen: the window paints the same picture
 // with every name taken away again.
 TEST_F(AccessibleNamesTest, NamesChangeNothingVisible) {
-  w.ReadoutButton().click();
+  Find<QPushButton>(w, "Command2").click();
   const QImage named = w.grab().toImage();
   for (QWidget* child : w.findChildren<QWidget*>()) {
     child->setAccessibleName(QString());

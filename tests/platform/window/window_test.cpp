@@ -19,9 +19,14 @@
 #include "platform/qt/painter_surface.h"
 #include "platform/window/main_window.h"
 #include "tests/platform/fakes.h"
+#include "tests/platform/window/widgets.h"
 
 namespace platform {
 namespace {
+
+using platform_test::Exists;
+using platform_test::Find;
+using platform_test::Indexed;
 
 constexpr chart::Colour kNight = chart::RGB(32, 96, 192);
 constexpr chart::Colour kDay = chart::RGB(0, 144, 255);
@@ -51,20 +56,25 @@ TEST_F(MainWindowTest, ShowsTheLayoutAndTheModelAfterStartUp) {
   EXPECT_EQ(w.windowTitle().toStdString(), "プラネタリウム");
   EXPECT_GE(w.width(), 1034);  // the horizon line: 15500 twips at 15 twips a pixel
   EXPECT_GE(w.height(), 625);  // the lowest readout row and the direction words
-  EXPECT_EQ(w.SiteList().geometry(), QRect(8, 8, 65, 82));  // 120, 120, 975, 1230 twips
-  EXPECT_FALSE(w.HasReadout());  // its cells are made when it first shows anything
+  EXPECT_EQ(Find<QListWidget>(w, "lstCITY").geometry(),
+            QRect(8, 8, 65, 82));       // 120, 120, 975, 1230 twips
+  EXPECT_FALSE(Exists(w, "lblST(0)"));  // its cells are made when it first shows anything
   // "年" (Label2) reaches under the month box; the box stays on top.
-  EXPECT_EQ(w.childAt(w.DateBox(1).geometry().topLeft() + QPoint(2, 5)), &w.DateBox(1));
+  EXPECT_EQ(w.childAt(Find<QLineEdit>(w, "txtYMD(1)").geometry().topLeft() + QPoint(2, 5)),
+            &Find<QLineEdit>(w, "txtYMD(1)"));
   std::string shown;
   for (const std::string& text :
-       {Text(*w.SiteList().currentItem()), Text(w.CaptionLabel(10)), Text(w.LatitudeBox()),
-        Text(w.LongitudeBox()), Text(w.DateBox(0)), Text(w.DateBox(1)), Text(w.DateBox(2)),
-        Text(w.DateBox(3)), Text(w.DateBox(4)), Text(*w.StepList().currentItem()),
-        Text(*w.IntervalList().currentItem())}) {
+       {Text(*Find<QListWidget>(w, "lstCITY").currentItem()), Text(Find<QLabel>(w, "Label10")),
+        Text(Find<QLineEdit>(w, "txtIDO")), Text(Find<QLineEdit>(w, "txtKEIDO")),
+        Text(Find<QLineEdit>(w, "txtYMD(0)")), Text(Find<QLineEdit>(w, "txtYMD(1)")),
+        Text(Find<QLineEdit>(w, "txtYMD(2)")), Text(Find<QLineEdit>(w, "txtYMD(3)")),
+        Text(Find<QLineEdit>(w, "txtYMD(4)")),
+        Text(*Find<QListWidget>(w, "lstINTV1").currentItem()),
+        Text(*Find<QListWidget>(w, "lstINTV2").currentItem())}) {
     shown += text + "|";
   }
   EXPECT_EQ(shown, "東京|東京|35.65|139.75|2000|1|1|21|0|15| 6|");
-  EXPECT_TRUE(w.DirectionOption(2).isChecked());
+  EXPECT_TRUE(Find<QRadioButton>(w, "optDIR(2)").isChecked());
   EXPECT_EQ(w.palette().color(QPalette::Window), kNightQ);
   EXPECT_FALSE(w.Timer().Active());
 }
@@ -73,11 +83,12 @@ TEST_F(MainWindowTest, ShowsTheLayoutAndTheModelAfterStartUp) {
 // a pixel (a text box's edit inside a one-pixel border); only the readout
 // cells let the mouse through to the chart.
 TEST_F(MainWindowTest, EveryControlOfTheTableHasAWidgetOfItsKindAtItsBounds) {
-  w.ReadoutButton().click();  // the readout cells are made when it first shows anything
+  Find<QPushButton>(w, "Command2")
+      .click();  // the readout cells are made when it first shows anything
   for (const app::ControlEntry& entry : app::FormControls(w.Form())) {
     SCOPED_TRACE(entry.name);
     const app::Bounds& b = app::Base(entry).bounds;
-    QWidget& widget = w.WidgetFor(app::Base(entry));
+    QWidget& widget = Find<QWidget>(w, entry.name);
     const bool text_box = std::holds_alternative<app::TextBox*>(entry.control);
     const int inset = text_box ? 1 : 0;
     EXPECT_EQ(widget.geometry(), QRect(b.left / 15, b.top / 15, b.width / 15, b.height / 15)
@@ -102,60 +113,64 @@ TEST_F(MainWindowTest, EveryControlOfTheTableHasAWidgetOfItsKindAtItsBounds) {
 }
 
 TEST_F(MainWindowTest, EditsReachTheModelAtOnce) {
-  w.SiteList().setCurrentRow(48);
+  Find<QListWidget>(w, "lstCITY").setCurrentRow(48);
   EXPECT_EQ(w.Form().lstCITY.ListIndex, 48);
-  w.StepList().setCurrentRow(5);
+  Find<QListWidget>(w, "lstINTV1").setCurrentRow(5);
   EXPECT_EQ(w.Form().lstINTV1.Text(), "60");
-  QTest::mouseClick(&w.ChartOption(3), Qt::LeftButton);
+  QTest::mouseClick(&Find<QCheckBox>(w, "chkOP(3)"), Qt::LeftButton);
   EXPECT_EQ(w.Form().chkOP[3].Value, 1);
-  w.DirectionOption(1).click();
+  Find<QRadioButton>(w, "optDIR(1)").click();
   EXPECT_TRUE(w.Form().optDIR[1].Value);
   EXPECT_FALSE(w.Form().optDIR[2].Value);
-  w.IntervalList().setCurrentRow(0);  // " 0" seconds: the animation stays stopped
-  w.PlanetariumButton().click();
+  Find<QListWidget>(w, "lstINTV2").setCurrentRow(0);  // " 0" seconds: the animation stays stopped
+  Find<QPushButton>(w, "Command3").click();
   EXPECT_FALSE(w.Timer().Active());
 }
 
 TEST_F(MainWindowTest, TheNumericButtonFillsTheLabels) {
   const QRegularExpression one_decimal("^-?[0-9]+\\.[0-9]$");  // the "0.0" format
   w.show();  // the cells are made in a window already on screen, and must show there
-  w.ReadoutButton().click();
-  ASSERT_TRUE(w.HasReadout());
-  EXPECT_TRUE(w.ReadoutName(0).isVisible());
-  EXPECT_EQ(w.ReadoutName(14).geometry().top(), 600);   // y = 9000 twips
-  EXPECT_EQ(w.ReadoutName(15).geometry().left(), 384);  // x = 5760 twips
-  EXPECT_EQ(Text(w.ReadoutName(0)) + Text(w.ReadoutName(1)), " 太陽 月　");
+  Find<QPushButton>(w, "Command2").click();
+  ASSERT_TRUE(Exists(w, "lblST(0)"));
+  EXPECT_TRUE(Find<QLabel>(w, "lblST(0)").isVisible());
+  EXPECT_EQ(Find<QLabel>(w, "lblST(14)").geometry().top(), 600);   // y = 9000 twips
+  EXPECT_EQ(Find<QLabel>(w, "lblST(15)").geometry().left(), 384);  // x = 5760 twips
+  EXPECT_EQ(Text(Find<QLabel>(w, "lblST(0)")) + Text(Find<QLabel>(w, "lblST(1)")), " 太陽 月　");
   for (int i = 0; i < 26; ++i) {
-    EXPECT_FALSE(w.ReadoutName(i).text().isEmpty()) << i;
-    for (const QLabel* label : {&w.ReadoutAltitude(i), &w.ReadoutAzimuth(i)}) {
+    EXPECT_FALSE(Find<QLabel>(w, Indexed("lblST", i)).text().isEmpty()) << i;
+    for (const QLabel* label :
+         {&Find<QLabel>(w, Indexed("lblH", i)), &Find<QLabel>(w, Indexed("lblV", i))}) {
       EXPECT_TRUE(label->text().contains(one_decimal)) << i << " " << Text(*label);
     }
   }
-  EXPECT_TRUE(w.ReadoutName(26).text().isEmpty());
+  EXPECT_TRUE(Find<QLabel>(w, "lblST(26)").text().isEmpty());
   EXPECT_EQ(w.palette().color(QPalette::Window), kNightQ);
   // A tick renews the table and then draws the chart; the labels are text
   // only, so the chart shows between them.
   w.Tick();
-  EXPECT_FALSE(w.ReadoutName(0).autoFillBackground());
+  EXPECT_FALSE(Find<QLabel>(w, "lblST(0)").autoFillBackground());
   EXPECT_EQ(PixelAt(1000, 600), kHorizon);
 }
 
 TEST_F(MainWindowTest, DaytimeColoursReachEveryColouredWidget) {
-  w.DateBox(3).selectAll();
-  QTest::keyClicks(&w.DateBox(3), "12");
-  w.PlanetariumButton().click();
+  Find<QLineEdit>(w, "txtYMD(3)").selectAll();
+  QTest::keyClicks(&Find<QLineEdit>(w, "txtYMD(3)"), "12");
+  Find<QPushButton>(w, "Command3").click();
   EXPECT_EQ(w.palette().color(QPalette::Window), kDayQ);
-  for (QWidget* filled : std::vector<QWidget*>{&w.CaptionLabel(1), &w.CaptionLabel(10),
-                                               &w.DirectionOption(0), &w.ChartOption(3)}) {
+  for (QWidget* filled : std::vector<QWidget*>{
+           &Find<QLabel>(w, "Label1"), &Find<QLabel>(w, "Label10"),
+           &Find<QRadioButton>(w, "optDIR(0)"), &Find<QCheckBox>(w, "chkOP(3)")}) {
     EXPECT_EQ(filled->palette().color(filled->backgroundRole()), kDayQ);
   }
   for (QWidget* input :
-       std::vector<QWidget*>{&w.DateBox(0), &w.DateBox(4), &w.LatitudeBox(), &w.LongitudeBox(),
-                             &w.SiteList(), &w.StepList(), &w.IntervalList()}) {
+       std::vector<QWidget*>{&Find<QLineEdit>(w, "txtYMD(0)"), &Find<QLineEdit>(w, "txtYMD(4)"),
+                             &Find<QLineEdit>(w, "txtIDO"), &Find<QLineEdit>(w, "txtKEIDO"),
+                             &Find<QListWidget>(w, "lstCITY"), &Find<QListWidget>(w, "lstINTV1"),
+                             &Find<QListWidget>(w, "lstINTV2")}) {
     EXPECT_EQ(input->palette().color(QPalette::Base), kDayQ) << input->metaObject()->className();
   }
-  EXPECT_EQ(w.DateBox(0).palette().color(QPalette::Text), QColor(Qt::black));
-  EXPECT_NE(w.PlanetariumButton().palette().color(QPalette::Button), kDayQ);
+  EXPECT_EQ(Find<QLineEdit>(w, "txtYMD(0)").palette().color(QPalette::Text), QColor(Qt::black));
+  EXPECT_NE(Find<QPushButton>(w, "Command3").palette().color(QPalette::Button), kDayQ);
   EXPECT_EQ(PixelAt(500, 300), kDayQ);  // open sky
 }
 
@@ -164,7 +179,7 @@ TEST_F(MainWindowTest, DaytimeColoursReachEveryColouredWidget) {
 // box is open is dropped), "保存せずに終了" ends it without saving.
 TEST_F(MainWindowTest, AFailedSaveIsPutToTheUserInAMessageBox) {
   start_file.failure = "No space left on device";
-  w.PlanetariumButton().click();
+  Find<QPushButton>(w, "Command3").click();
   const auto answer = [this](const char* button, QString* shown) {
     QTimer::singleShot(0, [this, button, shown] {
       auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
@@ -178,24 +193,24 @@ TEST_F(MainWindowTest, AFailedSaveIsPutToTheUserInAMessageBox) {
   };
   QString shown;
   answer("戻る", &shown);
-  w.ExitButton().click();
+  Find<QPushButton>(w, "Command1").click();
   EXPECT_TRUE(shown.contains(QStringLiteral("開始ファイルを保存できませんでした")));
   EXPECT_TRUE(shown.contains(QStringLiteral("/memory/pstart.txt")));
   EXPECT_TRUE(shown.contains(QStringLiteral("No space left on device")));
   EXPECT_EQ(process.ends, 0);
-  EXPECT_EQ(Text(w.DateBox(4)), "0");  // the tick during the box was dropped
+  EXPECT_EQ(Text(Find<QLineEdit>(w, "txtYMD(4)")), "0");  // the tick during the box was dropped
   w.Timer().Fire();
-  EXPECT_EQ(Text(w.DateBox(4)), "15");  // and the window goes on
+  EXPECT_EQ(Text(Find<QLineEdit>(w, "txtYMD(4)")), "15");  // and the window goes on
 
   answer("保存せずに終了", &shown);
-  w.ExitButton().click();
+  Find<QPushButton>(w, "Command1").click();
   EXPECT_EQ(process.ends, 1);
   EXPECT_EQ(start_file.writes, 2);
   EXPECT_FALSE(start_file.contents.has_value());
 }
 
 TEST_F(MainWindowTest, ThePlanetariumButtonDrawsAndAnimatesUntilExit) {
-  w.PlanetariumButton().click();
+  Find<QPushButton>(w, "Command3").click();
   EXPECT_EQ(PixelAt(500, 600), kHorizon);  // y = 9000 twips
   w.resize(900, 500);  // the chart is kept, not recomputed, when the window changes
   w.resize(1040, 640);
@@ -203,28 +218,33 @@ TEST_F(MainWindowTest, ThePlanetariumButtonDrawsAndAnimatesUntilExit) {
   EXPECT_EQ(PixelAt(500, 630), kNightQ);
   EXPECT_EQ(w.Timer().Interval(), 6000);
   w.Timer().Fire();
-  EXPECT_EQ(Text(w.DateBox(3)), "21");
-  EXPECT_EQ(Text(w.DateBox(4)), "15");
+  EXPECT_EQ(Text(Find<QLineEdit>(w, "txtYMD(3)")), "21");
+  EXPECT_EQ(Text(Find<QLineEdit>(w, "txtYMD(4)")), "15");
   EXPECT_TRUE(w.Timer().Active());
-  w.ExitButton().click();
+  Find<QPushButton>(w, "Command1").click();
   EXPECT_EQ(start_file.contents.value_or("").rfind(" 12 ", 0), 0u);
   EXPECT_EQ(process.ends, 1);
   w.Timer().Fire();  // no event is handled any more
   w.Timer().SetInterval(1000);
-  w.PlanetariumButton().click();
+  Find<QPushButton>(w, "Command3").click();
   EXPECT_FALSE(w.Timer().Active());
-  EXPECT_EQ(Text(w.DateBox(4)), "15");
+  EXPECT_EQ(Text(Find<QLineEdit>(w, "txtYMD(4)")), "15");
   EXPECT_EQ(process.ends, 1);
 }
 
 TEST_F(MainWindowTest, FocusFollowsTheTabOrder) {
   const std::vector<QWidget*> expected = {
-      &w.DateBox(0),         &w.DateBox(1),         &w.DateBox(2),          &w.DateBox(3),
-      &w.DateBox(4),         &w.SiteList(),         &w.ExitButton(),        &w.ReadoutButton(),
-      &w.LatitudeBox(),      &w.LongitudeBox(),     &w.DirectionOption(0),  &w.DirectionOption(1),
-      &w.DirectionOption(2), &w.DirectionOption(3), &w.PlanetariumButton(), &w.StepList(),
-      &w.IntervalList(),     &w.ChartOption(0),     &w.ChartOption(1),      &w.ChartOption(2),
-      &w.ChartOption(3)};
+      &Find<QLineEdit>(w, "txtYMD(0)"),    &Find<QLineEdit>(w, "txtYMD(1)"),
+      &Find<QLineEdit>(w, "txtYMD(2)"),    &Find<QLineEdit>(w, "txtYMD(3)"),
+      &Find<QLineEdit>(w, "txtYMD(4)"),    &Find<QListWidget>(w, "lstCITY"),
+      &Find<QPushButton>(w, "Command1"),   &Find<QPushButton>(w, "Command2"),
+      &Find<QLineEdit>(w, "txtIDO"),       &Find<QLineEdit>(w, "txtKEIDO"),
+      &Find<QRadioButton>(w, "optDIR(0)"), &Find<QRadioButton>(w, "optDIR(1)"),
+      &Find<QRadioButton>(w, "optDIR(2)"), &Find<QRadioButton>(w, "optDIR(3)"),
+      &Find<QPushButton>(w, "Command3"),   &Find<QListWidget>(w, "lstINTV1"),
+      &Find<QListWidget>(w, "lstINTV2"),   &Find<QCheckBox>(w, "chkOP(0)"),
+      &Find<QCheckBox>(w, "chkOP(1)"),     &Find<QCheckBox>(w, "chkOP(2)"),
+      &Find<QCheckBox>(w, "chkOP(3)")};
   std::vector<QWidget*> chain;
   QWidget* next = expected.front();
   do {
