@@ -5,6 +5,7 @@
 #include <QIcon>
 #include <QString>
 #include <QStringList>
+#include <QTimer>
 #include <cstdlib>
 #include <iostream>
 #include <optional>
@@ -49,6 +50,9 @@ int main(int argc, char* argv[]) {
   }
   // Ties the window to its desktop entry (Wayland app id, task bars, docks).
   QGuiApplication::setDesktopFileName(QString::fromLatin1(platform::kApplicationId));
-  QGuiApplication::setWindowIcon(WindowIcon());
+  // The icon goes to the desktop once the window is on screen: its seven
+  // renderings, turned into the window's icon property, would otherwise hold
+  // up the window's first appearance.
+  QTimer::singleShot(0, &application, [] { QGuiApplication::setWindowIcon(WindowIcon()); });
   return platform::RunWindowProgram(application, menu);
 }
