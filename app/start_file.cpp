@@ -6,6 +6,7 @@
 
 #include "app/sites.h"
 #include "text/number_text.h"
+#include "text/legible.h"
 #include "text/utf8.h"
 
 namespace app {
@@ -85,13 +86,7 @@ std::string FieldText(std::string_view text) {
   if (!text.empty() && text.find_first_of(kQuotedBytes) == std::string_view::npos) {
     return std::string(text);
   }
-  std::string quoted = "\"";
-  for (const char c : text) {
-    if (c == '"') quoted += '"';
-    quoted += c;
-  }
-  quoted += '"';
-  return quoted;
+  return text::DoubleQuoted(text);
 }
 
 // The coordinate written in place of a box text the line cannot hold: a named

@@ -58,4 +58,14 @@ LegibleText Legible(std::string_view bytes, std::size_t max_characters) {
   return legible;
 }
 
+std::string DoubleQuoted(std::string_view text) {
+  std::string quoted = "\"";
+  for (const char c : text) {
+    if (c == '"') quoted += '"';
+    quoted += c;
+  }
+  quoted += '"';
+  return quoted;
+}
+
 }  // namespace text

@@ -6,6 +6,8 @@
 
 namespace text {
 
+// Texts a user gave, made fit to be repeated in a message or quoted in a field.
+
 // A text a user gave, made fit to be repeated in a message.
 struct LegibleText {
   std::string text;       // valid UTF-8, control characters escaped, cut when long
@@ -19,5 +21,10 @@ struct LegibleText {
 //           control character (C0, DEL and C1) as \xHH or \u0085; after
 //           `max_characters` characters the rest is left out and counted.
 LegibleText Legible(std::string_view bytes, std::size_t max_characters = 80);
+
+// Given:    any text.
+// Returned: it between double quotes, each quote inside doubled (say ""hi""),
+//           the way CSV and the start file quote a field.
+std::string DoubleQuoted(std::string_view text);
 
 }  // namespace text

@@ -64,14 +64,7 @@ std::string CsvField(std::string_view bytes) {
   const auto blank = [](char c) { return c == ' ' || c == '\t'; };
   const bool quote = field.find_first_of(",\"\r\n") != std::string::npos ||
                      (!field.empty() && (blank(field.front()) || blank(field.back())));
-  if (!quote) return field;
-  std::string out = "\"";
-  for (const char c : field) {
-    if (c == '"') out += '"';
-    out += c;
-  }
-  out += '"';
-  return out;
+  return quote ? text::DoubleQuoted(field) : field;
 }
 
 }  // namespace platform
