@@ -114,6 +114,9 @@ class Form1 {
   // empty (never shown, emptied by the planetarium button, or the boxes could
   // not be computed).
   bool ReadoutShown = false;
+  // The chart on the window in words, for a screen reader (DescribeChart);
+  // renewed with every drawing, empty while no chart is shown.
+  std::string ChartDescription;
 
   astro::Observation observation;
   // The two star catalogues, loaded once when the form is made.
@@ -149,6 +152,7 @@ class Form1 {
   void SetTimerFromDisplayInterval();
   void ChooseColoursForSun(double sun_altitude);
   void DrawSelectedView();
+  void DescribeDrawnView();
 
   Services services_;
 };

@@ -4,7 +4,9 @@
 #include <cstdint>
 #include <string>
 
+#include "app/chart_description.h"
 #include "app/form.h"
+#include "app/sites.h"
 #include "astro/calendar.h"
 #include "text/number_text.h"
 
@@ -103,6 +105,24 @@ void Form1::DrawSelectedView() {
   if (optDIR[1].Value) skyChart.DrawEast();
   if (optDIR[2].Value) skyChart.DrawSouth();
   if (optDIR[3].Value) skyChart.DrawWest();
+  DescribeDrawnView();
+}
+
+// The chart just drawn in words: the direction of the (last) selected view,
+// the site by its name or, for the typed entry, its coordinates, the instant.
+void Form1::DescribeDrawnView() {
+  ChartDescription.clear();
+  for (const OptionButton& direction : optDIR) {
+    if (!direction.Value) continue;
+    std::string site = lstCITY.Text();
+    site.erase(site.find_last_not_of(' ') + 1);
+    if (!UsesTableCoordinates(lstCITY.ListIndex)) {
+      site = "緯度 " + txtIDO.Text + " 経度 " + txtKEIDO.Text;
+    }
+    const std::array<std::string, 5> boxes = {txtYMD[0].Text, txtYMD[1].Text, txtYMD[2].Text,
+                                              txtYMD[3].Text, txtYMD[4].Text};
+    ChartDescription = DescribeChart(direction.Caption, site, boxes, skyChart.Drawn());
+  }
 }
 
 }  // namespace app

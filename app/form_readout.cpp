@@ -42,6 +42,7 @@ void Form1::Command2_Click() {
 void Form1::ShowValues() {
   ClearReadoutRows();
   services_.surface.Cls();
+  ChartDescription.clear();
   if (!CalcSky()) return;
 
   for (int k = 1; k <= catalog::kBrightStarCount; ++k) {

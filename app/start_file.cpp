@@ -5,8 +5,8 @@
 #include <cstddef>
 
 #include "app/sites.h"
-#include "text/number_text.h"
 #include "text/legible.h"
+#include "text/number_text.h"
 #include "text/utf8.h"
 
 namespace app {

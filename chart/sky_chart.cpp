@@ -69,6 +69,7 @@ void SkyChart::DrawWest() {
 }
 
 void SkyChart::Draw(const View& view) {
+  drawn_.clear();
   surface_.Cls();
   surface_.Line(static_cast<float>(CentreX - 7000), static_cast<float>(HorizonY),
                 static_cast<float>(CentreX + 8500), static_cast<float>(HorizonY), kHorizonColour);
@@ -147,6 +148,7 @@ void SkyChart::DrawBody(const View& view, const Body& body) {
   surface_.Circle(static_cast<float>(point->x), static_cast<float>(point->y),
                   static_cast<float>(body.radius), kBodyColour);
   if (Options.names) Label(point->x + kLabelShift, point->y, body.label);
+  drawn_.push_back({body.label, observation_.BodyAlt[slot], observation_.BodyAz[slot]});
 }
 
 void SkyChart::DrawStars(const View& view) {
@@ -162,9 +164,9 @@ void SkyChart::DrawStars(const View& view) {
     const double radius = (5 - chart_stars_.StarTable(catalog::kMagnitude, row)) * 10;
     surface_.Circle(static_cast<float>(point->x), static_cast<float>(point->y),
                     static_cast<float>(radius), kStarColour);
-    if (Options.names) {
-      Label(point->x + kLabelShift, point->y, chart_stars_.StarName[static_cast<std::size_t>(row)]);
-    }
+    const std::string_view name = chart_stars_.StarName[static_cast<std::size_t>(row)];
+    if (Options.names) Label(point->x + kLabelShift, point->y, name);
+    if (!name.empty()) drawn_.push_back({name, place.altitude, place.azimuth});
   }
 }
 

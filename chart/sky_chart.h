@@ -19,6 +19,13 @@ struct ChartOptions {
   bool names = false;     // labels beside bodies and named stars
 };
 
+// A body or named star as the last view drew it, for the chart in words.
+struct DrawnObject {
+  std::string_view name;  // its label ("月", "ベガ"), whether or not labels are shown
+  double altitude;        // [degrees above the horizon]
+  double azimuth;         // [degrees, north 0, east 90]
+};
+
 // The window mapping the charts are drawn with [twips]: a place on the chart
 // (x right of the view centre, y up from the horizon, in degrees of chart) is
 // drawn at x = kCentreX + kScaleX * x, y = kHorizonY - kScaleY * y.
@@ -56,6 +63,10 @@ class SkyChart {
   // The dotted altitude/azimuth grid, the same for every view; day or night colour.
   void DrawGrid();
 
+  // The bodies and the named stars the last view drew, in drawing order; the
+  // names refer to the chart's constant labels and catalogue.
+  const std::vector<DrawnObject>& Drawn() const { return drawn_; }
+
  private:
   struct View;
   struct Body;
@@ -90,6 +101,8 @@ class SkyChart {
   const astro::Observation& observation_;
   const catalog::StarTables& chart_stars_;
   Surface& surface_;
+
+  std::vector<DrawnObject> drawn_;
 
   // The grid's dots in drawing order: they depend on nothing but the window
   // mapping, so they are projected once and kept until the mapping changes.

@@ -1,0 +1,122 @@
+// The chart in words: the view, the site and the instant, then every body and
+// named star the view drew, checked against the labels the chart printed.
+
+#include "app/chart_description.h"
+
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+#include "app/form.h"
+#include "fakes.h"
+#include "text/number_text.h"
+
+namespace app {
+namespace {
+
+struct Described {
+  std::string name, altitude, azimuth;
+};
+
+// "東の空、東京、…: 月 高度 23.1 方位 81.2、土星 高度 …" as its head and objects.
+std::vector<Described> Objects(const std::string& description, std::string& head) {
+  const std::size_t colon = description.find(": ");
+  head = description.substr(0, colon);
+  std::vector<Described> objects;
+  std::string rest = description.substr(colon + 2);
+  while (!rest.empty()) {
+    const std::size_t comma = rest.find("、");
+    const std::string item = rest.substr(0, comma);
+    rest = comma == std::string::npos ? "" : rest.substr(comma + std::string("、").size());
+    const std::size_t altitude = item.rfind(" 高度 "), azimuth = item.rfind(" 方位 ");
+    if (altitude == std::string::npos || azimuth == std::string::npos) {
+      objects.push_back({item, "", ""});
+      continue;
+    }
+    objects.push_back({item.substr(0, altitude),
+                       item.substr(altitude + std::string(" 高度 ").size(),
+                                   azimuth - altitude - std::string(" 高度 ").size()),
+                       item.substr(azimuth + std::string(" 方位 ").size())});
+  }
+  return objects;
+}
+
+// Every label the chart printed beside a disc (not the direction words under
+// the horizon), in drawing order.
+std::vector<std::string> PrintedLabels(const chart::RecordingSurface& surface) {
+  std::vector<std::string> labels;
+  for (const auto& op : surface.Operations()) {
+    if (op.kind == chart::RecordingSurface::Kind::kPrint && op.values[1] != 9100) {
+      labels.push_back(op.text);
+    }
+  }
+  return labels;
+}
+
+TEST(ChartDescription, NamesEveryBodyAndStarTheChartLabelsAndNothingElse) {
+  struct Sky {
+    const char* site;
+    testing::Texts boxes;
+    int direction;
+  };
+  const Sky skies[] = {{"東京", {"2005", "10", "22", "21", "0"}, 2},
+                       {"東京", {"2006", "1", "15", "20", "0"}, 1},
+                       {"シドニー", {"2024", "6", "21", "4", "30"}, 0},
+                       {"ロンドン", {"2000", "1", "1", "12", "0"}, 3},  // by day
+                       {"那覇", {"2024", "8", "12", "2", "0"}, 1}};
+  for (const Sky& sky : skies) {
+    SCOPED_TRACE(std::string(sky.site) + " " + sky.boxes[3]);
+    testing::FakeWindow window;
+    Form1& form = window.form;
+    form.Form_Load();
+    testing::Select(form.lstCITY, sky.site);
+    window.SetBoxes(sky.boxes);
+    for (int d = 0; d < 4; ++d) form.optDIR[static_cast<std::size_t>(d)].Value = d == sky.direction;
+    form.chkOP[3].Value = 1;
+    form.Command3_Click();
+
+    std::string head;
+    const std::vector<Described> objects = Objects(form.ChartDescription, head);
+    const std::string direction = form.optDIR[static_cast<std::size_t>(sky.direction)].Caption;
+    EXPECT_EQ(head, direction + "の空、" + sky.site + "、" + sky.boxes[0] + "年" + sky.boxes[1] +
+                        "月" + sky.boxes[2] + "日 " + sky.boxes[3] + "時" + sky.boxes[4] + "分");
+    std::vector<std::string> names;
+    for (const Described& object : objects) names.push_back(object.name);
+    EXPECT_EQ(names, PrintedLabels(window.surface));
+    // The bodies with the altitude and azimuth the readout shows for them.
+    for (const Described& object : objects) {
+      for (std::size_t body = 1; body <= astro::kBodyCount; ++body) {
+        const std::string readout_name = form.ReadoutName[body];
+        if (readout_name.find(object.name) == std::string::npos) continue;
+        EXPECT_EQ(object.altitude, text::FormatOneDecimal(form.ReadoutAlt[body]));
+        EXPECT_EQ(object.azimuth, text::FormatOneDecimal(form.ReadoutAz[body]));
+      }
+    }
+
+    // Without the names on the chart the words are the same; the readout
+    // replaces the chart and its words.
+    const std::string with_names = form.ChartDescription;
+    form.chkOP[3].Value = 0;
+    form.Command3_Click();
+    EXPECT_EQ(form.ChartDescription, with_names);
+    form.Command2_Click();
+    EXPECT_EQ(form.ChartDescription, "");
+  }
+}
+
+TEST(ChartDescription, SaysWhenNothingNamedIsUpAndNamesTypedCoordinates) {
+  const std::vector<chart::DrawnObject> none;
+  EXPECT_EQ(DescribeChart("北", "緯度 -89 経度 0", {"2000", "1", "1", "0", "0"}, none),
+            "北の空、緯度 -89 経度 0、2000年1月1日 0時0分: 名前のある天体は見えません");
+  testing::FakeWindow window;
+  window.form.Form_Load();
+  window.form.lstCITY.ListIndex = 48;
+  window.form.txtIDO.Text = "35";
+  window.form.txtKEIDO.Text = "135";
+  window.form.Command3_Click();
+  EXPECT_EQ(window.form.ChartDescription.rfind("南の空、緯度 35 経度 135、", 0), 0u);
+}
+
+}  // namespace
+}  // namespace app
