@@ -1,15 +1,44 @@
 #include "app/chart_description.h"
 
+#include <cmath>
+
 #include "text/number_text.h"
 
 namespace app {
+namespace {
 
-std::string DescribeChart(std::string_view direction, std::string_view site,
-                          const std::array<std::string, 5>& date_boxes,
+std::string Instant(const ChartSubject& subject) {
+  const auto& b = subject.dateBoxes;
+  return b[0] + "年" + b[1] + "月" + b[2] + "日 " + b[3] + "時" + b[4] + "分";
+}
+
+// "北緯 35.65°、東経 139.75°"; south and west by their own words.
+std::string Coordinates(const ChartSubject& subject) {
+  return std::string(subject.latitude < 0 ? "南緯 " : "北緯 ") +
+         text::BoxNumber(std::fabs(subject.latitude)) + "°、" +
+         (subject.longitude < 0 ? "西経 " : "東経 ") +
+         text::BoxNumber(std::fabs(subject.longitude)) + "°";
+}
+
+// A box text in a file name: its digits, two of them at least for the
+// month, day, hour and minute; anything but digits and a minus sign left out.
+std::string NameDigits(const std::string& box, std::size_t width) {
+  std::string digits;
+  for (const char c : box) {
+    if ((c >= '0' && c <= '9') || (c == '-' && digits.empty())) digits += c;
+  }
+  if (digits.size() < width) digits.insert(0, width - digits.size(), '0');
+  return digits;
+}
+
+}  // namespace
+
+std::string DescribeChart(const ChartSubject& subject,
                           const std::vector<chart::DrawnObject>& drawn) {
-  std::string words = std::string(direction) + "の空、" + std::string(site) + "、" + date_boxes[0] +
-                      "年" + date_boxes[1] + "月" + date_boxes[2] + "日 " + date_boxes[3] + "時" +
-                      date_boxes[4] + "分: ";
+  const std::string site = subject.site.empty() ? "緯度 " + text::BoxNumber(subject.latitude) +
+                                                      " 経度 " + text::BoxNumber(subject.longitude)
+                                                : subject.site;
+  std::string words = subject.direction + "の空、" + site + "、" + Instant(subject) + ": ";
   if (drawn.empty()) return words + "名前のある天体は見えません";
   for (std::size_t i = 0; i < drawn.size(); ++i) {
     if (i > 0) words += "、";
@@ -17,6 +46,22 @@ std::string DescribeChart(std::string_view direction, std::string_view site,
              " 方位 " + text::FormatOneDecimal(drawn[i].azimuth);
   }
   return words;
+}
+
+std::string ChartCaption(const ChartSubject& subject) {
+  const std::string where = subject.site.empty()
+                                ? Coordinates(subject)
+                                : subject.site + "（" + Coordinates(subject) + "）";
+  return where + " " + Instant(subject) + "（日本標準時） " + subject.direction + "の空";
+}
+
+std::string ChartFileName(const ChartSubject& subject) {
+  const auto& b = subject.dateBoxes;
+  const std::string site = subject.site.empty() ? text::BoxNumber(subject.latitude) + "_" +
+                                                      text::BoxNumber(subject.longitude)
+                                                : subject.site;
+  return site + "_" + NameDigits(b[0], 4) + "-" + NameDigits(b[1], 2) + "-" + NameDigits(b[2], 2) +
+         "_" + NameDigits(b[3], 2) + NameDigits(b[4], 2) + "_" + subject.direction;
 }
 
 }  // namespace app

@@ -2,24 +2,37 @@
 
 #include <array>
 #include <string>
-#include <string_view>
 #include <vector>
 
 #include "chart/sky_chart.h"
 
 namespace app {
 
-// Given:    the direction word of the view ("東"), where the sky was seen
-//           from (a site's name, or the typed coordinates), the five date and
-//           time box texts it was computed for, and the bodies and named stars
-//           the view drew.
+// What a chart on the window shows: which way, from where and when. The form
+// keeps it with every drawing, for the chart's words, its printed caption and
+// the name it is saved under.
+struct ChartSubject {
+  std::string direction;                 // the view's option caption: 北, 東, 南 or 西
+  std::string site;                      // the site list's name; empty for the typed entry
+  double latitude = 0, longitude = 0;    // [degrees, north and east positive] as computed
+  std::array<std::string, 5> dateBoxes;  // the date and time box texts, Japan Standard Time
+};
+
 // Returned: the chart in words, for a screen reader: "東の空、東京、2006年1月15日
-//           20時0分: 月 高度 23.1 方位 81.2、土星 高度 31.4 方位 120.9", each
-//           object under its name with altitude and azimuth as the readout
-//           shows them, in drawing order; when none was drawn, the sentence
-//           says so.
-std::string DescribeChart(std::string_view direction, std::string_view site,
-                          const std::array<std::string, 5>& date_boxes,
+// 20時0分: 月 高度 23.1 方位 81.2、土星 高度 31.4 方位 120.9", each body and
+// named star the view drew under its name, with altitude and azimuth as the
+// readout shows them, in drawing order; a typed site as "緯度 35 経度 135";
+// when nothing named was drawn, the sentence says so.
+std::string DescribeChart(const ChartSubject& subject,
                           const std::vector<chart::DrawnObject>& drawn);
+
+// Returned: the line under a printed chart: "東京（北緯 35.65°、東経 139.75°）
+// 2006年1月15日 20時0分（日本標準時）東の空"; a typed site by its coordinates alone.
+std::string ChartCaption(const ChartSubject& subject);
+
+// Returned: a name to save the chart under, without its ending:
+// "東京_2006-01-15_2000_東"; the typed entry's coordinates stand for its name.
+// Holds no character a file name may not.
+std::string ChartFileName(const ChartSubject& subject);
 
 }  // namespace app

@@ -7,6 +7,7 @@
 #include <variant>
 #include <vector>
 
+#include "app/chart_description.h"
 #include "app/controls.h"
 #include "app/services.h"
 #include "app/start_file.h"
@@ -114,8 +115,10 @@ class Form1 {
   // empty (never shown, emptied by the planetarium button, or the boxes could
   // not be computed).
   bool ReadoutShown = false;
-  // The chart on the window in words, for a screen reader (DescribeChart);
-  // renewed with every drawing, empty while no chart is shown.
+  // What the chart on the window shows, and the chart in words for a screen
+  // reader (DescribeChart); renewed with every drawing, nothing while no
+  // chart is shown.
+  std::optional<ChartSubject> ChartOnWindow;
   std::string ChartDescription;
 
   astro::Observation observation;

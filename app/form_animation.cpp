@@ -108,20 +108,23 @@ void Form1::DrawSelectedView() {
   DescribeDrawnView();
 }
 
-// The chart just drawn in words: the direction of the (last) selected view,
-// the site by its name or, for the typed entry, its coordinates, the instant.
+// What the chart just drawn shows, and the chart in words: the direction of
+// the (last) selected view, the site by its name or, for the typed entry, by
+// its coordinates, the instant of the boxes.
 void Form1::DescribeDrawnView() {
   ChartDescription.clear();
+  ChartOnWindow.reset();
   for (const OptionButton& direction : optDIR) {
     if (!direction.Value) continue;
-    std::string site = lstCITY.Text();
-    site.erase(site.find_last_not_of(' ') + 1);
-    if (!UsesTableCoordinates(lstCITY.ListIndex)) {
-      site = "緯度 " + txtIDO.Text + " 経度 " + txtKEIDO.Text;
+    ChartSubject subject{
+        direction.Caption, "", observation.horizontal.SiteLat, observation.horizontal.SiteLon, {}};
+    if (UsesTableCoordinates(lstCITY.ListIndex)) {
+      subject.site = lstCITY.Text();
+      subject.site.erase(subject.site.find_last_not_of(' ') + 1);
     }
-    const std::array<std::string, 5> boxes = {txtYMD[0].Text, txtYMD[1].Text, txtYMD[2].Text,
-                                              txtYMD[3].Text, txtYMD[4].Text};
-    ChartDescription = DescribeChart(direction.Caption, site, boxes, skyChart.Drawn());
+    for (std::size_t b = 0; b < txtYMD.size(); ++b) subject.dateBoxes[b] = txtYMD[b].Text;
+    ChartDescription = DescribeChart(subject, skyChart.Drawn());
+    ChartOnWindow = std::move(subject);
   }
 }
 

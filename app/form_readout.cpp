@@ -42,6 +42,7 @@ void Form1::Command2_Click() {
 void Form1::ShowValues() {
   ClearReadoutRows();
   services_.surface.Cls();
+  ChartOnWindow.reset();
   ChartDescription.clear();
   if (!CalcSky()) return;
 

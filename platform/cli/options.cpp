@@ -146,9 +146,9 @@ Error SetScale(CliOptions& o, const std::string& v) {
 
 Error SetPalette(CliOptions& o, const std::string& v) {
   if (v == "screen") {
-    o.palette = Palette::kScreen;
+    o.palette = chart::Palette::kScreen;
   } else if (v == "print") {
-    o.palette = Palette::kPrint;
+    o.palette = chart::Palette::kPrint;
   } else {
     return "--palette wants screen or print, got " + Quoted(v);
   }

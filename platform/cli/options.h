@@ -6,7 +6,7 @@
 #include <vector>
 
 #include "app/sky_request.h"
-#include "platform/qt/palette.h"
+#include "chart/palette.h"
 
 namespace platform {
 
@@ -33,13 +33,13 @@ struct CliOptions {
   int ticks = 0;                        // timer ticks after the button
 
   OutputFormat format = OutputFormat::kText;
-  bool series = false;                 // table: one readout per step
-  std::string out;                     // image file (.png, .svg, .pdf)
-  std::string frames;                  // folder for one PNG per tick
-  int scale = 1;                       // PNG pixels per logical pixel, 1..8
-  Palette palette = Palette::kScreen;  // colours of chart and window pictures
-  bool ops = false;                    // print the drawing operations
-  bool readout = false;                // window: the numeric table instead of the chart
+  bool series = false;                               // table: one readout per step
+  std::string out;                                   // image file (.png, .svg, .pdf)
+  std::string frames;                                // folder for one PNG per tick
+  int scale = 1;                                     // PNG pixels per logical pixel, 1..8
+  chart::Palette palette = chart::Palette::kScreen;  // colours of chart and window pictures
+  bool ops = false;                                  // print the drawing operations
+  bool readout = false;  // window: the numeric table instead of the chart
 };
 
 struct CliParse {

@@ -5,18 +5,18 @@
 namespace platform {
 
 void PaintChart(QPainter& painter, const chart::RecordingSurface& drawing, chart::Colour sky,
-                Palette palette) {
-  PainterSurface surface(painter, WordColour(palette));
-  PaletteSurface colours(surface, palette);
+                chart::Palette palette) {
+  PainterSurface surface(painter, chart::WordColour(palette));
+  chart::PaletteSurface colours(surface, palette);
   colours.BackColor = sky;
   drawing.Replay(colours);
 }
 
 std::string ChartOperations(const chart::RecordingSurface& drawing, chart::Colour sky,
-                            Palette palette) {
-  if (palette == Palette::kScreen) return drawing.Text();
+                            chart::Palette palette) {
+  if (palette == chart::Palette::kScreen) return drawing.Text();
   chart::RecordingSurface mapped(chart::RecordingSurface::Keep::kSinceLastCls);
-  PaletteSurface colours(mapped, palette);
+  chart::PaletteSurface colours(mapped, palette);
   colours.BackColor = sky;
   drawing.Replay(colours);
   return mapped.Text();

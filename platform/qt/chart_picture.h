@@ -4,8 +4,8 @@
 #include <string>
 
 #include "chart/colour.h"
+#include "chart/palette.h"
 #include "chart/recording_surface.h"
-#include "platform/qt/palette.h"
 
 namespace platform {
 
@@ -16,11 +16,11 @@ namespace platform {
 // sky colour it was drawn on and a palette. Notes: fills the painter's window
 // with the sky and draws the chart over it, both in the palette's colours.
 void PaintChart(QPainter& painter, const chart::RecordingSurface& drawing, chart::Colour sky,
-                Palette palette);
+                chart::Palette palette);
 
 // Given: the recorded chart, its sky and a palette. Returned: its operations
 // in the text form of RecordingSurface, in the palette's colours.
 std::string ChartOperations(const chart::RecordingSurface& drawing, chart::Colour sky,
-                            Palette palette);
+                            chart::Palette palette);
 
 }  // namespace platform

@@ -122,12 +122,12 @@ void MainWindow::Tick() {
   Run(&app::Form1::Timer1_Timer);
 }
 
-void MainWindow::ShowInPalette(Palette palette) {
-  form_.BackColor = MapColour(palette, ColourUse::kSky, form_.BackColor);
+void MainWindow::ShowInPalette(chart::Palette palette) {
+  form_.BackColor = chart::MapColour(palette, chart::ColourUse::kSky, form_.BackColor);
   for (const ControlWidget& control : controls_) {
     app::Control& model = app::Base(control.entry);
     if (control.entry.schemeColoured) {
-      model.BackColor = MapColour(palette, ColourUse::kSky, model.BackColor);
+      model.BackColor = chart::MapColour(palette, chart::ColourUse::kSky, model.BackColor);
     }
   }
   chart_palette_ = palette;

@@ -14,9 +14,9 @@
 
 #include "app/form.h"
 #include "app/handler_runner.h"
+#include "chart/palette.h"
 #include "chart/recording_surface.h"
 #include "platform/qt/painter_surface.h"
-#include "platform/qt/palette.h"
 #include "platform/window/control_widgets.h"
 #include "platform/window/save_failure_box.h"
 #include "platform/window/tick_timer.h"
@@ -46,7 +46,7 @@ class MainWindow final : public QWidget {
   // palette the sky behind the chart and behind every control that takes it
   // turns white, and the chart takes the print palette's colours. The model's
   // colours change with it, until the scheme is next set.
-  void ShowInPalette(Palette palette);
+  void ShowInPalette(chart::Palette palette);
 
   // Copies every control of the model into its widget (texts, captions,
   // selections, colours) and repaints.
@@ -63,7 +63,7 @@ class MainWindow final : public QWidget {
   void SetTabOrder();
 
   chart::RecordingSurface drawing_{chart::RecordingSurface::Keep::kSinceLastCls};
-  Palette chart_palette_ = Palette::kScreen;
+  chart::Palette chart_palette_ = chart::Palette::kScreen;
   TickTimer timer_;
   // Ends the program through the real process once the window's own ticks
   // have stopped; a tick that comes while a handler waits for the user (the

@@ -112,7 +112,7 @@ TEST(CliOptions, ReadsTheControlsOfTheWindowAndThePictureOptions) {
                               "--scale|8|--palette|print"))
           .options.value();
   EXPECT_EQ(std::tie(o.command, o.request.direction, o.ticks, o.ops, o.scale, o.palette),
-            std::make_tuple(CliCommand::kChart, 3, 4, true, 8, Palette::kPrint));
+            std::make_tuple(CliCommand::kChart, 3, 4, true, 8, chart::Palette::kPrint));
   EXPECT_EQ(std::tie(o.request.site, o.request.latitude, o.request.longitude, o.request.step, o.out,
                      o.timeZone),
             std::make_tuple("ロンドン", "51", "-0.5", "60", "sky.SVG", "Europe/London"));

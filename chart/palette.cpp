@@ -1,27 +1,27 @@
-#include "platform/qt/palette.h"
+#include "chart/palette.h"
 
 #include <cstdint>
 
-namespace platform {
+namespace chart {
 namespace {
 
-constexpr chart::Colour Grey(std::uint8_t level) {
-  return chart::RGB(level, level, level);
+constexpr Colour Grey(std::uint8_t level) {
+  return RGB(level, level, level);
 }
 
-constexpr chart::Colour kPaper = Grey(255);
-constexpr chart::Colour kInk = Grey(0);
-constexpr chart::Colour kHorizonGrey = Grey(80);
-constexpr chart::Colour kGridGrey = Grey(160);
+constexpr Colour kPaper = Grey(255);
+constexpr Colour kInk = Grey(0);
+constexpr Colour kHorizonGrey = Grey(80);
+constexpr Colour kGridGrey = Grey(160);
 
 // Coloured dots: 32 for black up to 134 for white, by luminance (ITU-R BT.601
 // weights), so that the red equator prints darker than the yellow ecliptic.
-chart::Colour DotGrey(chart::Colour colour) {
+Colour DotGrey(Colour colour) {
   const int luminance = (299 * colour.r + 587 * colour.g + 114 * colour.b) / 1000;  // 0..255
   return Grey(static_cast<std::uint8_t>(32 + luminance * 2 / 5));
 }
 
-chart::Colour PrintColour(ColourUse use, chart::Colour colour) {
+Colour PrintColour(ColourUse use, Colour colour) {
   switch (use) {
     case ColourUse::kSky:
       return kPaper;
@@ -39,11 +39,11 @@ chart::Colour PrintColour(ColourUse use, chart::Colour colour) {
 
 }  // namespace
 
-chart::Colour MapColour(Palette palette, ColourUse use, chart::Colour colour) {
+Colour MapColour(Palette palette, ColourUse use, Colour colour) {
   return palette == Palette::kPrint ? PrintColour(use, colour) : colour;
 }
 
-chart::Colour WordColour(Palette palette) {
+Colour WordColour(Palette palette) {
   return palette == Palette::kPrint ? kInk : kPaper;
 }
 
@@ -60,17 +60,17 @@ void PaletteSurface::Cls() {
   target_.Cls();
 }
 
-void PaletteSurface::Line(float x1, float y1, float x2, float y2, chart::Colour colour) {
+void PaletteSurface::Line(float x1, float y1, float x2, float y2, Colour colour) {
   Share();
   target_.Line(x1, y1, x2, y2, MapColour(palette_, ColourUse::kLine, colour));
 }
 
-void PaletteSurface::PSet(float x, float y, chart::Colour colour) {
+void PaletteSurface::PSet(float x, float y, Colour colour) {
   Share();
   target_.PSet(x, y, MapColour(palette_, ColourUse::kDot, colour));
 }
 
-void PaletteSurface::Circle(float x, float y, float radius, chart::Colour colour) {
+void PaletteSurface::Circle(float x, float y, float radius, Colour colour) {
   Share();
   target_.Circle(x, y, radius, MapColour(palette_, ColourUse::kDisc, colour));
 }
@@ -80,4 +80,4 @@ void PaletteSurface::Print(std::string_view utf8_text) {
   target_.Print(utf8_text);
 }
 
-}  // namespace platform
+}  // namespace chart

@@ -3,7 +3,7 @@
 #include "chart/colour.h"
 #include "chart/surface.h"
 
-namespace platform {
+namespace chart {
 
 // The colours a picture of the chart is drawn in: the window's own, or black
 // on white for printers (white sky, black discs and words, greys for the
@@ -23,30 +23,30 @@ enum class ColourUse {
 // print palette turns grey dots (the grid) light grey and coloured dots
 // darker greys by their luminance, so that the equator, the ecliptic and the
 // grid stay apart.
-chart::Colour MapColour(Palette palette, ColourUse use, chart::Colour colour);
+Colour MapColour(Palette palette, ColourUse use, Colour colour);
 
 // The colour of the chart's words: white on the screen, black in print.
-chart::Colour WordColour(Palette palette);
+Colour WordColour(Palette palette);
 
 // Hands every operation, with the surface state it depends on, on to another
 // surface with only its colours mapped: the same drawing in another palette.
 // The words' colour is the target's own (see WordColour).
-class PaletteSurface final : public chart::Surface {
+class PaletteSurface final : public Surface {
  public:
-  PaletteSurface(chart::Surface& target, Palette palette) : target_(target), palette_(palette) {}
+  PaletteSurface(Surface& target, Palette palette) : target_(target), palette_(palette) {}
 
   void Cls() override;
-  void Line(float x1, float y1, float x2, float y2, chart::Colour colour) override;
-  void PSet(float x, float y, chart::Colour colour) override;
-  void Circle(float x, float y, float radius, chart::Colour colour) override;
+  void Line(float x1, float y1, float x2, float y2, Colour colour) override;
+  void PSet(float x, float y, Colour colour) override;
+  void Circle(float x, float y, float radius, Colour colour) override;
   void Print(std::string_view utf8_text) override;
 
  private:
   // Copies the surface state to the target, its colours mapped.
   void Share();
 
-  chart::Surface& target_;
+  Surface& target_;
   Palette palette_;
 };
 
-}  // namespace platform
+}  // namespace chart
