@@ -18,7 +18,9 @@
 #include "chart/recording_surface.h"
 #include "platform/qt/fonts.h"
 #include "platform/qt/painter_surface.h"
+#include "platform/window/form_scale.h"
 #include "platform/window/main_window.h"
+#include "platform/window/scaled_style.h"
 #include "tests/harness/form_harness.h"
 
 namespace {
@@ -119,16 +121,18 @@ void BM_WindowFrame(benchmark::State& state) {
 }
 BENCHMARK(BM_WindowFrame)->DenseRange(0, 3)->ArgName("direction")->Unit(benchmark::kMillisecond);
 
-// One animation frame of the real window: the tick handler, the widgets
-// synchronised with the model, and the repaint of the window (offscreen).
-// The boxes go back to 21:00 before every tick, so that every frame is a night one.
-void BM_MainWindowTick(benchmark::State& state) {
+// One animation frame of the real window at a size: the tick handler, the
+// widgets synchronised with the model (placed and sized at the form's scale),
+// and the repaint of the window (offscreen). The boxes go back to 21:00 before
+// every tick, so that every frame is a night one.
+void WindowTicks(benchmark::State& state, int direction, QSize size) {
   harness::FixedClock clock;
   harness::MemoryStartFile start_file;
   harness::RecordedProcess process;
   platform::MainWindow window(clock, start_file, process);
-  bench::SetUpNight(window.Form(), static_cast<int>(state.range(0)));
+  bench::SetUpNight(window.Form(), direction);
   window.ClickPlanetarium();
+  window.resize(size);
   window.show();
   QApplication::processEvents();
   for (auto _ : state) {
@@ -138,14 +142,28 @@ void BM_MainWindowTick(benchmark::State& state) {
     window.repaint();
   }
 }
+
+void BM_MainWindowTick(benchmark::State& state) {
+  WindowTicks(state, static_cast<int>(state.range(0)), platform::kFormSizePx);
+}
 BENCHMARK(BM_MainWindowTick)->DenseRange(0, 3)->ArgName("direction")->Unit(benchmark::kMillisecond);
+
+// The projector's view: the window full screen on a 3840 × 2160 screen, the
+// form drawn at 3.375 times its size.
+void BM_MainWindowTickFullScreen4K(benchmark::State& state) {
+  WindowTicks(state, static_cast<int>(state.range(0)), QSize(3840, 2160));
+}
+BENCHMARK(BM_MainWindowTickFullScreen4K)
+    ->DenseRange(0, 3)
+    ->ArgName("direction")
+    ->Unit(benchmark::kMillisecond);
 
 }  // namespace
 
 int main(int argc, char* argv[]) {
   if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
   QApplication application(argc, argv);
-  QApplication::setStyle(QStringLiteral("Fusion"));
+  platform::InstallScaledStyle();
   platform::InstallFontSubstitutes();
   benchmark::Initialize(&argc, argv);
   if (benchmark::ReportUnrecognizedArguments(argc, argv)) return 1;

@@ -16,6 +16,7 @@
 #include "platform/qt/fonts.h"
 #include "platform/qt/start_file.h"
 #include "platform/qt/system_clock.h"
+#include "platform/window/scaled_style.h"
 
 namespace {
 
@@ -47,7 +48,7 @@ int main(int argc, char* argv[]) {
     qputenv("QT_QPA_PLATFORM", "offscreen");
     qt_messages = qInstallMessageHandler(DropRuntimeFolderNotes);
     application = std::make_unique<QApplication>(argc, argv);
-    QApplication::setStyle(QStringLiteral("Fusion"));
+    platform::InstallScaledStyle();
     platform::InstallFontSubstitutes();
   }
   platform::SystemClock clock;

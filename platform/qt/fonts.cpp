@@ -2,6 +2,8 @@
 
 #include <QGuiApplication>
 #include <QStringList>
+#include <algorithm>
+#include <cmath>
 
 #include "app/screen_units.h"
 
@@ -14,12 +16,14 @@ QStringList JapaneseFallbacks() {
           QStringLiteral("Noto Sans CJK JP"), QStringLiteral("VL PGothic")};
 }
 
-QFont JapaneseFont(const QString& face, double points, bool bold) {
+QFont JapaneseFont(const QString& face, double points, bool bold, double scale = 1) {
   QFont font(face);
   QStringList families{face};
   families.append(JapaneseFallbacks());
   font.setFamilies(families);
-  font.setPixelSize(app::PixelsFromPoints(points));
+  const int pixels = app::PixelsFromPoints(points);
+  font.setPixelSize(scale == 1 ? pixels
+                               : std::max(1, static_cast<int>(std::lround(pixels * scale))));
   font.setBold(bold);
   return font;
 }
@@ -40,11 +44,11 @@ QFont WindowDefaultFont() {
   return JapaneseFont(QString::fromUtf8(app::kGothicFace), app::kWindowFontPoints, false);
 }
 
-QFont ControlFont(const app::Font& font) {
+QFont ControlFont(const app::Font& font, double scale) {
   const QString face =
       font.face.empty() ? QString::fromUtf8(app::kGothicFace) : QString::fromStdString(font.face);
   const double points = font.points > 0 ? font.points : app::kWindowFontPoints;
-  return JapaneseFont(face, points, font.bold);
+  return JapaneseFont(face, points, font.bold, scale);
 }
 
 }  // namespace platform

@@ -21,8 +21,9 @@ void InstallApplicationFont();
 // chart's text.
 QFont WindowDefaultFont();
 
-// Given: a control's font (an empty face means the window's default font).
-// Returned: the Qt font, sized in pixels so that it fits the twips layout.
-QFont ControlFont(const app::Font& font);
+// Given: a control's font (an empty face means the window's default font) and
+// the scale the form is shown at. Returned: the Qt font, sized in whole pixels
+// so that it fits the twips layout at that scale.
+QFont ControlFont(const app::Font& font, double scale = 1);
 
 }  // namespace platform

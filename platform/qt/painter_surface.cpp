@@ -22,7 +22,9 @@ PainterSurface::PainterSurface(QPainter& painter, chart::Colour word_colour)
     : painter_(painter), font_(WindowDefaultFont()), word_colour_(ToQColor(word_colour)) {}
 
 void PainterSurface::Cls() {
-  painter_.fillRect(painter_.window(), ToQColor(BackColor));
+  // The whole device, whatever scale the painter draws at.
+  painter_.fillRect(painter_.worldTransform().inverted().mapRect(QRectF(painter_.window())),
+                    ToQColor(BackColor));
 }
 
 void PainterSurface::Line(float x1, float y1, float x2, float y2, chart::Colour colour) {

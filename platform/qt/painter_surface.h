@@ -28,7 +28,7 @@ class PainterSurface final : public chart::Surface {
   // colour of the words (white shows on the night and day skies).
   explicit PainterSurface(QPainter& painter, chart::Colour word_colour = chart::RGB(255, 255, 255));
 
-  // Fills the painter's whole window with BackColor.
+  // Fills the whole device with BackColor, at any scale of the painter.
   void Cls() override;
   // One-pixel line, not anti-aliased, like the window's own lines.
   void Line(float x1, float y1, float x2, float y2, chart::Colour colour) override;

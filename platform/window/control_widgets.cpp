@@ -94,33 +94,33 @@ void ConnectToModel(const ControlWidget& control) {
              control.entry.control);
 }
 
-void SyncControlWidget(const ControlWidget& control) {
+void SyncControlWidget(const ControlWidget& control, const FormScale& scale) {
   QWidget& widget = *control.widget;
   std::visit(Overloaded{
                  [&](const app::ListBox* box) {
-                   PlaceWidget(widget, *box);
+                   PlaceWidget(widget, *box, scale);
                    SyncList(static_cast<QListWidget&>(widget), *box);
                  },
                  [&](const app::TextBox* box) {
                    auto& edit = static_cast<QLineEdit&>(widget);
-                   PlaceTextBox(*control.border, edit, *box);
-                   SyncLineEdit(edit, *box);
+                   PlaceTextBox(*control.border, edit, *box, scale);
+                   SyncLineEdit(edit, *box, scale);
                  },
                  [&](const app::Label* label) {
-                   PlaceWidget(widget, *label);
+                   PlaceWidget(widget, *label, scale);
                    const bool opaque = control.entry.layer != app::ControlLayer::kReadout;
                    SyncLabel(static_cast<QLabel&>(widget), *label, opaque);
                  },
                  [&](const app::OptionButton* option) {
-                   PlaceWidget(widget, *option);
+                   PlaceWidget(widget, *option, scale);
                    SyncOption(static_cast<QRadioButton&>(widget), *option);
                  },
                  [&](const app::CheckBox* check) {
-                   PlaceWidget(widget, *check);
+                   PlaceWidget(widget, *check, scale);
                    SyncCheck(static_cast<QCheckBox&>(widget), *check);
                  },
                  [&](const app::CommandButton* button) {
-                   SyncButton(static_cast<QPushButton&>(widget), *button);
+                   SyncButton(static_cast<WrappingButton&>(widget), *button, scale);
                  },
              },
              control.entry.control);

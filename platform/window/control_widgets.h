@@ -4,6 +4,7 @@
 #include <QWidget>
 
 #include "app/control_table.h"
+#include "platform/window/form_scale.h"
 
 namespace platform {
 
@@ -26,8 +27,9 @@ ControlWidget CreateControlWidget(const app::ControlEntry& entry, QWidget& windo
 // go straight into the model control. Buttons are left to the window.
 void ConnectToModel(const ControlWidget& control);
 
-// Copies the model control into its widget: bounds, font, text, selection and
-// colours; readout cells stay transparent over the chart.
-void SyncControlWidget(const ControlWidget& control);
+// Copies the model control into its widget: bounds and font at the form's
+// scale, text, selection and colours; readout cells stay transparent over the
+// chart.
+void SyncControlWidget(const ControlWidget& control, const FormScale& scale);
 
 }  // namespace platform

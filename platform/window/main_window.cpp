@@ -1,16 +1,17 @@
 #include "platform/window/main_window.h"
 
-#include <QPaintEvent>
-#include <QPainter>
+#include <QKeySequence>
+#include <QResizeEvent>
+#include <QShortcut>
 #include <algorithm>
 #include <string>
 #include <utility>
 #include <variant>
 #include <vector>
 
-#include "platform/qt/chart_picture.h"
 #include "platform/qt/fonts.h"
 #include "platform/qt/painter_surface.h"
+#include "platform/window/scaled_style.h"
 
 namespace platform {
 
@@ -22,15 +23,48 @@ MainWindow::MainWindow(app::Clock& clock, app::StartFileStore& start_file, app::
         timer_.Halt();
         process.End();
       }),
-      form_(app::Services{drawing_, clock, start_file, runner_, timer_, save_failure_}) {
+      form_(app::Services{drawing_, clock, start_file, runner_, timer_, save_failure_}),
+      chart_(new ChartView(drawing_, *this)) {
   setFont(WindowDefaultFont());
-  setAutoFillBackground(false);
-  resize(kClientWidthPx, kClientHeightPx);
+  setAutoFillBackground(true);  // the margins around a scaled form show the sky
+  resize(kFormSizePx);
   BuildWidgets();
+  chart_->lower();  // beneath every control, the caption labels too
   form_.Form_Load();
   ConnectEdits();
   SetTabOrder();
+  AddWindowKeys();
   SyncFromModel();
+}
+
+void MainWindow::AddWindowKeys() {
+  auto* full_screen = new QShortcut(QKeySequence(Qt::Key_F11), this);
+  QObject::connect(full_screen, &QShortcut::activated, this, [this] { ToggleFullScreen(); });
+  leave_full_screen_ = new QShortcut(QKeySequence(Qt::Key_Escape), this);
+  leave_full_screen_->setEnabled(false);
+  QObject::connect(leave_full_screen_, &QShortcut::activated, this, [this] { showNormal(); });
+}
+
+void MainWindow::ToggleFullScreen() {
+  if (isFullScreen()) {
+    showNormal();
+  } else {
+    showFullScreen();
+  }
+}
+
+void MainWindow::changeEvent(QEvent* event) {
+  if (event->type() == QEvent::WindowStateChange) {
+    leave_full_screen_->setEnabled(isFullScreen());
+  }
+  QWidget::changeEvent(event);
+}
+
+void MainWindow::resizeEvent(QResizeEvent* event) {
+  scale_ = FormScale::Fitting(event->size());
+  setProperty(kFormScaleProperty, scale_.Scale());
+  SyncFromModel();
+  QWidget::resizeEvent(event);
 }
 
 // The readout cells stay empty until the numeric button is first pressed, so
@@ -102,10 +136,11 @@ void MainWindow::SyncFromModel() {
   // the four states are copied.
   directions_->setExclusive(false);
   for (const ControlWidget& control : controls_) {
-    if (control.widget != nullptr) SyncControlWidget(control);
+    if (control.widget != nullptr) SyncControlWidget(control, scale_);
   }
   directions_->setExclusive(true);
-  update();
+  chart_->setGeometry(scale_.FormRect());
+  chart_->Show(form_.BackColor, chart_palette_, scale_.Scale(), form_.ChartDescription);
 }
 
 void MainWindow::Run(void (app::Form1::*handler)()) {
@@ -132,12 +167,6 @@ void MainWindow::ShowInPalette(chart::Palette palette) {
   }
   chart_palette_ = palette;
   SyncFromModel();
-}
-
-void MainWindow::paintEvent(QPaintEvent* event) {
-  QPainter painter(this);
-  painter.setClipRegion(event->region());
-  PaintChart(painter, drawing_, form_.BackColor, chart_palette_);
 }
 
 }  // namespace platform

@@ -8,6 +8,7 @@
 #include <QListWidget>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QShortcut>
 #include <QWidget>
 #include <cstddef>
 #include <vector>
@@ -17,7 +18,9 @@
 #include "chart/palette.h"
 #include "chart/recording_surface.h"
 #include "platform/qt/painter_surface.h"
+#include "platform/window/chart_view.h"
 #include "platform/window/control_widgets.h"
+#include "platform/window/form_scale.h"
 #include "platform/window/save_failure_box.h"
 #include "platform/window/tick_timer.h"
 
@@ -53,10 +56,14 @@ class MainWindow final : public QWidget {
   void SyncFromModel();
 
  protected:
-  void paintEvent(QPaintEvent* event) override;
+  void resizeEvent(QResizeEvent* event) override;
+  void changeEvent(QEvent* event) override;
 
  private:
   void Run(void (app::Form1::*handler)());
+  // F11 toggles full screen, Escape leaves it.
+  void AddWindowKeys();
+  void ToggleFullScreen();
   void BuildWidgets();
   void MakeReadoutOnceShown();
   void ConnectEdits();
@@ -71,6 +78,9 @@ class MainWindow final : public QWidget {
   app::HandlerRunner runner_;
   SaveFailureBox save_failure_{*this};
   app::Form1 form_;
+  ChartView* chart_;                        // owned by the window, beneath every control
+  FormScale scale_;                         // where the form stands in the window
+  QShortcut* leave_full_screen_ = nullptr;  // Escape, enabled in full screen only
 
   std::vector<ControlWidget> controls_;  // every control of the form, in table order
   bool readout_made_ = false;            // the readout cells' widgets exist

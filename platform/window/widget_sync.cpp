@@ -13,12 +13,6 @@
 namespace platform {
 namespace {
 
-// Twips to whole logical pixels, the unit of widget geometry.
-QRect PixelRect(const app::Bounds& b) {
-  return QRect(app::WholePixelsFromTwips(b.left), app::WholePixelsFromTwips(b.top),
-               app::WholePixelsFromTwips(b.width), app::WholePixelsFromTwips(b.height));
-}
-
 QString ToQString(const std::string& utf8) {
   return QString::fromStdString(utf8);
 }
@@ -28,9 +22,9 @@ constexpr int kLineEditInsidePx = 5;
 
 }  // namespace
 
-void PlaceWidget(QWidget& widget, const app::Control& control) {
-  widget.setGeometry(PixelRect(control.bounds));
-  widget.setFont(ControlFont(control.font));
+void PlaceWidget(QWidget& widget, const app::Control& control, const FormScale& scale) {
+  widget.setGeometry(scale.Map(control.bounds));
+  widget.setFont(ControlFont(control.font, scale.Scale()));
 }
 
 void PaintWidget(QWidget& widget, const app::Control& control, bool opaque) {
@@ -52,18 +46,21 @@ void PaintWidget(QWidget& widget, const app::Control& control, bool opaque) {
   widget.setAutoFillBackground(opaque);
 }
 
-void PlaceTextBox(QFrame& border, QLineEdit& edit, const app::TextBox& box) {
-  const QRect outer = PixelRect(box.bounds);
+void PlaceTextBox(QFrame& border, QLineEdit& edit, const app::TextBox& box,
+                  const FormScale& scale) {
+  const QRect outer = scale.Map(box.bounds);
   border.setGeometry(outer);
   edit.setGeometry(
       outer.adjusted(kTextBoxBorderPx, kTextBoxBorderPx, -kTextBoxBorderPx, -kTextBoxBorderPx));
 }
 
-void SyncLineEdit(QLineEdit& edit, const app::TextBox& box) {
+void SyncLineEdit(QLineEdit& edit, const app::TextBox& box, const FormScale& scale) {
   const QSignalBlocker blocker(&edit);
   const QString text = ToQString(box.Text);
   if (edit.text() != text) edit.setText(text);
-  const QFont font = FitFont(ControlFont(box.font), text, edit.width() - kLineEditInsidePx);
+  const QFont font =
+      FitFont(ControlFont(box.font, scale.Scale()), text,
+              edit.width() - scale.Pixels(kLineEditInsidePx), scale.Pixels(kSmallestFontPx));
   if (edit.font() != font) edit.setFont(font);
   PaintWidget(edit, box, true);
 }
@@ -115,12 +112,13 @@ void SyncCheck(QCheckBox& box, const app::CheckBox& model) {
   PaintWidget(box, model, true);
 }
 
-void SyncButton(QPushButton& button, const app::CommandButton& model) {
-  button.setGeometry(PixelRect(model.bounds));
+void SyncButton(WrappingButton& button, const app::CommandButton& model, const FormScale& scale) {
+  button.setGeometry(scale.Map(model.bounds));
   const QString text = ToQString(model.Caption);
   if (button.text() != text) button.setText(text);
-  const QFont font = ControlFont(model.font);
+  const QFont font = ControlFont(model.font, scale.Scale());
   if (button.font() != font) button.setFont(font);
+  button.SetSmallestCaptionPx(scale.Pixels(kSmallestCaptionPx));
 }
 
 }  // namespace platform

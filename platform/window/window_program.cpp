@@ -2,12 +2,15 @@
 
 #include <QApplication>
 #include <QMessageBox>
+#include <QScreen>
 #include <QTimer>
 
 #include "platform/qt/fonts.h"
 #include "platform/qt/start_file.h"
 #include "platform/qt/system_clock.h"
+#include "platform/window/form_scale.h"
 #include "platform/window/main_window.h"
+#include "platform/window/scaled_style.h"
 
 namespace platform {
 namespace {
@@ -31,7 +34,7 @@ void ShowMenuFolderFailure(QWidget& window, const MenuStart& menu) {
 }  // namespace
 
 int RunWindowProgram(QApplication& application, const std::optional<MenuStart>& menu) {
-  QApplication::setStyle(QStringLiteral("Fusion"));
+  InstallScaledStyle();
   InstallFontSubstitutes();
   InstallApplicationFont();
 
@@ -39,6 +42,13 @@ int RunWindowProgram(QApplication& application, const std::optional<MenuStart>& 
   StartFile start_file;
   ApplicationProcess process;
   MainWindow window(clock, start_file, process);
+  // The whole form on the screen, however small it is or however large its
+  // scale factor: the window opens at the form's own size where that fits,
+  // smaller where it does not (room left for the window's frame).
+  if (const QScreen* screen = window.screen()) {
+    constexpr QSize kFrameAllowancePx(16, 48);
+    window.resize(OpeningSize(screen->availableSize() - kFrameAllowancePx));
+  }
   window.show();
   if (menu && menu->failure) {
     QTimer::singleShot(0, &window, [&window, &menu] { ShowMenuFolderFailure(window, *menu); });

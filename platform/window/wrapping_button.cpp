@@ -10,7 +10,6 @@
 namespace platform {
 namespace {
 
-constexpr int kSmallestCaptionPx = 8;
 // The caption keeps clear of the button's 2-pixel bevel, and at the sides of
 // the focus frame 2 pixels inside it.
 constexpr int kBevelPx = 2;
@@ -43,9 +42,9 @@ bool Fits(const ButtonCaption& caption, int width_px, int height_px) {
 }  // namespace
 
 ButtonCaption LayOutButtonCaption(const QFont& font, const QString& text, int width_px,
-                                  int height_px) {
+                                  int height_px, int smallest_px) {
   ButtonCaption caption{font, BreakLines(font, text, width_px)};
-  while (caption.font.pixelSize() > kSmallestCaptionPx && !Fits(caption, width_px, height_px)) {
+  while (caption.font.pixelSize() > smallest_px && !Fits(caption, width_px, height_px)) {
     caption.font.setPixelSize(caption.font.pixelSize() - 1);
     caption.lines = BreakLines(caption.font, text, width_px);
   }
@@ -58,7 +57,13 @@ QRect WrappingButton::CaptionRect() const {
 
 ButtonCaption WrappingButton::Caption() const {
   const QRect inside = CaptionRect();
-  return LayOutButtonCaption(font(), text(), inside.width(), inside.height());
+  return LayOutButtonCaption(font(), text(), inside.width(), inside.height(), smallest_caption_px_);
+}
+
+void WrappingButton::SetSmallestCaptionPx(int pixels) {
+  if (smallest_caption_px_ == pixels) return;
+  smallest_caption_px_ = pixels;
+  update();
 }
 
 void WrappingButton::paintEvent(QPaintEvent* /*event*/) {

@@ -17,15 +17,17 @@ struct ButtonCaption {
 };
 
 inline constexpr int kButtonCaptionLines = 2;
+inline constexpr int kSmallestCaptionPx = 8;  // at the form's own scale
 
-// Given: the button's font (sized in pixels), its caption, and the inside of
-// the button [logical pixels]. Returned: the caption in that font when its
-// lines number at most two and fit the inside; otherwise in the largest
-// smaller font down to 8 pixels that fits, and at 8 pixels whatever lines
-// result. Notes: a line breaks at a word boundary where there is one within
-// the width, anywhere between two characters otherwise.
+// Given: the button's font (sized in pixels), its caption, the inside of the
+// button [logical pixels] and the smallest size to go down to. Returned: the
+// caption in that font when its lines number at most two and fit the inside;
+// otherwise in the largest smaller font down to the smallest that fits, and
+// at the smallest whatever lines result. Notes: a line breaks at a word
+// boundary where there is one within the width, anywhere between two
+// characters otherwise.
 ButtonCaption LayOutButtonCaption(const QFont& font, const QString& text, int width_px,
-                                  int height_px);
+                                  int height_px, int smallest_px = kSmallestCaptionPx);
 
 // A push button that draws its caption with LayOutButtonCaption inside its
 // bevel and focus frame; bevel, focus frame and colours are the style's.
@@ -35,12 +37,16 @@ class WrappingButton final : public QPushButton {
 
   // The caption as the next paint draws it.
   ButtonCaption Caption() const;
+  // The smallest size the caption may shrink to [pixels]; it scales with the form.
+  void SetSmallestCaptionPx(int pixels);
 
  protected:
   void paintEvent(QPaintEvent* event) override;
 
  private:
   QRect CaptionRect() const;
+
+  int smallest_caption_px_ = kSmallestCaptionPx;
 };
 
 }  // namespace platform

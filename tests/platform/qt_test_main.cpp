@@ -5,11 +5,12 @@
 #include <QApplication>
 
 #include "platform/qt/fonts.h"
+#include "platform/window/scaled_style.h"
 
 int main(int argc, char** argv) {
   if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
   QApplication application(argc, argv);
-  QApplication::setStyle(QStringLiteral("Fusion"));
+  platform::InstallScaledStyle();
   platform::InstallFontSubstitutes();
   ::testing::InitGoogleTest(&argc, argv);
   return RUN_ALL_TESTS();
