@@ -21,7 +21,7 @@ test_deps=(
   libgtest-dev libgmock-dev libbenchmark-dev
   clang libclang-rt-14-dev clang-format clang-tidy
   python3 fonts-ipafont-gothic tzdata
-  xvfb xauth libxcb1-dev
+  xvfb xauth libxcb1-dev poppler-utils
   desktop-file-utils appstream man-db lintian librsvg2-bin bash-completion
   chromium
 )

@@ -16,8 +16,9 @@ namespace {
 using Error = std::optional<std::string>;
 
 // The commands as bits, so that each option lists where it applies.
-constexpr unsigned kTableBit = 1, kWindowBit = 2, kChartBit = 4, kStarsBit = 8, kSitesBit = 16;
-constexpr unsigned kControlCommands = kTableBit | kWindowBit | kChartBit;
+constexpr unsigned kTableBit = 1, kWindowBit = 2, kChartBit = 4, kStarsBit = 8, kSitesBit = 16,
+                   kPrintBit = 32;
+constexpr unsigned kControlCommands = kTableBit | kWindowBit | kChartBit | kPrintBit;
 constexpr unsigned kPictureCommands = kWindowBit | kChartBit;
 constexpr unsigned kListCommands = kTableBit | kStarsBit | kSitesBit;
 
@@ -26,12 +27,16 @@ struct CommandName {
   CliCommand command;
   unsigned bit;
 };
-constexpr CommandName kCommands[] = {
-    {"table", CliCommand::kTable, kTableBit}, {"window", CliCommand::kWindow, kWindowBit},
-    {"chart", CliCommand::kChart, kChartBit}, {"stars", CliCommand::kStars, kStarsBit},
-    {"sites", CliCommand::kSites, kSitesBit}, {"help", CliCommand::kHelp, 0},
-    {"--help", CliCommand::kHelp, 0},         {"-h", CliCommand::kHelp, 0},
-    {"--version", CliCommand::kVersion, 0}};
+constexpr CommandName kCommands[] = {{"table", CliCommand::kTable, kTableBit},
+                                     {"window", CliCommand::kWindow, kWindowBit},
+                                     {"chart", CliCommand::kChart, kChartBit},
+                                     {"stars", CliCommand::kStars, kStarsBit},
+                                     {"sites", CliCommand::kSites, kSitesBit},
+                                     {"print", CliCommand::kPrint, kPrintBit},
+                                     {"help", CliCommand::kHelp, 0},
+                                     {"--help", CliCommand::kHelp, 0},
+                                     {"-h", CliCommand::kHelp, 0},
+                                     {"--version", CliCommand::kVersion, 0}};
 
 constexpr int kLargestScale = 8;
 
@@ -111,14 +116,20 @@ Error SetFormat(CliOptions& o, const std::string& v) {
   return "--format wants text, json or csv, got " + Quoted(v);
 }
 
-// True for a name ending in .png, .svg or .pdf, in any case.
-bool IsPictureName(std::string_view name) {
+// The ending of a file name after its last dot, in lower case ("" for none).
+std::string Suffix(std::string_view name) {
   const std::size_t dot = name.rfind('.');
-  if (dot == std::string_view::npos) return false;
+  if (dot == std::string_view::npos) return {};
   std::string suffix(name.substr(dot + 1));
   for (char& c : suffix) {
     if (c >= 'A' && c <= 'Z') c = static_cast<char>(c - 'A' + 'a');
   }
+  return suffix;
+}
+
+// True for a name ending in .png, .svg or .pdf, in any case.
+bool IsPictureName(std::string_view name) {
+  const std::string suffix = Suffix(name);
   return suffix == "png" || suffix == "svg" || suffix == "pdf";
 }
 
@@ -182,7 +193,7 @@ constexpr OptionSpec kOptions[] = {
     {"--ticks", kControlCommands, true, SetTicks},
     {"--format", kListCommands, true, SetFormat},
     {"--series", kTableBit, false, SetFlag<&CliOptions::series>},
-    {"--out", kPictureCommands, true, SetOut},
+    {"--out", kPictureCommands | kPrintBit, true, SetOut},
     {"--frames", kChartBit, true, SetFrames},
     {"--scale", kPictureCommands, true, SetScale},
     {"--palette", kPictureCommands, true, SetPalette},
@@ -244,6 +255,9 @@ Error ReadOption(const std::vector<std::string>& args, std::size_t& i, const Com
 
 // The options some commands and options cannot do without.
 Error CheckCompanions(const CliOptions& o) {
+  if (o.command == CliCommand::kPrint && Suffix(o.out) != "pdf") {
+    return "print needs --out FILE.pdf (the printed page as PDF)";
+  }
   if (o.command == CliCommand::kWindow && o.out.empty()) {
     return "window needs --out FILE (.png, .svg or .pdf)";
   }

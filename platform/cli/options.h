@@ -12,7 +12,7 @@ namespace platform {
 
 // What `planetarium-cli` is asked to do, as read from its arguments. Free of
 // any toolkit so that it can be tested alone.
-enum class CliCommand { kHelp, kVersion, kTable, kWindow, kChart, kStars, kSites };
+enum class CliCommand { kHelp, kVersion, kTable, kWindow, kChart, kPrint, kStars, kSites };
 enum class OutputFormat { kText, kJson, kCsv };
 
 // The instant of --at: five date and time texts, or the computer's clock.

@@ -258,6 +258,22 @@ int RunChart(const CliOptions& options, CliEnvironment& environment, std::ostrea
   return kCliOk;
 }
 
+// The page the window prints, after the planetarium button and the ticks, as PDF.
+int RunPrint(const CliOptions& options, CliEnvironment& environment, std::ostream& err) {
+  HeadlessForm headless(environment);
+  app::Form1& form = headless.form;
+  if (auto failure = PrepareToCompute(form, options, environment)) return Report(*failure, err);
+  form.Command3_Click();
+  for (int t = 0; t < options.ticks; ++t) form.Timer1_Timer();
+  if (!form.ChartOnWindow) {
+    return Report(CliFailure{kCliNothingToCompute, "nothing to print: no chart was drawn"}, err);
+  }
+  const auto failure = WritePrintedPage(options.out, headless.drawing, form.BackColor,
+                                        app::ChartCaption(*form.ChartOnWindow));
+  if (failure) return Report(WriteFailure("write " + Quoted(options.out), *failure), err);
+  return kCliOk;
+}
+
 int RunWindow(const CliOptions& options, CliEnvironment& environment, std::ostream& err) {
   RecordingProcess process;
   MainWindow window(environment.clock, environment.startFile, process);
@@ -288,7 +304,7 @@ std::string FrameFileName(int tick, int last_tick) {
 }
 
 bool CliNeedsGui(const CliOptions& options) {
-  return options.command == CliCommand::kWindow ||
+  return options.command == CliCommand::kWindow || options.command == CliCommand::kPrint ||
          (options.command == CliCommand::kChart &&
           (!options.out.empty() || !options.frames.empty()));
 }
@@ -331,6 +347,8 @@ int RunCli(const CliOptions& options, CliEnvironment& environment, std::ostream&
       return RunChart(options, environment, out, err);
     case CliCommand::kWindow:
       return RunWindow(options, environment, err);
+    case CliCommand::kPrint:
+      return RunPrint(options, environment, err);
     case CliCommand::kStars:
       WriteStars(options.format, out);
       return kCliOk;

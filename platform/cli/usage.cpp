@@ -19,6 +19,11 @@ Commands:
   window --out FILE.png|.svg|.pdf
                                 picture of the whole window after the
          [--readout]            planetarium button (or "数値" with --readout)
+  print  --out FILE.pdf         press the planetarium button (then N ticks) and
+                                write the page the window prints: one landscape
+                                A4 page, the chart in the print palette and a
+                                caption (site, coordinates, date and time in
+                                Japan Standard Time, direction)
   chart  --out FILE.png|.svg|.pdf
                                 press the planetarium button (then N ticks) and
                                 write the chart
@@ -34,7 +39,7 @@ Commands:
                                 the 75 entries of the site list, in list order
   --version                     print the program's version
 
-Controls (table, window, chart):
+Controls (table, window, chart, print):
   --site NAME|POSITION          observing site by list name or position 0..74
   --lat TEXT, --lon TEXT        typed into the latitude and longitude boxes
   --at "YYYY-MM-DD HH:MM"       the five date and time boxes; also

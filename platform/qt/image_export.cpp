@@ -9,6 +9,7 @@
 #include <cmath>
 
 #include "app/screen_units.h"
+#include "platform/qt/print_page.h"
 #include "platform/qt/whole_file.h"
 
 namespace platform {
@@ -16,6 +17,7 @@ namespace {
 
 constexpr double kPointsPerPixel = static_cast<double>(app::kPointsPerInch) / app::kPixelsPerInch;
 constexpr double kMetresPerInch = 0.0254;
+constexpr int kPrintDotsPerInch = 300;  // of the printed page's PDF
 
 QString Suffix(const std::string& path) {
   const QString name = QString::fromStdString(path).toLower();
@@ -84,6 +86,26 @@ std::optional<std::string> WritePicture(const std::string& path, QSize size_px, 
   if (suffix == u"pdf") painted = WritePdf(buffer, size_px, paint);
   buffer.close();
   if (!painted) return "the picture could not be drawn";
+  return WriteWholeFile(QString::fromStdString(path), contents);
+}
+
+std::optional<std::string> WritePrintedPage(const std::string& path,
+                                            const chart::RecordingSurface& drawing,
+                                            chart::Colour sky, const std::string& caption) {
+  QByteArray contents;
+  QBuffer buffer(&contents);
+  buffer.open(QIODevice::WriteOnly);
+  {
+    QPdfWriter writer(&buffer);
+    writer.setPageLayout(ChartPageLayout());
+    writer.setResolution(kPrintDotsPerInch);
+    writer.setTitle(QString::fromStdString(caption));
+    QPainter painter;
+    if (!painter.begin(&writer)) return "the page could not be drawn";
+    PaintChartPage(painter, drawing, sky, caption);
+    if (!painter.end()) return "the page could not be drawn";
+  }
+  buffer.close();
   return WriteWholeFile(QString::fromStdString(path), contents);
 }
 

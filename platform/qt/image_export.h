@@ -6,6 +6,9 @@
 #include <optional>
 #include <string>
 
+#include "chart/colour.h"
+#include "chart/recording_surface.h"
+
 namespace platform {
 
 // Paints a picture onto a painter whose coordinates are logical pixels (96 an inch).
@@ -27,5 +30,12 @@ bool IsPicturePath(const std::string& path);
 //           an older file of that name as it was.
 std::optional<std::string> WritePicture(const std::string& path, QSize size_px, int png_scale,
                                         const Painting& paint);
+
+// Given:    a file name, the recorded chart, its sky colour and its caption.
+// Returned: nullopt once the printed page (PaintChartPage) is written there
+//           as a one-page PDF, whole or not at all; otherwise why not.
+std::optional<std::string> WritePrintedPage(const std::string& path,
+                                            const chart::RecordingSurface& drawing,
+                                            chart::Colour sky, const std::string& caption);
 
 }  // namespace platform

@@ -1,5 +1,6 @@
 #include "platform/window/main_window.h"
 
+#include <QAction>
 #include <QKeySequence>
 #include <QResizeEvent>
 #include <QShortcut>
@@ -11,6 +12,7 @@
 
 #include "platform/qt/fonts.h"
 #include "platform/qt/painter_surface.h"
+#include "platform/window/chart_output.h"
 #include "platform/window/scaled_style.h"
 
 namespace platform {
@@ -33,29 +35,48 @@ MainWindow::MainWindow(app::Clock& clock, app::StartFileStore& start_file, app::
   form_.Form_Load();
   ConnectEdits();
   SetTabOrder();
-  AddWindowKeys();
+  AddChartActions();
   SyncFromModel();
 }
 
-void MainWindow::AddWindowKeys() {
-  auto* full_screen = new QShortcut(QKeySequence(Qt::Key_F11), this);
-  QObject::connect(full_screen, &QShortcut::activated, this, [this] { ToggleFullScreen(); });
+// The chart's actions, with their keys anywhere in the window and in the
+// chart's own menu (the right button, or the menu key while it has the focus).
+void MainWindow::AddChartActions() {
+  const auto add = [this](const QString& text, const QKeySequence& keys, auto on_trigger) {
+    auto* action = new QAction(text, this);
+    action->setShortcut(keys);
+    QObject::connect(action, &QAction::triggered, this, on_trigger);
+    addAction(action);
+    chart_->addAction(action);
+    return action;
+  };
+  save_ = add(QStringLiteral("星図を保存..."), QKeySequence::Save,
+              [this] { SaveChart(*this, drawing_, form_.BackColor, *form_.ChartOnWindow); });
+  print_ = add(QStringLiteral("印刷..."), QKeySequence::Print,
+               [this] { PrintChart(*this, drawing_, form_.BackColor, *form_.ChartOnWindow); });
+  copy_ = add(QStringLiteral("コピー"), QKeySequence::Copy,
+              [this] { CopyChart(*this, drawing_, form_.BackColor); });
+  auto* separator = new QAction(this);
+  separator->setSeparator(true);
+  chart_->addAction(separator);
+  full_screen_ = add(QStringLiteral("全画面表示"), QKeySequence(Qt::Key_F11), [this] {
+    if (isFullScreen()) {
+      showNormal();
+    } else {
+      showFullScreen();
+    }
+  });
+  full_screen_->setCheckable(true);
+  chart_->setContextMenuPolicy(Qt::ActionsContextMenu);
   leave_full_screen_ = new QShortcut(QKeySequence(Qt::Key_Escape), this);
   leave_full_screen_->setEnabled(false);
   QObject::connect(leave_full_screen_, &QShortcut::activated, this, [this] { showNormal(); });
 }
 
-void MainWindow::ToggleFullScreen() {
-  if (isFullScreen()) {
-    showNormal();
-  } else {
-    showFullScreen();
-  }
-}
-
 void MainWindow::changeEvent(QEvent* event) {
   if (event->type() == QEvent::WindowStateChange) {
     leave_full_screen_->setEnabled(isFullScreen());
+    full_screen_->setChecked(isFullScreen());
   }
   QWidget::changeEvent(event);
 }
@@ -120,6 +141,9 @@ void MainWindow::SetTabOrder() {
   }
   std::stable_sort(order.begin(), order.end(),
                    [](const auto& a, const auto& b) { return a.first < b.first; });
+  // The chart last: its words for a screen reader, its menu for the keyboard.
+  chart_->setFocusPolicy(Qt::StrongFocus);
+  order.emplace_back(order.size(), chart_);
   for (std::size_t i = 1; i < order.size(); ++i) {
     QWidget::setTabOrder(order[i - 1].second, order[i].second);
   }
@@ -141,6 +165,8 @@ void MainWindow::SyncFromModel() {
   directions_->setExclusive(true);
   chart_->setGeometry(scale_.FormRect());
   chart_->Show(form_.BackColor, chart_palette_, scale_.Scale(), form_.ChartDescription);
+  const bool chart_shown = form_.ChartOnWindow.has_value();
+  for (QAction* action : {save_, print_, copy_}) action->setEnabled(chart_shown);
 }
 
 void MainWindow::Run(void (app::Form1::*handler)()) {

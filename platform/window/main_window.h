@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QAction>
 #include <QButtonGroup>
 #include <QCheckBox>
 #include <QFrame>
@@ -61,9 +62,9 @@ class MainWindow final : public QWidget {
 
  private:
   void Run(void (app::Form1::*handler)());
-  // F11 toggles full screen, Escape leaves it.
-  void AddWindowKeys();
-  void ToggleFullScreen();
+  // Save, print, copy and full screen, with their keys and in the chart's menu;
+  // Escape leaves full screen.
+  void AddChartActions();
   void BuildWidgets();
   void MakeReadoutOnceShown();
   void ConnectEdits();
@@ -80,6 +81,10 @@ class MainWindow final : public QWidget {
   app::Form1 form_;
   ChartView* chart_;                        // owned by the window, beneath every control
   FormScale scale_;                         // where the form stands in the window
+  QAction* save_ = nullptr;                 // Ctrl+S, while a chart is shown
+  QAction* print_ = nullptr;                // Ctrl+P, while a chart is shown
+  QAction* copy_ = nullptr;                 // Ctrl+C, while a chart is shown
+  QAction* full_screen_ = nullptr;          // F11
   QShortcut* leave_full_screen_ = nullptr;  // Escape, enabled in full screen only
 
   std::vector<ControlWidget> controls_;  // every control of the form, in table order

@@ -1,6 +1,7 @@
 #!/usr/bin/env python3
 """planetarium-cli as a process: its standard output failing (a full device, a
-reader that has gone), and its standard error holding only its own messages.
+reader that has gone), its standard error holding only its own messages, and
+the printed page it writes, read back with poppler's tools.
 
     cli_process_test.py CLI
 """
@@ -53,5 +54,33 @@ with tempfile.TemporaryDirectory() as folder:
         status, err = run(args, subprocess.DEVNULL, env)
         check(" ".join(args[:1]) + " draws", status == 0, err)
         check(" ".join(args[:1]) + " leaves standard error empty", err == "", repr(err))
+
+# The page the window prints: one landscape A4 page with the chart in the
+# print palette and the caption line under it.
+with tempfile.TemporaryDirectory() as folder:
+    page = os.path.join(folder, "page.pdf")
+    env = dict(os.environ, QT_QPA_PLATFORM="offscreen")
+    status, err = run(["print", "--site", "東京", "--at", "2006-01-15 20:00", "--dir", "east",
+                       "--names", "--out", page], subprocess.DEVNULL, env)
+    check("print writes the page", status == 0, err)
+    info = subprocess.run(["pdfinfo", page], capture_output=True, text=True).stdout
+    check("the page is one landscape A4 page",
+          "Pages:           1" in info and "842 x 595 pts (A4)" in info, info)
+    words = subprocess.run(["pdftotext", page, "-"], capture_output=True, text=True).stdout
+    caption = "東京（北緯 35.65°、東経 139.75°） 2006年1月15日 20時0分（日本標準時） 東の空"
+    check("the page holds the caption", caption in words, words[-300:])
+    check("the page holds the chart's words", all(w in words for w in ("月", "土星", "東北", "東南")),
+          words[:200])
+    # At 30 dots an inch, in grey (PGM): white paper, black discs and words.
+    subprocess.run(["pdftoppm", "-r", "30", "-gray", page, os.path.join(folder, "page")],
+                   check=True)
+    pgm = open(os.path.join(folder, "page-1.pgm"), "rb").read()
+    magic, width, height, _, pixels = pgm.split(maxsplit=4)
+    dark = sum(1 for value in pixels if value < 96)
+    check("the page is landscape, white, with the chart in black",
+          magic == b"P5" and int(width) > int(height) and 50 < dark < len(pixels) // 10,
+          f"{width}x{height}, {dark} dark pixels")
+    status, err = run(["print", "--out", os.path.join(folder, "page.png")], subprocess.DEVNULL, env)
+    check("print takes only a PDF", status == 2 and "print needs --out FILE.pdf" in err, err)
 
 sys.exit(1 if failures else 0)

@@ -244,7 +244,7 @@ TEST_F(MainWindowTest, FocusFollowsTheTabOrder) {
       &Find<QPushButton>(w, "Command3"),   &Find<QListWidget>(w, "lstINTV1"),
       &Find<QListWidget>(w, "lstINTV2"),   &Find<QCheckBox>(w, "chkOP(0)"),
       &Find<QCheckBox>(w, "chkOP(1)"),     &Find<QCheckBox>(w, "chkOP(2)"),
-      &Find<QCheckBox>(w, "chkOP(3)")};
+      &Find<QCheckBox>(w, "chkOP(3)"),     &Find<QWidget>(w, "chart")};  // the chart last
   std::vector<QWidget*> chain;
   QWidget* next = expected.front();
   do {

@@ -1,0 +1,159 @@
+// What the window does with its chart: save, print and copy it, from its keys
+// and from the chart's menu; nothing of it before a chart is drawn.
+
+#include <gtest/gtest.h>
+
+#include <QAction>
+#include <QApplication>
+#include <QClipboard>
+#include <QFileDialog>
+#include <QImage>
+#include <QLineEdit>
+#include <QMenu>
+#include <QPrintDialog>
+#include <QPrinter>
+#include <QPushButton>
+#include <QTemporaryDir>
+#include <QTest>
+#include <QTimer>
+#include <functional>
+
+#include "platform/qt/painter_surface.h"
+#include "platform/window/main_window.h"
+#include "tests/platform/fakes.h"
+#include "tests/platform/window/widgets.h"
+
+namespace platform {
+namespace {
+
+using platform_test::Find;
+
+struct IgnoredProcess final : app::Process {
+  void End() override {}
+};
+
+// Runs `answer` on the dialog the next event loop turn brings up; any other
+// box that opens instead is closed, so that a failure cannot hang the test.
+template <class Dialog>
+void WhenOpen(std::function<void(Dialog&)> answer) {
+  QTimer::singleShot(0, [answer] {
+    QWidget* modal = QApplication::activeModalWidget();
+    auto* dialog = qobject_cast<Dialog*>(modal);
+    if (dialog == nullptr) {
+      ADD_FAILURE() << "another box: " << (modal ? modal->metaObject()->className() : "none");
+      if (auto* other = qobject_cast<QDialog*>(modal)) other->reject();
+      return;
+    }
+    answer(*dialog);
+  });
+}
+
+class ChartOutputTest : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    w.show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&w));
+  }
+  QAction* Action(const char* text) {
+    for (QAction* action : Find<QWidget>(w, "chart").actions()) {
+      if (action->text() == QString::fromUtf8(text)) return action;
+    }
+    ADD_FAILURE() << "no action " << text;
+    return nullptr;
+  }
+  void DrawChart() { Find<QPushButton>(w, "Command3").click(); }
+  // Ctrl and a key pressed in the window, which must be the active one for its
+  // keys to work, and the dialog it opens answered.
+  template <class Dialog>
+  void Press(Qt::Key key, std::function<void(Dialog&)> answer) {
+    w.activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&w));
+    WhenOpen<Dialog>(std::move(answer));
+    QTest::keyClick(&w, key, Qt::ControlModifier);
+  }
+
+  platform_test::FixedClock clock;
+  platform_test::MemoryStartFile start_file;
+  IgnoredProcess process;
+  MainWindow w{clock, start_file, process};
+  QTemporaryDir dir;
+};
+
+// The chart's menu in Japanese: save, print, copy and full screen, each with
+// its key; the first three wait for a chart.
+TEST_F(ChartOutputTest, TheChartsMenuOffersSavePrintCopyAndFullScreen) {
+  QWidget& chart = Find<QWidget>(w, "chart");
+  EXPECT_EQ(chart.contextMenuPolicy(), Qt::ActionsContextMenu);
+  QStringList texts;
+  for (QAction* action : chart.actions()) {
+    if (!action->isSeparator()) texts << action->text() + " " + action->shortcut().toString();
+  }
+  EXPECT_EQ(texts, (QStringList{"星図を保存... Ctrl+S", "印刷... Ctrl+P", "コピー Ctrl+C",
+                                "全画面表示 F11"}));
+  for (const char* waits : {"星図を保存...", "印刷...", "コピー"}) {
+    EXPECT_FALSE(Action(waits)->isEnabled()) << waits;
+  }
+  DrawChart();
+  for (const char* ready : {"星図を保存...", "印刷...", "コピー"}) {
+    EXPECT_TRUE(Action(ready)->isEnabled()) << ready;
+  }
+}
+
+// Ctrl+C on the chart puts the chart as shown on the clipboard; in a text box
+// it copies the box's text, as ever.
+TEST_F(ChartOutputTest, CtrlCCopiesTheChartOrTheBoxesText) {
+  DrawChart();
+  QWidget& chart = Find<QWidget>(w, "chart");
+  chart.setFocus();
+  QTest::keyClick(&chart, Qt::Key_C, Qt::ControlModifier);
+  const QImage copied = QGuiApplication::clipboard()->image().convertToFormat(QImage::Format_RGB32);
+  EXPECT_EQ(copied, chart.grab().toImage().convertToFormat(QImage::Format_RGB32));
+
+  QLineEdit& year = Find<QLineEdit>(w, "txtYMD(0)");
+  year.setFocus();
+  year.selectAll();
+  QTest::keyClick(&year, Qt::Key_C, Qt::ControlModifier);
+  EXPECT_EQ(QGuiApplication::clipboard()->text(), "2000");
+}
+
+// Ctrl+S offers a name from the site, date, time and direction and writes the
+// picture chosen by its ending.
+TEST_F(ChartOutputTest, CtrlSSavesThePictureUnderTheNameChosen) {
+  DrawChart();
+  for (const char* name : {"sky.png", "sky.svg", "sky.pdf"}) {
+    SCOPED_TRACE(name);
+    QString offered;
+    const QString path = dir.filePath(QString::fromUtf8(name));
+    Press<QFileDialog>(Qt::Key_S, [&offered, path](QFileDialog& dialog) {
+      offered = dialog.selectedFiles().value(0);
+      dialog.selectFile(path);
+      QMetaObject::invokeMethod(&dialog, "accept");
+    });
+    EXPECT_TRUE(offered.endsWith(QStringLiteral("東京_2000-01-01_2100_南.png")))
+        << offered.toStdString();
+    EXPECT_TRUE(QFile::exists(path));
+  }
+  EXPECT_EQ(QImage(dir.filePath("sky.png")).size(), QSize(kClientWidthPx, kClientHeightPx));
+}
+
+// Ctrl+P prints through the print dialog: here to a PDF file, one landscape page.
+TEST_F(ChartOutputTest, CtrlPPrintsThePage) {
+  DrawChart();
+  const QString path = dir.filePath(QStringLiteral("page.pdf"));
+  bool landscape = false;
+  Press<QPrintDialog>(Qt::Key_P, [&](QPrintDialog& dialog) {
+    landscape = dialog.printer()->pageLayout().orientation() == QPageLayout::Landscape;
+    // Without a printer the dialog prints to a file, named in its own box.
+    auto* file = dialog.findChild<QLineEdit*>(QStringLiteral("filename"));
+    ASSERT_NE(file, nullptr);
+    file->setText(path);
+    dialog.accept();
+  });
+  EXPECT_TRUE(landscape);
+  QFile page(path);
+  ASSERT_TRUE(page.open(QIODevice::ReadOnly));
+  EXPECT_TRUE(page.read(5) == "%PDF-");
+}
+
+}  // namespace
+}  // namespace platform
