@@ -25,13 +25,16 @@ MainWindow::MainWindow(app::Clock& clock, app::StartFileStore& start_file, app::
         timer_.Halt();
         process.End();
       }),
-      form_(app::Services{drawing_, clock, start_file, runner_, timer_, save_failure_}),
-      chart_(new ChartView(drawing_, *this)) {
+      form_(app::Services{drawing_, clock, start_file, runner_, timer_, save_failure_}) {
   setFont(WindowDefaultFont());
   setAutoFillBackground(true);  // the margins around a scaled form show the sky
   resize(kFormSizePx);
   BuildWidgets();
-  chart_->lower();  // beneath every control, the caption labels too
+  // Made after the controls, so that the first control, not the chart, has
+  // the focus when the window opens; painted beneath every control.
+  chart_ = new ChartView(drawing_, *this);
+  chart_->lower();
+  focus_mark_ = new FocusMark(*this);
   form_.Form_Load();
   ConnectEdits();
   SetTabOrder();
@@ -167,6 +170,7 @@ void MainWindow::SyncFromModel() {
   chart_->Show(form_.BackColor, chart_palette_, scale_.Scale(), form_.ChartDescription);
   const bool chart_shown = form_.ChartOnWindow.has_value();
   for (QAction* action : {save_, print_, copy_}) action->setEnabled(chart_shown);
+  focus_mark_->Follow(scale_.Scale());
 }
 
 void MainWindow::Run(void (app::Form1::*handler)()) {

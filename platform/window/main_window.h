@@ -21,6 +21,7 @@
 #include "platform/qt/painter_surface.h"
 #include "platform/window/chart_view.h"
 #include "platform/window/control_widgets.h"
+#include "platform/window/focus_mark.h"
 #include "platform/window/form_scale.h"
 #include "platform/window/save_failure_box.h"
 #include "platform/window/tick_timer.h"
@@ -79,7 +80,8 @@ class MainWindow final : public QWidget {
   app::HandlerRunner runner_;
   SaveFailureBox save_failure_{*this};
   app::Form1 form_;
-  ChartView* chart_;                        // owned by the window, beneath every control
+  ChartView* chart_ = nullptr;              // owned by the window, beneath every control
+  FocusMark* focus_mark_ = nullptr;         // owned by the window, above every control
   FormScale scale_;                         // where the form stands in the window
   QAction* save_ = nullptr;                 // Ctrl+S, while a chart is shown
   QAction* print_ = nullptr;                // Ctrl+P, while a chart is shown

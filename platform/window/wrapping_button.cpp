@@ -1,6 +1,7 @@
 #include "platform/window/wrapping_button.h"
 
 #include <QFontMetrics>
+#include <QKeyEvent>
 #include <QStyleOptionButton>
 #include <QStylePainter>
 #include <QTextLayout>
@@ -64,6 +65,15 @@ void WrappingButton::SetSmallestCaptionPx(int pixels) {
   if (smallest_caption_px_ == pixels) return;
   smallest_caption_px_ = pixels;
   update();
+}
+
+void WrappingButton::keyPressEvent(QKeyEvent* event) {
+  const bool plain = (event->modifiers() & ~Qt::KeypadModifier) == Qt::NoModifier;
+  if ((event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter) && plain) {
+    animateClick();
+    return;
+  }
+  QPushButton::keyPressEvent(event);
 }
 
 void WrappingButton::paintEvent(QPaintEvent* /*event*/) {

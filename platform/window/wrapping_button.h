@@ -31,6 +31,7 @@ ButtonCaption LayOutButtonCaption(const QFont& font, const QString& text, int wi
 
 // A push button that draws its caption with LayOutButtonCaption inside its
 // bevel and focus frame; bevel, focus frame and colours are the style's.
+// Enter presses it when it has the focus.
 class WrappingButton final : public QPushButton {
  public:
   explicit WrappingButton(QWidget* parent = nullptr) : QPushButton(parent) {}
@@ -42,6 +43,8 @@ class WrappingButton final : public QPushButton {
 
  protected:
   void paintEvent(QPaintEvent* event) override;
+  // Enter and Return press the button, as Space does.
+  void keyPressEvent(QKeyEvent* event) override;
 
  private:
   QRect CaptionRect() const;
