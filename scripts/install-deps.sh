@@ -14,14 +14,18 @@ build_deps=(build-essential cmake ninja-build pkg-config qt6-base-dev qt6-svg-de
 run_deps=(fonts-ipafont-gothic)
 # CPack's Debian generator: dpkg-shlibdeps and dpkg-buildflags, file.
 package_deps=(dpkg-dev file)
-# Tests, benchmarks, fuzzers, the window without a screen, the time zone
-# database for the --tz tests, and the tools that check the installed desktop
-# files and the package.
+# Tests, benchmarks, fuzzers, the window on an X server of its own (and the
+# X client library the start-up timer listens with), the time zone database
+# for the --tz tests, poppler's tools to read printed pages back, the
+# accessibility bus and its Python bindings for the window as a screen reader
+# meets it, and the tools that check the installed desktop files and the
+# package.
 test_deps=(
   libgtest-dev libgmock-dev libbenchmark-dev
   clang libclang-rt-14-dev clang-format clang-tidy
   python3 fonts-ipafont-gothic tzdata
   xvfb xauth libxcb1-dev poppler-utils
+  dbus at-spi2-core python3-pyatspi
   desktop-file-utils appstream man-db lintian librsvg2-bin bash-completion
   chromium
 )

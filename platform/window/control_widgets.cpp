@@ -70,28 +70,28 @@ ControlWidget CreateControlWidget(const app::ControlEntry& entry, QWidget& windo
 
 void ConnectToModel(const ControlWidget& control) {
   QWidget* widget = control.widget;
-  std::visit(Overloaded{
-                 [widget](app::ListBox* box) {
-                   QObject::connect(static_cast<QListWidget*>(widget),
-                                    &QListWidget::currentRowChanged, widget,
-                                    [box](int row) { box->ListIndex = row; });
-                 },
-                 [widget](app::TextBox* box) {
-                   QObject::connect(static_cast<QLineEdit*>(widget), &QLineEdit::textEdited, widget,
-                                    [box](const QString& text) { box->Text = text.toStdString(); });
-                 },
-                 [](app::Label*) {},
-                 [widget](app::OptionButton* option) {
-                   QObject::connect(static_cast<QRadioButton*>(widget), &QRadioButton::toggled,
-                                    widget, [option](bool on) { option->Value = on; });
-                 },
-                 [widget](app::CheckBox* check) {
-                   QObject::connect(static_cast<QCheckBox*>(widget), &QCheckBox::toggled, widget,
-                                    [check](bool on) { check->Value = on ? 1 : 0; });
-                 },
-                 [](app::CommandButton*) {},
-             },
-             control.entry.control);
+  std::visit(
+      Overloaded{
+          [widget](app::ListBox* box) {
+            QObject::connect(static_cast<QListWidget*>(widget), &QListWidget::currentRowChanged,
+                             widget, [box](int row) { box->ListIndex = row; });
+          },
+          [widget](app::TextBox* box) {
+            QObject::connect(static_cast<QLineEdit*>(widget), &QLineEdit::textChanged, widget,
+                             [box](const QString& text) { box->Text = text.toStdString(); });
+          },
+          [](app::Label*) {},
+          [widget](app::OptionButton* option) {
+            QObject::connect(static_cast<QRadioButton*>(widget), &QRadioButton::toggled, widget,
+                             [option](bool on) { option->Value = on; });
+          },
+          [widget](app::CheckBox* check) {
+            QObject::connect(static_cast<QCheckBox*>(widget), &QCheckBox::toggled, widget,
+                             [check](bool on) { check->Value = on ? 1 : 0; });
+          },
+          [](app::CommandButton*) {},
+      },
+      control.entry.control);
 }
 
 void SyncControlWidget(const ControlWidget& control, const FormScale& scale) {

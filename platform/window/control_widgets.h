@@ -23,8 +23,9 @@ struct ControlWidget {
 // for assistive technology as the entry says. Not yet placed or filled.
 ControlWidget CreateControlWidget(const app::ControlEntry& entry, QWidget& window);
 
-// Notes: edits in the widget (text typed, row selected, option or box ticked)
-// go straight into the model control. Buttons are left to the window.
+// Notes: edits in the widget (text typed or set by assistive technology, row
+// selected, option or box ticked) go straight into the model control. Buttons
+// are left to the window.
 void ConnectToModel(const ControlWidget& control);
 
 // Copies the model control into its widget: bounds and font at the form's

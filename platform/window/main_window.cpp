@@ -167,14 +167,20 @@ void MainWindow::SyncFromModel() {
   }
   directions_->setExclusive(true);
   chart_->setGeometry(scale_.FormRect());
-  chart_->Show(form_.BackColor, chart_palette_, scale_.Scale(), form_.ChartDescription);
+  chart_->Show(form_.BackColor, chart_palette_, scale_.Scale(), form_.ChartDescription,
+               announce_chart_);
   const bool chart_shown = form_.ChartOnWindow.has_value();
   for (QAction* action : {save_, print_, copy_}) action->setEnabled(chart_shown);
   focus_mark_->Follow(scale_.Scale());
 }
 
 void MainWindow::Run(void (app::Form1::*handler)()) {
-  if (runner_.Run(form_, handler)) SyncFromModel();
+  if (!runner_.Run(form_, handler)) return;
+  // A chart a button drew is news for a screen reader; one of the animation's
+  // ticks is not.
+  announce_chart_ = handler != &app::Form1::Timer1_Timer;
+  SyncFromModel();
+  announce_chart_ = false;
 }
 
 void MainWindow::ClickReadout() {

@@ -82,6 +82,7 @@ class MainWindow final : public QWidget {
   app::Form1 form_;
   ChartView* chart_ = nullptr;              // owned by the window, beneath every control
   FocusMark* focus_mark_ = nullptr;         // owned by the window, above every control
+  bool announce_chart_ = false;             // the next sync tells screen readers of the chart
   FormScale scale_;                         // where the form stands in the window
   QAction* save_ = nullptr;                 // Ctrl+S, while a chart is shown
   QAction* print_ = nullptr;                // Ctrl+P, while a chart is shown

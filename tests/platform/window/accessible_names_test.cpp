@@ -8,6 +8,8 @@
 #include <QAccessibleInterface>
 #include <QImage>
 #include <QLabel>
+#include <QPushButton>
+#include <algorithm>
 #include <set>
 #include <string>
 #include <vector>
@@ -92,6 +94,42 @@ TEST_F(AccessibleNamesTest, ReadoutCellsSayTheirRowAndColumn) {
   EXPECT_EQ(Accessible(Find<QLabel>(w, "lblH(11)"), QAccessible::Description),
             Find<QLabel>(w, "lblH(11)").text().toStdString());
   EXPECT_EQ(Accessible(Find<QLabel>(w, "lblV(26)")), "27行目 方位");
+}
+
+// The chart is an image whose description is the chart in words, renewed with
+// every drawing; screen readers hear of it after a button, not on a tick.
+TEST_F(AccessibleNamesTest, TheChartIsAnImageDescribedInWords) {
+  static std::vector<QAccessible::Event>* heard = nullptr;
+  std::vector<QAccessible::Event> events;
+  heard = &events;
+  QAccessible::installUpdateHandler([](QAccessibleEvent* event) {
+    if (heard != nullptr && event->object() != nullptr &&
+        event->object()->objectName() == "chart") {
+      heard->push_back(event->type());
+    }
+  });
+  QWidget& chart = Find<QWidget>(w, "chart");
+  QAccessibleInterface* image = QAccessible::queryAccessibleInterface(&chart);
+  ASSERT_NE(image, nullptr);
+  EXPECT_EQ(image->role(), QAccessible::Graphic);
+  EXPECT_EQ(Accessible(chart), "星図");
+  EXPECT_EQ(Accessible(chart, QAccessible::Description), "");
+
+  Find<QPushButton>(w, "Command3").click();
+  EXPECT_EQ(Accessible(chart, QAccessible::Description), w.Form().ChartDescription);
+  EXPECT_EQ(
+      Accessible(chart, QAccessible::Description).rfind("南の空、東京、2000年1月1日 21時0分: ", 0),
+      0u);
+  const auto told = [&events] {
+    return std::count(events.begin(), events.end(), QAccessible::DescriptionChanged);
+  };
+  const auto after_button = told();
+  w.Timer().Fire();
+  EXPECT_EQ(Accessible(chart, QAccessible::Description), w.Form().ChartDescription);
+  EXPECT_NE(w.Form().ChartDescription.find("21時15分"), std::string::npos);
+  EXPECT_EQ(told(), after_button);  // renewed, not announced
+  QAccessible::installUpdateHandler(nullptr);
+  heard = nullptr;
 }
 
 // The names change nothing on screen: the window paints the same picture

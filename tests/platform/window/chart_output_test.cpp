@@ -99,6 +99,27 @@ TEST_F(ChartOutputTest, TheChartsMenuOffersSavePrintCopyAndFullScreen) {
   }
 }
 
+// The menu opens from the keyboard too, on the chart with the focus: the
+// menu key or Shift+F10.
+TEST_F(ChartOutputTest, TheChartsMenuOpensFromTheKeyboard) {
+  QWidget& chart = Find<QWidget>(w, "chart");
+  for (const auto& [key, modifiers] :
+       {std::pair{Qt::Key_Menu, Qt::KeyboardModifiers{}},
+        std::pair{Qt::Key_F10, Qt::KeyboardModifiers{Qt::ShiftModifier}}}) {
+    chart.setFocus(Qt::TabFocusReason);
+    qsizetype items = -1;  // in the menu that opened, if one did
+    QTimer::singleShot(50, [&items] {
+      if (auto* menu = qobject_cast<QMenu*>(QApplication::activePopupWidget())) {
+        items = menu->actions().size();
+        menu->close();
+      }
+    });
+    QTest::keyClick(&chart, key, modifiers);
+    QTest::qWait(100);
+    EXPECT_EQ(items, 5) << key;  // four actions and a separator
+  }
+}
+
 // Ctrl+C on the chart puts the chart as shown on the clipboard; in a text box
 // it copies the box's text, as ever.
 TEST_F(ChartOutputTest, CtrlCCopiesTheChartOrTheBoxesText) {

@@ -5,10 +5,13 @@
 
 #include <QApplication>
 #include <QImage>
+#include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QPushButton>
+#include <QTemporaryDir>
 #include <QTest>
+#include <QTimer>
 
 #include "platform/window/main_window.h"
 #include "tests/platform/fakes.h"
@@ -84,6 +87,74 @@ TEST_F(KeyboardTest, EnterPressesTheFocusedButton) {
   QTest::keyClick(&Find<QPushButton>(w, "Command2"), Qt::Key_Enter, Qt::KeypadModifier);
   QTest::qWait(200);
   EXPECT_EQ(w.Form().ReadoutMode, 1);
+}
+
+// A whole session by keys alone: a date typed, a site and a direction chosen,
+// the chart drawn and saved, the table read, the window left with its site saved.
+TEST(KeysOnly, AWholeSessionWithoutAMouse) {
+  platform_test::FixedClock clock;
+  platform_test::MemoryStartFile start_file;
+  harness::RecordedProcess process;
+  MainWindow w(clock, start_file, process);
+  QTemporaryDir dir;
+  w.show();
+  w.activateWindow();
+  ASSERT_TRUE(QTest::qWaitForWindowActive(&w));
+  const auto keys = [](Qt::Key key, int times = 1, Qt::KeyboardModifiers modifiers = {}) {
+    for (int i = 0; i < times; ++i) QTest::keyClick(QApplication::focusWidget(), key, modifiers);
+  };
+  const auto type = [&keys](const char* text) {
+    keys(Qt::Key_A, 1, Qt::ControlModifier);
+    QTest::keyClicks(QApplication::focusWidget(), QString::fromUtf8(text));
+  };
+  // The year box has the focus when the window opens.
+  for (const char* box : {"2006", "1", "15", "20", "0"}) {
+    type(box);
+    keys(Qt::Key_Tab);
+  }
+  keys(Qt::Key_Home);  // the site list: from its first entry, 札幌, down to 仙台
+  keys(Qt::Key_Down, 3);
+  keys(Qt::Key_Tab, 5);  // exit, readout, latitude, longitude, to the directions
+  ASSERT_EQ(QApplication::focusWidget()->objectName(), "optDIR(0)");
+  keys(Qt::Key_Space);  // north
+  keys(Qt::Key_Tab);
+  ASSERT_EQ(QApplication::focusWidget()->objectName(), "Command3");
+  keys(Qt::Key_Return);
+  QTest::qWait(200);
+  ASSERT_TRUE(w.Form().ChartOnWindow.has_value());
+  EXPECT_EQ(w.Form().ChartDescription.rfind("北の空、仙台、2006年1月15日 20時0分: ", 0), 0u);
+
+  // The file dialog, by keys too, once it is open and has the focus.
+  const QString saved = dir.filePath(QStringLiteral("keys.png"));
+  QTimer dialog_keys;
+  QObject::connect(&dialog_keys, &QTimer::timeout, [&dialog_keys, saved] {
+    QWidget* focused = QApplication::focusWidget();
+    if (QApplication::activeModalWidget() == nullptr || focused == nullptr ||
+        focused->window() != QApplication::activeModalWidget()) {
+      return;
+    }
+    dialog_keys.stop();
+    QTest::keyClick(focused, Qt::Key_A, Qt::ControlModifier);
+    QTest::keyClicks(focused, saved);
+    QTest::keyClick(focused, Qt::Key_Return);
+  });
+  dialog_keys.start(20);
+  keys(Qt::Key_S, 1, Qt::ControlModifier);
+  EXPECT_EQ(QImage(saved).size(), QSize(1040, 640));
+
+  w.activateWindow();
+  ASSERT_TRUE(QTest::qWaitForWindowActive(&w));
+  keys(Qt::Key_Tab, 4, Qt::ShiftModifier);  // back over the directions and the boxes to 数値
+  ASSERT_EQ(QApplication::focusWidget()->objectName(), "Command2");
+  keys(Qt::Key_Return);
+  QTest::qWait(200);
+  EXPECT_EQ(Find<QLabel>(w, "lblST(0)").text(), QString::fromUtf8(" 太陽"));
+  keys(Qt::Key_Tab, 1, Qt::ShiftModifier);
+  ASSERT_EQ(QApplication::focusWidget()->objectName(), "Command1");
+  keys(Qt::Key_Return);
+  QTest::qWait(200);
+  EXPECT_EQ(process.ends, 1);
+  EXPECT_EQ(start_file.contents.value_or("").rfind(" 3 ", 0), 0u);  // 仙台
 }
 
 }  // namespace

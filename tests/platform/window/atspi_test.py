@@ -1,0 +1,75 @@
+#!/usr/bin/python3
+"""The window as a screen reader meets it over AT-SPI (run by atspi_test.sh on
+its own X server, session bus and accessibility bus): the controls by their
+names, a sky set and drawn through their accessible actions and texts, and
+the chart read as an image whose description is the chart in words.
+"""
+import sys
+import time
+
+import pyatspi
+
+failures = 0
+
+
+def check(what, condition, detail=""):
+    global failures
+    print(("ok: " if condition else "FAIL: ") + what + ("" if condition else " " + detail))
+    if not condition:
+        failures += 1
+
+
+def find(node, wanted, depth=0):
+    if node is None or depth > 12:
+        return None
+    if wanted(node):
+        return node
+    for i in range(node.childCount):
+        found = find(node.getChildAtIndex(i), wanted, depth + 1)
+        if found:
+            return found
+    return None
+
+
+def application(name):
+    desktop = pyatspi.Registry.getDesktop(0)
+    for _ in range(100):
+        for i in range(desktop.childCount):
+            candidate = desktop.getChildAtIndex(i)
+            if candidate is not None and candidate.name == name:
+                return candidate
+        time.sleep(0.1)
+    return None
+
+
+app = application("planetarium")
+check("the window is on the accessibility bus", app is not None)
+if app is None:
+    sys.exit(1)
+
+
+def control(name, role):
+    return find(app, lambda n: n.name == name and n.getRoleName() == role)
+
+
+for name, role in (("年", "text"), ("緯度", "text"), ("観測地", "list"), ("東", "radio button"),
+                   ("星の名前", "check box"), ("プラネタリウム", "push button"),
+                   ("数値", "push button"), ("星図", "image")):
+    check(f"{role} '{name}' is named", control(name, role) is not None)
+
+chart = control("星図", "image")
+check("no chart, no words", chart.description == "", repr(chart.description))
+for name, text in (("年", "2006"), ("月", "1"), ("日", "15"), ("時", "20"), ("分", "0")):
+    control(name, "text").queryEditableText().setTextContents(text)
+control("東", "radio button").queryAction().doAction(0)
+control("プラネタリウム", "push button").queryAction().doAction(0)
+time.sleep(0.5)
+words = chart.description
+check("the chart is read in words",
+      words.startswith("東の空、東京、2006年1月15日 20時0分: 月 高度 ") and "、土星 高度 " in words,
+      repr(words[:120]))
+control("数値", "push button").queryAction().doAction(0)
+time.sleep(0.5)
+check("the readout replaces the chart and its words", chart.description == "",
+      repr(chart.description[:80]))
+sys.exit(1 if failures else 0)
