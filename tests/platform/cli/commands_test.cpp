@@ -180,11 +180,14 @@ TEST(CliTable, JsonForTokyoAtJ2000AgreesWithTheTextbookConversion) {
   }
 }
 
-TEST(CliTable, SiteByPositionAndTheNightChartsOperations) {
-  const QJsonObject london = Json("table|--format|json|--site|67");
-  EXPECT_EQ(london["site"].toString() + "/" + london["latitude"].toString() + "/" +
-                london["longitude"].toString(),
-            "ロンドン/51.15/-0.18");
+TEST(CliTable, SiteByPositionOrLatinNameAndTheNightChartsOperations) {
+  for (const char* site : {"67", "London", "london", "LONDON"}) {
+    const QJsonObject london = Json(std::string("table|--format|json|--site|") + site);
+    EXPECT_EQ(london["site"].toString() + "/" + london["latitude"].toString() + "/" +
+                  london["longitude"].toString(),
+              "ロンドン/51.15/-0.18")
+        << site;
+  }
   const std::string chart = Invoke("chart|--ops").out;  // the night chart's operations
   EXPECT_EQ(chart.rfind("cls 32 96 192\nline 0 9000 15500 9000 88 88 88\n", 0), 0u);
   EXPECT_NE(chart.find("print 6950 9100 南\n"), std::string::npos);
