@@ -4,6 +4,7 @@
 #include <cstddef>
 
 #include "app/sites.h"
+#include "text/folded_name.h"
 
 namespace app {
 namespace {
@@ -31,6 +32,20 @@ std::optional<std::string> TakeDigits(std::string_view& text) {
   return std::string(first == std::string_view::npos ? "0" : digits.substr(first));
 }
 
+// The table position of the site whose Latin name, or other Latin name, is
+// `wanted` once both are folded, or nullopt.
+std::optional<int> SiteOfLatinName(std::string_view wanted) {
+  const std::string folded = text::FoldedName(wanted);
+  if (folded.empty()) return std::nullopt;
+  for (std::size_t p = 0; p < kSites.size(); ++p) {
+    if (text::FoldedName(kSites[p].latin) == folded) return static_cast<int>(p);
+  }
+  for (const OtherLatinName& other : kOtherLatinNames) {
+    if (text::FoldedName(other.latin) == folded) return other.position;
+  }
+  return std::nullopt;
+}
+
 }  // namespace
 
 std::optional<int> WholeInt(std::string_view text) {
@@ -46,7 +61,8 @@ std::optional<int> FindSite(const std::vector<std::string>& items, std::string_v
   for (std::size_t p = 0; p < items.size(); ++p) {
     if (!name.empty() && TrimTrailingBlanks(items[p]) == name) return static_cast<int>(p);
   }
-  const auto position = WholeInt(TrimBlanks(wanted));
+  std::optional<int> position = WholeInt(TrimBlanks(wanted));
+  if (!position) position = SiteOfLatinName(wanted);
   if (position && *position >= 0 && *position < kSiteCount &&
       static_cast<std::size_t>(*position) < items.size()) {
     return position;

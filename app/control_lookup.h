@@ -17,8 +17,10 @@ namespace app {
 std::optional<int> WholeInt(std::string_view text);
 
 // Given:    the site list's items and the user's choice: an entry's name
-//           (trailing blanks ignored on both sides of the comparison) or a list
-//           position 0..74.
+//           (trailing blanks ignored on both sides of the comparison), a list
+//           position 0..74, or a site's Latin name from the site table ("Tokyo",
+//           or Mumbai for Bombay) compared as text::FoldedName folds both:
+//           "tokyo", "TŌKYŌ", "new-york" and "São Paulo" are found too.
 // Returned: the list position, or nullopt when nothing matches.
 std::optional<int> FindSite(const std::vector<std::string>& items, std::string_view wanted);
 

@@ -14,7 +14,7 @@ class Form1;
 // options or the page's address: the controls to set before a button is
 // pressed. What is not given keeps the control's own value.
 struct SkyRequest {
-  std::optional<std::string> site;                      // a list entry's name or a position 0..74
+  std::optional<std::string> site;                      // list name, Latin name or position 0..74
   std::optional<std::string> latitude, longitude;       // texts for the coordinate boxes
   std::optional<std::array<std::string, 5>> instant;    // the date box texts, Japan Standard Time
   std::array<std::optional<std::string>, 5> dateBoxes;  // year..minute texts, after the instant

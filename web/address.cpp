@@ -179,9 +179,9 @@ std::vector<std::string> ApplyAddress(const PageAddress& address, app::Form1& fo
   for (const app::RequestFault fault : app::ApplyRequest(form, request)) {
     switch (fault) {
       case app::RequestFault::kUnknownSite:
-        messages.push_back(Ignored({"site", request.site}, "一覧にない地点です（一覧の名前か 0～" +
-                                                               std::to_string(app::kSiteCount - 1) +
-                                                               " の番号）"));
+        messages.push_back(Ignored({"site", request.site},
+                                   "一覧にない地点です（一覧の名前、そのローマ字の名前か 0～" +
+                                       std::to_string(app::kSiteCount - 1) + " の番号）"));
         break;
       case app::RequestFault::kUnknownStep:
         messages.push_back(Ignored({"step", request.step}, "間隔（分）の一覧にない値です"));

@@ -140,23 +140,25 @@ void WriteStars(OutputFormat format, std::ostream& out) {
 }
 
 void WriteSites(OutputFormat format, std::ostream& out) {
-  WriteList(format, out, "sites", "position,name,lat,lon", app::kSiteCount, [&](int position) {
-    const app::Site& site = app::kSites[static_cast<std::size_t>(position)];
-    const std::string lat = ShortestNumber(site.latitude);
-    const std::string lon = ShortestNumber(site.longitude);
-    switch (format) {
-      case OutputFormat::kText:
-        return std::to_string(position) + '\t' + std::string(site.name) + '\t' + lat + '\t' + lon +
-               '\n';
-      case OutputFormat::kCsv:
-        return std::to_string(position) + ',' + CsvField(site.name) + ',' + lat + ',' + lon +
-               std::string(kCsvLineEnd);
-      case OutputFormat::kJson:
-        break;
-    }
-    return "{\"position\": " + std::to_string(position) + ", \"name\": " + JsonString(site.name) +
-           ", \"lat\": " + lat + ", \"lon\": " + lon + "}";
-  });
+  WriteList(
+      format, out, "sites", "position,name,latin,lat,lon", app::kSiteCount, [&](int position) {
+        const app::Site& site = app::kSites[static_cast<std::size_t>(position)];
+        const std::string lat = ShortestNumber(site.latitude);
+        const std::string lon = ShortestNumber(site.longitude);
+        switch (format) {
+          case OutputFormat::kText:
+            return std::to_string(position) + '\t' + std::string(site.name) + '\t' +
+                   std::string(site.latin) + '\t' + lat + '\t' + lon + '\n';
+          case OutputFormat::kCsv:
+            return std::to_string(position) + ',' + CsvField(site.name) + ',' +
+                   CsvField(site.latin) + ',' + lat + ',' + lon + std::string(kCsvLineEnd);
+          case OutputFormat::kJson:
+            break;
+        }
+        return "{\"position\": " + std::to_string(position) +
+               ", \"name\": " + JsonString(site.name) + ", \"latin\": " + JsonString(site.latin) +
+               ", \"lat\": " + lat + ", \"lon\": " + lon + "}";
+      });
 }
 
 }  // namespace platform

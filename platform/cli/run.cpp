@@ -321,7 +321,7 @@ std::optional<CliFailure> ApplyControls(app::Form1& form, const CliOptions& opti
     switch (fault) {
       case app::RequestFault::kUnknownSite:
         return CliFailure{kCliUsageError, "--site: unknown site " + Quoted(*request.site) +
-                                              " (a list name or a position 0.." +
+                                              " (a list name, its Latin name or a position 0.." +
                                               std::to_string(app::kSiteCount - 1) +
                                               "; planetarium-cli sites lists them)"};
       case app::RequestFault::kUnknownStep:

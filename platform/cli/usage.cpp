@@ -36,11 +36,14 @@ Commands:
   stars  [--format text|json|csv]
                                 the 496 rows of the chart star catalogue
   sites  [--format text|json|csv]
-                                the 75 entries of the site list, in list order
+                                the 75 entries of the site list, in list
+                                order, with their Latin names
   --version                     print the program's version
 
 Controls (table, window, chart, print):
-  --site NAME|POSITION          observing site by list name or position 0..74
+  --site NAME|POSITION          observing site by list name (東京), Latin name
+                                (Tokyo, new-york, São Paulo: case, blanks,
+                                hyphens and accents aside) or position 0..74
   --lat TEXT, --lon TEXT        typed into the latitude and longitude boxes
   --at "YYYY-MM-DD HH:MM"       the five date and time boxes; also
                                 YYYY-MM-DDTHH:MM, or now (the present time in

@@ -7,7 +7,9 @@
 
 #include <array>
 #include <optional>
+#include <set>
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "app/control_lookup.h"
@@ -32,9 +34,88 @@ TEST(FindSite, FindsSitesByNameOrPosition) {
       {"札幌", 0},           {"東京", 12},     {"東京 ", 12}, {"入力", 48}, {"ニューデリー", 61},
       {"ニューデリー ", 61}, {"ホノルル", 74}, {"0", 0},      {"12", 12},   {" 74", 74}};
   for (const auto& [wanted, at] : found) EXPECT_EQ(FindSite(names, wanted), at) << wanted;
-  for (const char* wanted : {"75", "-1", "", " ", "Tokyo", "東", "12.0", "1e1"}) {
+  // Neither a name nor a position; "入力" has no Latin name; other spellings and
+  // parts of Latin names.
+  for (const char* wanted : {"75", "-1", "", " ", "-", "東", "12.0", "1e1", "input", "Tokio",
+                             "Toukyou", "Tokyo2", "Tokyo Tower", "Toky", "York", "Peking"}) {
     EXPECT_FALSE(FindSite(names, wanted)) << wanted;
   }
+}
+
+// `name` with each of its characters c written as spell(c).
+template <typename Spell>
+std::string Respelt(std::string_view name, Spell spell) {
+  std::string spelt;
+  for (const char c : name) spelt += spell(c);
+  return spelt;
+}
+
+// Spellings of a Latin name a user may type: as written, in lower and upper
+// case, its words joined by hyphens, by underscores, by " - " and run
+// together, and with a mark on every vowel (macrons, as Hepburn writes long
+// vowels, and acute accents), each vowel's marks given as two-byte characters
+// in the order a e i o u.
+std::vector<std::string> Spellings(std::string_view name) {
+  const auto marked = [](std::string_view lower_marks, std::string_view upper_marks) {
+    return [=](char c) {
+      const std::size_t vowel = std::string_view("aeiouAEIOU").find(c);
+      if (vowel == std::string_view::npos) return std::string(1, c);
+      return std::string((vowel < 5 ? lower_marks : upper_marks).substr(2 * (vowel % 5), 2));
+    };
+  };
+  const auto joined_by = [](std::string_view join) {
+    return [=](char c) { return c == ' ' ? std::string(join) : std::string(1, c); };
+  };
+  const auto lower = [](char c) {
+    return std::string(1, c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c);
+  };
+  const auto upper = [](char c) {
+    return std::string(1, c >= 'a' && c <= 'z' ? static_cast<char>(c - 'a' + 'A') : c);
+  };
+  return {std::string(name),
+          Respelt(name, lower),
+          Respelt(name, upper),
+          Respelt(name, joined_by("-")),
+          Respelt(name, joined_by("_")),
+          Respelt(name, joined_by(" - ")),
+          Respelt(name, joined_by("")),
+          Respelt(name, marked("āēīōū", "ĀĒĪŌŪ")),
+          Respelt(Respelt(name, upper), marked("áéíóú", "ÁÉÍÓÚ"))};
+}
+
+// Every named site by the name an English atlas gives it, written here rather
+// than taken from the site table; "入力" has none.
+TEST(FindSite, LatinNamesResolveForAll74Sites) {
+  const std::pair<int, const char*> atlas[] = {
+      {0, "Sapporo"},      {1, "Aomori"},         {2, "Morioka"},    {3, "Sendai"},
+      {4, "Akita"},        {5, "Yamagata"},       {6, "Fukushima"},  {7, "Mito"},
+      {8, "Utsunomiya"},   {9, "Maebashi"},       {10, "Urawa"},     {11, "Chiba"},
+      {12, "Tokyo"},       {13, "Yokohama"},      {14, "Kofu"},      {15, "Shizuoka"},
+      {16, "Nagoya"},      {17, "Niigata"},       {18, "Nagano"},    {19, "Toyama"},
+      {20, "Kanazawa"},    {21, "Fukui"},         {22, "Gifu"},      {23, "Tsu"},
+      {24, "Otsu"},        {25, "Kyoto"},         {26, "Nara"},      {27, "Osaka"},
+      {28, "Wakayama"},    {29, "Kobe"},          {30, "Okayama"},   {31, "Hiroshima"},
+      {32, "Yamaguchi"},   {33, "Tottori"},       {34, "Matsue"},    {35, "Takamatsu"},
+      {36, "Tokushima"},   {37, "Matsuyama"},     {38, "Kochi"},     {39, "Fukuoka"},
+      {40, "Saga"},        {41, "Nagasaki"},      {42, "Kumamoto"},  {43, "Oita"},
+      {44, "Miyazaki"},    {45, "Kagoshima"},     {46, "Naha"},      {47, "Yamazato"},
+      {49, "Auckland"},    {50, "Sydney"},        {51, "Guam"},      {52, "Seoul"},
+      {53, "Manila"},      {54, "Taipei"},        {55, "Beijing"},   {56, "Shanghai"},
+      {57, "Hong Kong"},   {58, "Kuala Lumpur"},  {59, "Singapore"}, {60, "Bangkok"},
+      {61, "New Delhi"},   {62, "Bombay"},        {62, "Mumbai"},    {63, "Moscow"},
+      {64, "Rome"},        {65, "Berlin"},        {66, "Paris"},     {67, "London"},
+      {68, "Sao Paulo"},   {69, "Boston"},        {70, "New York"},  {71, "Chicago"},
+      {72, "Los Angeles"}, {73, "San Francisco"}, {74, "Honolulu"}};
+  const std::vector<std::string> names = SiteNames();
+  std::set<int> named;
+  for (const auto& [position, name] : atlas) {
+    named.insert(position);
+    for (const std::string& spelling : Spellings(name)) {
+      EXPECT_EQ(FindSite(names, spelling), position) << spelling;
+    }
+  }
+  EXPECT_EQ(named.size(), 74u);
+  EXPECT_FALSE(named.count(48));
 }
 
 TEST(FindStep, FindsTheItemWithThatManyMinutes) {

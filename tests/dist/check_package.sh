@@ -123,13 +123,27 @@ same "completion of sites' options" "$(complete_line sites --)" "--format --help
 same "completion of a zone" "$(complete_line chart --tz Europe/Pa)" "Europe/Paris "
 same "completion of stars' options" "$(complete_line stars --)" "--format --help "
 same "completion of a site" "$(complete_line table --site 東)" "東京 "
+same "completion of a Latin name" "$(complete_line table --site New-)" "New-Delhi New-York "
 sites=$(complete_line table --site '')
-same "completion offers the 75 sites" "$(wc -w <<<"$sites")" 75
+# The 75 names of the list, the 74 Latin names of all but "入力", and Mumbai.
+same "completion offers the 75 sites, their Latin names and Mumbai, each once" \
+  "$(tr -s ' ' '\n' <<<"$sites" | sort -u | grep -c .)" 150
+declare -A latin_of # a list name's Latin name as `sites` shows it, words joined by hyphens
+while IFS= read -r row; do
+  latin_of[$(cut -f2 <<<"$row")]=$(cut -f3 <<<"$row" | tr ' ' -)
+done < <("$cli" sites)
 for site in $sites; do
-  json=$("$cli" table --site "$site" --format json) || fail "planetarium-cli refuses the site $site"
-  [[ $json == "{\"site\": \"$site"* ]] || fail "planetarium-cli table --site $site chose another site"
+  if ! json=$("$cli" table --site "$site" --format json); then
+    fail "planetarium-cli refuses the site $site"
+    continue
+  fi
+  chosen=$(sed -n 's/^{"site": "\([^"]*\)".*/\1/p' <<<"$json")
+  latin=$site
+  [ "$site" != Mumbai ] || latin=Bombay
+  [[ $chosen == "$site"* || ${latin_of[$chosen]:-} == "$latin" ]] ||
+    fail "planetarium-cli table --site $site chose the site '$chosen'"
 done
-pass "planetarium-cli takes every site the completion offers"
+pass "planetarium-cli takes every site the completion offers, each for its own site"
 
 # The menu entry's command starts the window in the configuration folder,
 # made when missing; when that cannot be made (a file stands in its place) the

@@ -89,5 +89,22 @@ TEST(ApplyAddress, KeepsTheControlsForASiteOrStepNotInTheList) {
   EXPECT_EQ(form.lstINTV1.ListIndex, 3);
 }
 
+// Links need no percent-encoded kanji: a site's Latin name, in any case,
+// with '+' or a hyphen between its words, with or without its accents.
+TEST(ApplyAddress, ChoosesASiteByItsLatinName) {
+  const std::pair<const char*, int> sites[] = {
+      {"site=Sapporo", 0},     {"site=new+york", 70},
+      {"site=NEW-YORK", 70},   {"site=S%C3%A3o-Paulo", 68},  // São
+      {"site=%C5%8Csaka", 27},                               // Ōsaka
+      {"site=Mumbai", 62}};
+  for (const auto& [query, position] : sites) {
+    FormOnFakes fakes;
+    app::Form1& form = fakes.form;
+    form.Form_Load();
+    EXPECT_TRUE(ApplyAddress(ReadAddress(query), form).empty()) << query;
+    EXPECT_EQ(form.lstCITY.ListIndex, position) << query;
+  }
+}
+
 }  // namespace
 }  // namespace web

@@ -180,11 +180,14 @@ TEST(CliTable, JsonForTokyoAtJ2000AgreesWithTheTextbookConversion) {
   }
 }
 
-TEST(CliTable, SiteByPositionAndTheNightChartsOperations) {
-  const QJsonObject london = Json("table|--format|json|--site|67");
-  EXPECT_EQ(london["site"].toString() + "/" + london["latitude"].toString() + "/" +
-                london["longitude"].toString(),
-            "ロンドン/51.15/-0.18");
+TEST(CliTable, SiteByPositionOrLatinNameAndTheNightChartsOperations) {
+  for (const char* site : {"67", "London", "london", "LONDON"}) {
+    const QJsonObject london = Json(std::string("table|--format|json|--site|") + site);
+    EXPECT_EQ(london["site"].toString() + "/" + london["latitude"].toString() + "/" +
+                  london["longitude"].toString(),
+              "ロンドン/51.15/-0.18")
+        << site;
+  }
   const std::string chart = Invoke("chart|--ops").out;  // the night chart's operations
   EXPECT_EQ(chart.rfind("cls 32 96 192\nline 0 9000 15500 9000 88 88 88\n", 0), 0u);
   EXPECT_NE(chart.find("print 6950 9100 南\n"), std::string::npos);
@@ -250,7 +253,8 @@ TEST(CliTable, SeriesStepsAreTheTablesOfSingleRunsAtTheSameBoxes) {
   EXPECT_EQ(Json("table|--series|--format|json")["steps"].toArray().size(), 1);  // no ticks
 }
 
-// The 75 sites in list order, names exactly as listed; the stars in CSV too.
+// The 75 sites in list order, names exactly as listed with their Latin names;
+// the stars in CSV too.
 TEST(CliListings, SitesAndStarsInTextJsonAndCsv) {
   const QJsonArray sites = Json("sites|--format|json")["sites"].toArray();
   const auto csv = ParseCsv(Invoke("sites|--format|csv").out);
@@ -258,21 +262,27 @@ TEST(CliListings, SitesAndStarsInTextJsonAndCsv) {
   ASSERT_EQ(sites.size(), app::kSiteCount);
   ASSERT_EQ(csv.size(), 1u + app::kSiteCount);
   EXPECT_EQ(std::count(text.begin(), text.end(), '\n'), app::kSiteCount);
-  EXPECT_EQ(csv[0], (std::vector<std::string>{"position", "name", "lat", "lon"}));
-  const std::tuple<int, const char*, double, double> listed[] = {
-      {0, "札幌", 43.067, 141.35},    {24, "大津", 35, 135.867},
-      {48, "入力", 43.92, 144.3},     {61, "ニューデリー ", 28.58, 77.2},
-      {67, "ロンドン", 51.15, -0.18}, {74, "ホノルル", 21.35, -157.93}};
-  for (const auto& [position, name, lat, lon] : listed) {
+  EXPECT_EQ(csv[0], (std::vector<std::string>{"position", "name", "latin", "lat", "lon"}));
+  const std::tuple<int, const char*, const char*, double, double> listed[] = {
+      {0, "札幌", "Sapporo", 43.067, 141.35},
+      {24, "大津", "Otsu", 35, 135.867},
+      {48, "入力", "", 43.92, 144.3},
+      {61, "ニューデリー ", "New Delhi", 28.58, 77.2},
+      {67, "ロンドン", "London", 51.15, -0.18},
+      {68, "サンパウロ", "Sao Paulo", -23.5, -46.62},
+      {74, "ホノルル", "Honolulu", 21.35, -157.93}};
+  for (const auto& [position, name, latin, lat, lon] : listed) {
     const QJsonObject site = sites[position].toObject();
     EXPECT_EQ(std::make_tuple(site["position"].toInt(), site["name"].toString().toStdString(),
-                              site["lat"].toDouble(), site["lon"].toDouble()),
-              std::make_tuple(position, std::string(name), lat, lon));
+                              site["latin"].toString().toStdString(), site["lat"].toDouble(),
+                              site["lon"].toDouble()),
+              std::make_tuple(position, std::string(name), std::string(latin), lat, lon));
     EXPECT_EQ(csv[static_cast<std::size_t>(position + 1)],
-              (std::vector<std::string>{std::to_string(position), name, JsonNumber(lat),
+              (std::vector<std::string>{std::to_string(position), name, latin, JsonNumber(lat),
                                         JsonNumber(lon)}));
   }
-  EXPECT_NE(text.find("24\t大津\t35\t135.867\n"), std::string::npos);
+  EXPECT_NE(text.find("24\t大津\tOtsu\t35\t135.867\n"), std::string::npos);
+  EXPECT_NE(text.find("48\t入力\t\t43.92\t144.3\n"), std::string::npos);
   const auto stars = ParseCsv(Invoke("stars|--format|csv").out);
   const QJsonObject first = Json("stars|--format|json")["stars"].toArray()[0].toObject();
   ASSERT_EQ(stars.size(), 1u + catalog::kChartStarCount);
