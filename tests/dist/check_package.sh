@@ -114,7 +114,7 @@ complete_line() {  # prints the candidates for the words given, the last being c
   _planetarium_cli
   printf '%s\n' "${COMPREPLY[@]}" | sort | tr '\n' ' '
 }
-same "completion of commands" "$(complete_line '')" "--help --version chart sites stars table window "
+same "completion of commands" "$(complete_line '')" "--help --version chart print sites stars table window "
 same "completion of directions" "$(complete_line chart --dir '')" "east north south west "
 same "completion of --dir=" "$(complete_line chart --dir=w)" "west "
 same "completion of formats" "$(complete_line table --format '')" "csv json text "
@@ -122,6 +122,7 @@ same "completion of palettes" "$(complete_line window --palette '')" "print scre
 same "completion of sites' options" "$(complete_line sites --)" "--format --help "
 same "completion of a zone" "$(complete_line chart --tz Europe/Pa)" "Europe/Paris "
 same "completion of stars' options" "$(complete_line stars --)" "--format --help "
+same "completion of print's options" "$(complete_line print --o)" "--out "
 same "completion of a site" "$(complete_line table --site 東)" "東京 "
 same "completion of a Latin name" "$(complete_line table --site New-)" "New-Delhi New-York "
 sites=$(complete_line table --site '')
