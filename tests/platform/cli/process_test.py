@@ -3,24 +3,18 @@
 reader that has gone), its standard error holding only its own messages, and
 the printed page it writes, read back with poppler's tools.
 
-    cli_process_test.py CLI
+    process_test.py CLI
 """
 import os
 import subprocess
 import sys
 import tempfile
+from pathlib import Path
+
+sys.path.insert(0, str(Path(__file__).resolve().parents[2]))
+from checks import check, finish  # noqa: E402  (tests/checks.py)
 
 cli = sys.argv[1]
-failures = 0
-
-
-def check(what, condition, detail=""):
-    global failures
-    print(("ok: " if condition else "FAIL: ") + what + ("" if condition else " " + detail))
-    if not condition:
-        failures += 1
-
-
 def run(args, stdout, env=None):
     process = subprocess.run([cli] + args, stdout=stdout, stderr=subprocess.PIPE, env=env)
     return process.returncode, process.stderr.decode("utf-8", "replace")
@@ -83,4 +77,4 @@ with tempfile.TemporaryDirectory() as folder:
     status, err = run(["print", "--out", os.path.join(folder, "page.png")], subprocess.DEVNULL, env)
     check("print takes only a PDF", status == 2 and "print needs --out FILE.pdf" in err, err)
 
-sys.exit(1 if failures else 0)
+finish()
