@@ -44,21 +44,6 @@ std::optional<int> OffsetAtWallClock(double wall_day, const ZoneOffset& offset) 
 
 }  // namespace
 
-bool DoesNotExist(InstantFault fault) {
-  switch (fault) {
-    case InstantFault::kNoSuchMonth:
-    case InstantFault::kNoSuchDay:
-    case InstantFault::kNoSuchHour:
-    case InstantFault::kNoSuchMinute:
-    case InstantFault::kSkipped:
-      return true;
-    case InstantFault::kYearOutside16Bits:
-    case InstantFault::kOutsideYearsInJapan:
-      return false;
-  }
-  return false;
-}
-
 std::variant<astro::CalendarMinute, InstantFault> ReadInstant(const DateBoxTexts& texts) {
   const auto year = Int16(texts[0]);
   if (!year) return InstantFault::kYearOutside16Bits;

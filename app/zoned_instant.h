@@ -30,10 +30,6 @@ enum class InstantFault {
   kOutsideYearsInJapan,  // Japan Standard Time leaves the years -32768..32767
 };
 
-// Returned: true for a date or time that does not exist (what the command line
-// refuses as a bad argument), false for one that cannot be computed.
-bool DoesNotExist(InstantFault fault);
-
 // Given:    the five texts of an instant, decimal digits (app::DateBoxesFromInstant).
 // Returned: the minute they name, or the first fault in the order year,
 //           month, day, hour, minute.

@@ -47,14 +47,6 @@ TEST(ReadInstant, TakesTheMinutesOfTheCalendarAndNamesTheFirstFieldAtFault) {
       EXPECT_EQ(back[4], std::to_string(std::stoi(texts[4]))) << shown;
     }
   }
-  // Only what does not exist is a bad argument; the rest cannot be computed.
-  for (const Fault fault : {Fault::kNoSuchMonth, Fault::kNoSuchDay, Fault::kNoSuchHour,
-                            Fault::kNoSuchMinute, Fault::kSkipped}) {
-    EXPECT_TRUE(DoesNotExist(fault));
-  }
-  for (const Fault fault : {Fault::kYearOutside16Bits, Fault::kOutsideYearsInJapan}) {
-    EXPECT_FALSE(DoesNotExist(fault));
-  }
 }
 
 double JulianDay(int year, int month, double day) {
