@@ -13,10 +13,12 @@
 namespace web {
 
 // The planetarium as a web page: Form1's controls as elements of the document
-// at their twips positions (15 twips a CSS pixel), its chart kept as recorded
-// operations and painted onto a canvas, its timer on the browser's. Edits go
-// straight into the model; after every handler (buttons, tick) the elements
-// are brought up to date with the model and the chart is painted.
+// at their twips positions (15 twips a window pixel), its chart kept as
+// recorded operations and painted onto a canvas and onto the printed page's
+// picture, its timer on the browser's. Edits go straight into the model; after
+// every handler (buttons, tick) the elements are brought up to date with the
+// model and the chart is painted; after the planetarium button and each tick
+// the address holds the sky drawn.
 class Page {
  public:
   // Given: the browser; it must outlive the page. Notes: runs Form_Load and
@@ -26,9 +28,10 @@ class Page {
   Page(const Page&) = delete;
   Page& operator=(const Page&) = delete;
 
-  // Given: the address's query (after '?'). Notes: sets the controls it names,
-  // shows what it could not use, presses the planetarium button when it names
-  // anything at all, and shows the page.
+  // Given: the address's query (after '?'). Notes: sets the controls it names
+  // (ReadAddress, ResolveInstant, ApplyAddress), shows what it could not use,
+  // presses the planetarium button when it names anything at all, and shows
+  // the page.
   void Start(std::string_view query);
 
   // The events of the page; each element is known by its number. Events that
@@ -39,7 +42,7 @@ class Page {
   void Check(int id, bool checked);          // an option or check box clicked
   void Click(int id);                        // a button pressed
   void Tick();                               // the browser's timer ran out
-  void Repaint();                            // the canvas changed size or pixel ratio
+  void Repaint();                            // a canvas changed size or pixel ratio
 
   app::Form1& Form() { return form_; }
   const chart::RecordingSurface& Drawing() const { return drawing_; }
@@ -50,6 +53,8 @@ class Page {
   void Run(void (app::Form1::*handler)());
   void Sync();
   void Paint();
+  void Paint(Picture picture);
+  void FollowSky();
   void ShowOperations();
   void End();
   const app::ControlEntry* Entry(int id) const;
