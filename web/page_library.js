@@ -120,11 +120,12 @@ mergeInto(LibraryManager.library, {
         caption = page.buttonCaption(element, text);
         page.captions[key] = caption;
       }
-      // The button's text is its caption, for assistive technology and speech
-      // input alike: the lines are broken where the window breaks them by a
-      // blank or a <wbr>, which adds no character.
+      // The caption is broken where the window breaks it, by a blank or a
+      // <wbr>, which adds no character; its name is the caption in one line,
+      // as the browser would otherwise put a blank where a line wraps.
       var button = element.control;
       button.style.fontSize = caption.pixels + 'px';
+      button.setAttribute('aria-label', text);
       button.textContent = '';
       caption.lines.forEach(function (line, index) {
         var previous = caption.lines[index - 1];
