@@ -15,21 +15,27 @@ run_deps=(fonts-ipafont-gothic)
 # CPack's Debian generator: dpkg-shlibdeps and dpkg-buildflags, file.
 package_deps=(dpkg-dev file)
 # Tests, benchmarks, fuzzers, the window without a screen, the time zone
-# database for the --tz tests, and the tools that check the installed desktop
-# files and the package.
+# database for the --tz tests, the tools that check the installed desktop
+# files and the package, and the web page's: Chromium, poppler's pdfinfo and
+# pdftotext for its printed page, and Node.js with npm, which installs the
+# browser tests' own packages into build/node (see tests/web/CMakeLists.txt).
 test_deps=(
   libgtest-dev libgmock-dev libbenchmark-dev
   clang libclang-rt-14-dev clang-format clang-tidy
   python3 fonts-ipafont-gothic tzdata
   xvfb xauth libxcb1-dev
   desktop-file-utils appstream man-db lintian librsvg2-bin bash-completion
-  chromium
+  chromium poppler-utils
 )
+# Node.js and npm from Debian unless a Node.js with its own npm is there already.
+node_deps=()
+command -v npm >/dev/null || node_deps=(nodejs npm)
 # The web page: emscripten compiles it, Python serves it (scripts/web.sh).
 web_deps=(emscripten cmake ninja-build python3 fonts-ipafont-gothic)
 
 case ${1:-all} in
-  all) packages=("${build_deps[@]}" "${run_deps[@]}" "${package_deps[@]}" "${test_deps[@]}" "${web_deps[@]}") ;;
+  all) packages=("${build_deps[@]}" "${run_deps[@]}" "${package_deps[@]}" "${test_deps[@]}"
+                 "${node_deps[@]}" "${web_deps[@]}") ;;
   run) packages=("${build_deps[@]}" "${run_deps[@]}") ;;
   package) packages=("${build_deps[@]}" "${package_deps[@]}") ;;
   web) packages=("${web_deps[@]}") ;;
