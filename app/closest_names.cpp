@@ -2,7 +2,6 @@
 
 #include <algorithm>
 #include <cstddef>
-#include <utility>
 
 namespace app {
 namespace {
@@ -40,22 +39,24 @@ std::vector<std::string> ClosestNames(std::string_view wanted,
   const std::string lower_wanted = Lower(wanted);
   if (lower_wanted.empty() || lower_wanted.size() > kLongestName) return {};
   const std::size_t allowed = std::max<std::size_t>(1, lower_wanted.size() / 4);
-  std::vector<std::pair<std::size_t, const std::string*>> close;
+  std::vector<std::size_t> distances;
+  distances.reserve(names.size());
   for (const std::string& name : names) {
     const std::string lower = Lower(name);
     const std::size_t slash = lower.rfind('/');
     const std::string_view last =
         slash == std::string::npos ? lower : std::string_view(lower).substr(slash + 1);
-    const std::size_t distance =
-        std::min(EditDistance(lower_wanted, lower), EditDistance(lower_wanted, last));
-    if (distance <= allowed) close.emplace_back(distance, &name);
+    distances.push_back(
+        std::min(EditDistance(lower_wanted, lower), EditDistance(lower_wanted, last)));
   }
-  std::stable_sort(close.begin(), close.end(),
-                   [](const auto& a, const auto& b) { return a.first < b.first; });
   std::vector<std::string> shown;
-  for (const auto& [distance, name] : close) {
-    if (shown.size() == kShown) break;
-    if (std::find(shown.begin(), shown.end(), *name) == shown.end()) shown.push_back(*name);
+  for (std::size_t distance = 0; distance <= allowed; ++distance) {
+    for (std::size_t i = 0; i < names.size() && shown.size() < kShown; ++i) {
+      if (distances[i] == distance &&
+          std::find(shown.begin(), shown.end(), names[i]) == shown.end()) {
+        shown.push_back(names[i]);
+      }
+    }
   }
   return shown;
 }

@@ -1,6 +1,5 @@
 #include "web/page.h"
 
-#include <algorithm>
 #include <array>
 #include <cstddef>
 #include <string>
@@ -90,24 +89,24 @@ ElementLayout LayoutOf(const app::ControlEntry& entry, std::size_t readout_index
 }
 
 // The controls in the document's order: the inputs in the window's focus
-// order, then the captions, then the readout table row by row.
+// order (TabIndex), then the captions, then the readout table row by row.
 std::vector<std::size_t> DocumentOrder(const std::vector<app::ControlEntry>& controls) {
-  std::vector<std::size_t> order(controls.size());
-  for (std::size_t i = 0; i < order.size(); ++i) order[i] = i;
-  const auto rank = [&controls](std::size_t i) {
-    const app::ControlEntry& entry = controls[i];
-    switch (entry.layer) {
-      case app::ControlLayer::kInput:
-        return app::Base(entry).TabIndex;
-      case app::ControlLayer::kCaption:
-        return static_cast<int>(controls.size());
-      case app::ControlLayer::kReadout:
-        break;
+  std::vector<std::size_t> order;
+  order.reserve(controls.size());
+  for (int focus = 0; order.size() < controls.size() && focus <= static_cast<int>(controls.size());
+       ++focus) {
+    for (std::size_t i = 0; i < controls.size(); ++i) {
+      const app::ControlEntry& entry = controls[i];
+      if (entry.layer == app::ControlLayer::kInput && app::Base(entry).TabIndex == focus) {
+        order.push_back(i);
+      }
     }
-    return static_cast<int>(controls.size()) + 1;
-  };
-  std::stable_sort(order.begin(), order.end(),
-                   [&rank](std::size_t a, std::size_t b) { return rank(a) < rank(b); });
+  }
+  for (const app::ControlLayer layer : {app::ControlLayer::kCaption, app::ControlLayer::kReadout}) {
+    for (std::size_t i = 0; i < controls.size(); ++i) {
+      if (controls[i].layer == layer) order.push_back(i);
+    }
+  }
   return order;
 }
 
