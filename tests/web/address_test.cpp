@@ -91,15 +91,10 @@ TEST(ApplyAddress, KeepsTheControlsForASiteOrStepNotInTheList) {
 }
 
 TEST(ReadAddress, KeepsTheInstantAsWrittenWithItsZone) {
-  const PageAddress a = ReadAddress("at=2024-08-12T22:00&tz=Europe/Paris");
-  EXPECT_EQ(a.at, "2024-08-12T22:00");
-  EXPECT_EQ(a.zone, "Europe/Paris");
-  EXPECT_EQ(a.request.instant, (Boxes{"2024", "8", "12", "22", "0"}));
-  const PageAddress now = ReadAddress("at=2005-10-22T21:00&at=now");
-  EXPECT_EQ(now.at, "now");
-  EXPECT_FALSE(now.request.instant.has_value());
-  EXPECT_TRUE(now.messages.empty());
-  EXPECT_EQ(ReadAddress("tz").messages.size(), 1u);
+  const PageAddress a = ReadAddress("at=2024-08-12T22:00&tz=Europe/Paris&at=now");
+  EXPECT_EQ(std::tie(a.at, a.zone), std::tie("now", "Europe/Paris"));
+  EXPECT_FALSE(a.request.instant.has_value());
+  EXPECT_TRUE(a.messages.empty());
 }
 
 // The address of a form's sky, and back: a fresh form set from it asks for

@@ -9,9 +9,9 @@
 
 namespace web::testing {
 
-// Zones as the database has them for the years the tests use: Paris and
-// Prague with the summer time of 2024, the others without summer time; the
-// browser's own zone is New York's.
+// Zones as the database has them for the years the tests use: Paris with the
+// summer time of 2024, the others without summer time; the browser's own zone
+// is New York's.
 struct FakeTimeZones final : TimeZones {
   std::optional<std::string> KnownZone(std::string_view name) const override {
     for (const std::string& zone : ZoneNames()) {
@@ -22,17 +22,15 @@ struct FakeTimeZones final : TimeZones {
   }
   std::string LocalZone() const override { return "America/New_York"; }
   std::vector<std::string> ZoneNames() const override {
-    return {"Asia/Kolkata", "Asia/Tokyo", "America/New_York", "Europe/Paris", "Europe/Prague"};
+    return {"Asia/Tokyo", "America/New_York", "Europe/Paris"};
   }
   int OffsetSeconds(std::string_view zone, double unix_seconds) const override {
     constexpr double kSummer2024[] = {1711846800, 1729990800};  // 31 Mar, 27 Oct 01:00 UT
-    if (zone == "Europe/Paris" || zone == "Europe/Prague") {
+    if (zone == "Europe/Paris") {
       return unix_seconds >= kSummer2024[0] && unix_seconds < kSummer2024[1] ? 7200 : 3600;
     }
     if (zone == "Asia/Tokyo") return 9 * 3600;
-    if (zone == "Asia/Kolkata") return 5 * 3600 + 1800;
-    if (zone == "America/New_York") return -5 * 3600;
-    return 0;
+    return zone == "America/New_York" ? -5 * 3600 : 0;
   }
 
  private:

@@ -1,6 +1,6 @@
-// The page without a network: served once, it opens again with the server
-// gone, from any folder; a new build replaces the cache of the last; and
-// planetarium.html, opened from disk, keeps its start file.
+// The page without a network: served once from a folder of a host, it opens
+// again with the server gone; a new build replaces the cache of the last;
+// planetarium.html, opened from disk, works and keeps its start file.
 //
 // Usage: node offline_test.mjs --page build/web --node build/node --source REPOSITORY
 
@@ -10,69 +10,49 @@ import os from 'node:os';
 import path from 'node:path';
 import {pathToFileURL} from 'node:url';
 
-import {check, launch, open, operationsAndAddress, options, run, Server} from './helpers.mjs';
+import {check, launch, open, operationsAndAddress, options, run, session} from './helpers.mjs';
 
 const given = options();
 const QUERY = 'site=12&at=2006-01-15T20:00&dir=east&names&grid&ops';
+const FOLDER = 'astronomy/sky';  // on the host, as a teacher's site might have it
 
-// The built page copied into a folder of its own, below another folder, as
-// a teacher's host would have it.
-function copyOfPage() {
+// Runs `body(server, browser, folder)` with a copy of the page on a host of its own.
+async function hosted(body) {
   const root = mkdtempSync(path.join(os.tmpdir(), 'planetarium-host-'));
-  const folder = path.join(root, 'astronomy', 'sky');
-  cpSync(given.page, folder, {recursive: true});
-  return {root, folder};
-}
-
-// Waits until the page's service worker is active and has cached the files.
-async function cached(tab) {
-  return tab.evaluate(async () => {
-    await navigator.serviceWorker.ready;
-    return caches.keys();
-  });
-}
-
-async function withHost(body) {
-  const host = copyOfPage();
-  const server = await new Server(host.root).start();
-  const browser = await launch(given);
+  cpSync(given.page, path.join(root, FOLDER), {recursive: true});
   try {
-    await body(host, server, browser);
+    await session(given, (server, browser) => body(server, browser, path.join(root, FOLDER)),
+        root);
   } finally {
-    await browser.close();
-    await server.stop().catch(() => {});
-    rmSync(host.root, {recursive: true, force: true});
+    rmSync(root, {recursive: true, force: true});
   }
 }
 
-run({
-  'a reload with the server stopped draws the chart': () =>
-    withHost(async (host, server, browser) => {
-      const url = `http://127.0.0.1:${server.port}/astronomy/sky/?${QUERY}`;
-      const tab = await open(browser, url);
-      const online = await operationsAndAddress(tab);
-      check((await cached(tab)).length === 1, 'no cache of the page\'s files');
-      await server.stop();
-      await tab.reload();
-      const offline = await operationsAndAddress(tab);
-      check(offline.operations === online.operations,
-          'the page opened offline draws other operations');
-      const other = await open(browser, url.replace(/\?.*/, 'index.html?site=0&ops'));
-      const sapporo = await operationsAndAddress(other);
-      check(sapporo.operations.includes('print 6950 9100 南'),
-          'another sky offline: nothing drawn');
-    }),
+// The names of the caches, once the page's service worker has taken over.
+const caches = (tab) => tab.evaluate(() => navigator.serviceWorker.ready.then(() =>
+  window.caches.keys()));
 
-  'a new build replaces the cache': () => withHost(async (host, server, browser) => {
-    const url = `http://127.0.0.1:${server.port}/astronomy/sky/index.html`;
+run({
+  'a reload with the server stopped draws the chart': () => hosted(async (server, browser) => {
+    const url = `http://127.0.0.1:${server.port}/${FOLDER}/?${QUERY}`;
     const tab = await open(browser, url);
-    const first = await cached(tab);
-    appendFileSync(path.join(host.folder, 'index.html'), '<!-- the next build -->\n');
+    const online = await operationsAndAddress(tab);
+    check((await caches(tab)).length === 1, 'the page\'s files are not kept');
+    await server.stop();
+    await tab.reload();
+    check((await operationsAndAddress(tab)).operations === online.operations,
+        'the page opened offline draws otherwise');
+  }),
+
+  'a new build replaces the cache': () => hosted(async (server, browser, folder) => {
+    const tab = await open(browser, `http://127.0.0.1:${server.port}/${FOLDER}/index.html`);
+    const [first] = await caches(tab);
+    appendFileSync(path.join(folder, 'index.html'), '<!-- the next build -->\n');
     execFileSync('python3', [path.join(given.source, 'web/offline_files.py'),
-      path.join(given.source, 'web'), path.join(given.source, 'dist/icons'), host.folder]);
-    await tab.evaluate(async () => (await navigator.serviceWorker.ready).update());
-    await tab.waitForFunction((old) => caches.keys().then((names) =>
-      names.length === 1 && names[0] !== old), {}, first[0]);
+      path.join(given.source, 'web'), path.join(given.source, 'dist/icons'), folder]);
+    await tab.evaluate(() => navigator.serviceWorker.ready.then((worker) => worker.update()));
+    await tab.waitForFunction((old) => window.caches.keys().then((names) =>
+      names.length === 1 && names[0] !== old), {}, first);
     await server.stop();
     await tab.reload();
     const html = await tab.evaluate(() => fetch('index.html').then((answer) => answer.text()));
@@ -83,15 +63,14 @@ run({
     const browser = await launch(given);
     try {
       const file = pathToFileURL(path.resolve(given.page, 'planetarium.html')).href;
-      const tab = await open(browser, file + '?' + QUERY);
-      const drawn = await operationsAndAddress(tab);
-      check(drawn.operations.split('\n').length > 1000, 'planetarium.html draws nothing');
+      const tab = await open(browser, `${file}?${QUERY}`);
+      check((await operationsAndAddress(tab)).operations.split('\n').length > 1000,
+          'planetarium.html draws nothing');
       await tab.select('::-p-aria([name="観測地"])', 'ホノルル');
       await tab.click('::-p-aria([name="終了"][role="button"])');
       await tab.waitForFunction(() => window.localStorage.getItem('pstart.txt') !== null);
-      const again = await open(browser, file);
-      const site = await again.evaluate(() =>
-        document.querySelector('[aria-label="観測地"]').selectedOptions[0].textContent);
+      const site = await (await open(browser, file)).$eval('[aria-label="観測地"]',
+          (list) => list.selectedOptions[0].textContent);
       check(site === 'ホノルル', `opened again, the site is ${site}`);
     } finally {
       await browser.close();
