@@ -205,6 +205,11 @@ void Page::Repaint() {
   Paint(Picture::kScreen);
 }
 
+void Page::Print() {
+  printing_ = true;
+  Paint(Picture::kPrint);
+}
+
 void Page::Run(void (app::Form1::*handler)()) {
   if (!runner_.Run(form_, handler)) return;
   Sync();
@@ -251,7 +256,7 @@ void Page::Sync() {
 
 void Page::Paint() {
   Paint(Picture::kScreen);
-  Paint(Picture::kPrint);
+  if (printing_) Paint(Picture::kPrint);
 }
 
 // The chart on the screen, or on the printed page in the print palette.

@@ -14,8 +14,8 @@ namespace web {
 
 // The planetarium as a web page: Form1's controls as elements of the document
 // at their twips positions (15 twips a window pixel), its chart kept as
-// recorded operations and painted onto a canvas and onto the printed page's
-// picture, its timer on the browser's. Edits go straight into the model; after
+// recorded operations and painted onto a canvas (and, once printed, onto the
+// printed page's picture), its timer on the browser's. Edits go straight into the model; after
 // every handler (buttons, tick) the elements are brought up to date with the
 // model and the chart is painted; after the planetarium button and each tick
 // the address holds the sky drawn.
@@ -43,6 +43,9 @@ class Page {
   void Click(int id);                        // a button pressed
   void Tick();                               // the browser's timer ran out
   void Repaint();                            // a canvas changed size or pixel ratio
+  // Printing starts: the printed page's picture is drawn, and from now on
+  // with every drawing; until then the page spares itself its work and memory.
+  void Print();
 
   app::Form1& Form() { return form_; }
   const chart::RecordingSurface& Drawing() const { return drawing_; }
@@ -70,6 +73,7 @@ class Page {
   app::Form1 form_;
   std::vector<app::ControlEntry> controls_;
   bool show_operations_ = false;
+  bool printing_ = false;  // the printed page's picture follows every drawing
 };
 
 }  // namespace web

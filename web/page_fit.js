@@ -2,7 +2,8 @@
 // largest size that fits (above the operations' listing when it is shown),
 // centred, the margins in the sky's colour; the screen's canvas at the
 // device's pixels of that size, repainted by the page at every new size, pixel
-// ratio or orientation. The printed page's canvas keeps its print resolution.
+// ratio or orientation. The printed page's canvas gets its print resolution,
+// and its picture, when printing starts.
 mergeInto(LibraryManager.library, {
   $fit__deps: ['$page', '$canvases'],
   $fit: {
@@ -48,10 +49,23 @@ mergeInto(LibraryManager.library, {
       if (fit.apply()) Module['_web_repaint']();
     },
 
+    print: function () {
+      var width = page.windowWidth * fit.printScale;
+      if (canvases.list[1].element.width !== width) {
+        canvases.size(1, width, page.windowHeight * fit.printScale);
+      }
+      Module['_web_print']();
+    },
+
     // Fits the window again whenever the viewport, the pixel ratio (another
-    // screen, the browser's zoom) or the orientation changes.
+    // screen, the browser's zoom) or the orientation changes; draws the
+    // printed page's picture when printing starts.
     follow: function () {
       window.addEventListener('resize', fit.refit);
+      window.addEventListener('beforeprint', fit.print);
+      window.matchMedia('print').addEventListener('change', function (query) {
+        if (query.matches) fit.print();
+      });
       var watchRatio = function () {
         var query = window.matchMedia('(resolution: ' + fit.ratio + 'dppx)');
         query.addEventListener('change', function () {
@@ -67,7 +81,6 @@ mergeInto(LibraryManager.library, {
   js_open_canvases: function (screenWords, printWords) {
     canvases.open(document.getElementById('chart'), screenWords);
     canvases.open(document.getElementById('print-chart'), printWords);
-    canvases.size(1, page.windowWidth * fit.printScale, page.windowHeight * fit.printScale);
     fit.apply();
     fit.follow();
   },

@@ -390,26 +390,29 @@ TEST_F(PageTest, TheChartsDescriptionNamesWhatIsPrintedOnIt) {
   EXPECT_EQ(browser.description, "");
 }
 
-// The printed page's picture is the chart in the print palette, under it the
-// caption of the chart shown; nothing before the first chart.
+// The printed page's picture is the chart in the print palette, drawn when
+// printing starts and from then on with every drawing, under it the caption
+// of the chart shown; nothing before the first chart.
 TEST_F(PageTest, ThePrintedPageHoldsTheChartInThePrintPaletteAndItsCaption) {
-  Page& page = Open();
-  EXPECT_EQ(browser.printCaption, "");
-  EXPECT_EQ(browser.printCanvas.Text(), "cls 255 255 255");
-  page.Click(Id("Command3"));
+  Page& page = Open("at=2005-10-22T21:00");
+  EXPECT_EQ(browser.printCanvas.Text(), "");
+  page.Print();
   EXPECT_EQ(browser.printCaption,
             "東京（北緯 35.65°、東経 139.75°） 2005年10月22日 21時0分（日本標準時） 南の空");
   const auto& screen = browser.canvas.Operations();
   const auto& paper = browser.printCanvas.Operations();
   ASSERT_EQ(paper.size(), screen.size());
   for (std::size_t i = 0; i < paper.size(); ++i) {
-    EXPECT_EQ(paper[i].kind, screen[i].kind);
-    EXPECT_EQ(paper[i].values, screen[i].values);
-    EXPECT_EQ(paper[i].text, screen[i].text);
+    EXPECT_EQ(std::tie(paper[i].kind, paper[i].values, paper[i].text),
+              std::tie(screen[i].kind, screen[i].values, screen[i].text));
   }
   EXPECT_EQ(paper.front().colour, (chart::Colour{255, 255, 255}));
+  page.Tick();
+  EXPECT_EQ(browser.printCanvas.Operations().size(), browser.canvas.Operations().size());
+  EXPECT_NE(browser.printCaption.find("21時15分"), std::string::npos);
   page.Click(Id("Command2"));
   EXPECT_EQ(browser.printCaption, "");
+  EXPECT_EQ(browser.printCanvas.Text(), "cls 255 255 255");
 }
 
 }  // namespace
