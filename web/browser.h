@@ -17,11 +17,11 @@ namespace web {
 // The kinds of element a control becomes in the page.
 enum class ElementKind { kList, kTextBox, kLabel, kOption, kCheck, kButton };
 
-// A cell of the readout table, for assistive technology: its place and the
-// name of its column.
+// A cell of the readout table, for assistive technology: its row (from 0) and
+// the name of its column; the cells come row by row, left to right.
 struct TableCell {
-  int row = 0, column = 0;  // from 0
-  std::string columnName;   // "名前", "高度", "方位"
+  int row = 0;
+  std::string columnName;  // "名前", "高度", "方位"
 };
 
 // Everything the page needs to create the element of one control. A text

@@ -17,7 +17,7 @@ void js_set_title(const char* text);
 void js_set_page_colour(int rgb);
 void js_add_element(int id, int kind, int left, int top, int width, int height, int stack_level,
                     const char* font_face, int font_pixels, int bold, int transparent,
-                    const char* accessible_name, int cell_row, int cell_column,
+                    const char* accessible_name, int cell_row,
                     const char* column_name);  // cell_row -1: no cell of the readout
 void js_set_text(int id, const char* text);
 void js_set_items(int id, const char* items_by_line);
@@ -113,11 +113,11 @@ void JsBrowser::SetPageColour(chart::Colour colour) {
 }
 
 void JsBrowser::AddElement(int id, const ElementLayout& layout) {
-  const TableCell cell = layout.cell.value_or(TableCell{-1, -1, ""});
+  const TableCell cell = layout.cell.value_or(TableCell{-1, ""});
   js_add_element(id, static_cast<int>(layout.kind), layout.left, layout.top, layout.width,
                  layout.height, layout.stackLevel, layout.fontFace.c_str(), layout.fontPixels,
                  layout.bold, layout.transparent, layout.accessibleName.c_str(), cell.row,
-                 cell.column, cell.columnName.c_str());
+                 cell.columnName.c_str());
 }
 
 void JsBrowser::SetText(int id, std::string_view text) {

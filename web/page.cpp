@@ -81,9 +81,8 @@ ElementLayout LayoutOf(const app::ControlEntry& entry, std::size_t readout_index
     layout.accessibleName = entry.accessibleName;
   }
   if (entry.layer == app::ControlLayer::kReadout) {
-    const std::size_t column = readout_index % kReadoutColumns.size();
     layout.cell = TableCell{static_cast<int>(readout_index / kReadoutColumns.size()),
-                            static_cast<int>(column), kReadoutColumns[column]};
+                            kReadoutColumns[readout_index % kReadoutColumns.size()]};
   }
   return layout;
 }

@@ -15,10 +15,10 @@ namespace web {
 // The planetarium as a web page: Form1's controls as elements of the document
 // at their twips positions (15 twips a window pixel), its chart kept as
 // recorded operations and painted onto a canvas (and, once printed, onto the
-// printed page's picture), its timer on the browser's. Edits go straight into the model; after
-// every handler (buttons, tick) the elements are brought up to date with the
-// model and the chart is painted; after the planetarium button and each tick
-// the address holds the sky drawn.
+// printed page's picture), its timer on the browser's. Edits go straight into
+// the model; after every handler (buttons, tick) the elements are brought up
+// to date with the model and the chart is painted; after the planetarium
+// button and each tick the address holds the sky drawn.
 class Page {
  public:
   // Given: the browser; it must outlive the page. Notes: runs Form_Load and
@@ -35,8 +35,8 @@ class Page {
   void Start(std::string_view query);
 
   // The events of the page; each element is known by its number. Events that
-  // do not fit the element, and every event but Repaint after the exit, are
-  // ignored.
+  // do not fit the element, and every event but Repaint and Print after the
+  // exit, are ignored.
   void Edit(int id, std::string_view text);  // a text box's new text
   void Select(int id, int row);              // a list's new selection, -1 for none
   void Check(int id, bool checked);          // an option or check box clicked

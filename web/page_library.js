@@ -149,9 +149,9 @@ mergeInto(LibraryManager.library, {
     },
 
     // The readout cells are a table for assistive technology, named as the
-    // button that fills it, with a row of column names that is not shown;
-    // they keep their places in the window.
-    readoutRow: function (row, column, columnName) {
+    // button that fills it, with a row of column names that is not shown (the
+    // names of row 0's cells); they keep their places in the window.
+    readoutRow: function (row, columnName) {
       if (page.readout === null) {
         var table = document.createElement('div');
         table.setAttribute('role', 'table');
@@ -220,7 +220,7 @@ mergeInto(LibraryManager.library, {
 
   js_add_element__deps: ['$page'],
   js_add_element: function (id, kind, left, top, width, height, stackLevel, face, fontPixels, bold,
-                            transparent, accessibleName, cellRow, cellColumn, columnName) {
+                            transparent, accessibleName, cellRow, columnName) {
     var kinds = ['list', 'text', 'label', 'option', 'check', 'button'];
     var element = {
       kind: kinds[kind],
@@ -290,7 +290,7 @@ mergeInto(LibraryManager.library, {
     page.elements[id] = element;
     if (cellRow >= 0) {
       root.setAttribute('role', 'cell');
-      page.readoutRow(cellRow, cellColumn, UTF8ToString(columnName)).appendChild(root);
+      page.readoutRow(cellRow, UTF8ToString(columnName)).appendChild(root);
     } else {
       document.getElementById('window').appendChild(root);
     }
