@@ -82,6 +82,7 @@ TEST(ChartDescription, NamesEveryBodyAndStarTheChartLabelsAndNothingElse) {
     EXPECT_EQ(head, direction + "の空、" + sky.site + "、" + sky.boxes[0] + "年" + sky.boxes[1] +
                         "月" + sky.boxes[2] + "日 " + sky.boxes[3] + "時" + sky.boxes[4] + "分");
     std::vector<std::string> names;
+    names.reserve(objects.size());
     for (const Described& object : objects) names.push_back(object.name);
     EXPECT_EQ(names, PrintedLabels(window.surface));
     // The bodies with the altitude and azimuth the readout shows for them.
