@@ -5,10 +5,11 @@ chart drawn, and the bytes the page loads.
 Serves the built page (scripts/web.sh --build-only) on 127.0.0.1 and opens it,
 at an address that presses the planetarium button, RUNS times in a fresh
 browser context each (a new renderer process, nothing cached) and RUNS times
-again in one tab (caches kept). Each time it reads when the page first painted
-a chart: performance.now() from the start of the navigation, which the page
-writes as `data-first-chart-ms` on its root element. Chromium is driven through its
-DevTools protocol on a pipe, in real time (no virtual time budget).
+again in one tab (caches kept); then the same for planetarium.html, the page
+in one file, opened from disk (file://). Each time it reads when the page first
+painted a chart: performance.now() from the start of the navigation, which the
+page writes as `data-first-chart-ms` on its root element. Chromium is driven
+through its DevTools protocol on a pipe, in real time (no virtual time budget).
 
 Usage: bench/web_first_chart.py [RUNS] [PAGE_FOLDER]      (defaults: 20, build/web)
 """
@@ -137,6 +138,8 @@ def main():
     folder = Path(sys.argv[2] if len(sys.argv) > 2 else "build/web")
     files = ["index.html", "planetarium.js", "planetarium.wasm"]
     sizes = {name: (folder / name).stat().st_size for name in files}
+    single_file = folder / "planetarium.html"
+    single_url = f"{single_file.resolve().as_uri()}?{QUERY}"
 
     handler = functools.partial(QuietHandler, directory=str(folder))
     server = http.server.ThreadingHTTPServer(("127.0.0.1", 0), handler)
@@ -148,6 +151,8 @@ def main():
             in_new_context(tools, url)  # the browser's own start-up, not measured
             cold = [in_new_context(tools, url) for _ in range(runs)]
             warm = again_in_one_tab(tools, url, runs)
+            single_cold = [in_new_context(tools, single_url) for _ in range(runs)]
+            single_warm = again_in_one_tab(tools, single_url, runs)
         finally:
             tools.close()
             server.shutdown()
@@ -155,9 +160,12 @@ def main():
     for name in files:
         print(f"{name:18} {sizes[name]:9,} bytes")
     print(f"{'together':18} {sum(sizes.values()):9,} bytes")
+    print(f"{single_file.name:18} {single_file.stat().st_size:9,} bytes (the page in one file)")
     print(f"navigation to first chart, {runs} runs each:")
-    print(f"  new browser context (nothing cached): {summary(cold)}")
-    print(f"  the same tab again (caches kept):     {summary(warm)}")
+    print(f"  served, new browser context (nothing cached): {summary(cold)}")
+    print(f"  served, the same tab again (caches kept):     {summary(warm)}")
+    print(f"  planetarium.html from disk, new context:      {summary(single_cold)}")
+    print(f"  planetarium.html from disk, the same tab:     {summary(single_warm)}")
     return 0
 
 

@@ -18,8 +18,9 @@ package_deps=(dpkg-dev file)
 # X client library the start-up timer listens with), the time zone database
 # for the --tz tests, poppler's tools to read printed pages back, the
 # accessibility bus and its Python bindings for the window as a screen reader
-# meets it, and the tools that check the installed desktop files and the
-# package.
+# meets it, the tools that check the installed desktop files and the package,
+# and Chromium for the web page; Node.js with npm installs the browser tests'
+# own packages into build/node (see tests/web/CMakeLists.txt).
 test_deps=(
   libgtest-dev libgmock-dev libbenchmark-dev
   clang libclang-rt-14-dev clang-format clang-tidy
@@ -29,11 +30,15 @@ test_deps=(
   desktop-file-utils appstream man-db lintian librsvg2-bin bash-completion
   chromium
 )
+# Node.js and npm from Debian unless a Node.js with its own npm is there already.
+node_deps=()
+command -v npm >/dev/null || node_deps=(nodejs npm)
 # The web page: emscripten compiles it, Python serves it (scripts/web.sh).
 web_deps=(emscripten cmake ninja-build python3 fonts-ipafont-gothic)
 
 case ${1:-all} in
-  all) packages=("${build_deps[@]}" "${run_deps[@]}" "${package_deps[@]}" "${test_deps[@]}" "${web_deps[@]}") ;;
+  all) packages=("${build_deps[@]}" "${run_deps[@]}" "${package_deps[@]}" "${test_deps[@]}"
+                 "${node_deps[@]}" "${web_deps[@]}") ;;
   run) packages=("${build_deps[@]}" "${run_deps[@]}") ;;
   package) packages=("${build_deps[@]}" "${package_deps[@]}") ;;
   web) packages=("${web_deps[@]}") ;;

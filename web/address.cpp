@@ -5,7 +5,8 @@
 
 #include "app/control_lookup.h"
 #include "app/sites.h"
-#include "text/legible.h"
+#include "app/zoned_instant.h"
+#include "web/address_message.h"
 
 namespace web {
 namespace {
@@ -37,22 +38,48 @@ std::string Decode(std::string_view text) {
   return out;
 }
 
-// A text of the address as a message quotes it: control characters escaped,
-// cut after 80 characters with a count of the rest.
-std::string Quote(std::string_view text) {
-  const text::LegibleText legible = text::Legible(text);
-  if (legible.omitted == 0) return "「" + legible.text + "」";
-  return "「" + legible.text + "…」（ほか " + std::to_string(legible.omitted) + " 文字）";
+// Every byte but letters, digits and "-._~:" as %XX, a blank as '+'.
+std::string Encode(std::string_view text) {
+  constexpr char kHex[] = "0123456789ABCDEF";
+  std::string out;
+  for (const char c : text) {
+    const auto byte = static_cast<unsigned char>(c);
+    if ((c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z') || (c >= '0' && c <= '9') ||
+        std::string_view("-._~:").find(c) != std::string_view::npos) {
+      out += c;
+    } else if (c == ' ') {
+      out += '+';
+    } else {
+      out += {'%', kHex[byte >> 4], kHex[byte & 0xF]};
+    }
+  }
+  return out;
+}
+
+// A box text with at least `width` digits: "5" -> "05".
+std::string Padded(const std::string& digits, std::size_t width) {
+  return std::string(width - std::min(width, digits.size()), '0') + digits;
+}
+
+// "2006-01-15T20:00" when the boxes hold a minute of the calendar as whole
+// numbers written without leading zeros, the way `at` is read back into them.
+std::optional<std::string> Instant(const std::array<std::string, 5>& boxes) {
+  const auto minute = app::ReadInstant(boxes);
+  if (!std::holds_alternative<astro::CalendarMinute>(minute) ||
+      app::BoxTexts(std::get<astro::CalendarMinute>(minute)) != boxes) {
+    return std::nullopt;
+  }
+  return Padded(boxes[0], 4) + "-" + Padded(boxes[1], 2) + "-" + Padded(boxes[2], 2) + "T" +
+         Padded(boxes[3], 2) + ":" + Padded(boxes[4], 2);
 }
 
 struct Parameter {
   std::string name;
   std::optional<std::string> value;  // nullopt: a bare name without '='
-  std::string Shown() const { return Quote(value ? name + "=" + *value : name); }
 };
 
 std::string Ignored(const Parameter& parameter, std::string_view reason) {
-  return "アドレスの" + parameter.Shown() + "を無視しました: " + std::string(reason);
+  return IgnoredParameter(parameter.name, parameter.value, reason);
 }
 
 // The box that keeps the sky from being computed, named by its caption, the
@@ -82,7 +109,7 @@ std::string Uncomputable(const app::Form1& form, const app::SkyBoxFault& fault) 
       break;
   }
   return std::string("アドレスの空は計算できません: ") + box.caption + "の欄（" + box.parameters +
-         "）の" + Quote(*box.text) + "は、" + why;
+         "）の" + QuoteFromAddress(*box.text) + "は、" + why;
 }
 
 template <std::size_t N>
@@ -120,11 +147,14 @@ class AddressReader {
     } else if (name == "at") {
       if (!Valued(parameter)) return;
       const auto boxes = app::DateBoxesFromInstant(*parameter.value);
-      if (boxes) {
+      if (boxes || *parameter.value == "now") {
+        address_.at = parameter.value;
         request.instant = boxes;
       } else {
-        Reject(parameter, "日時は 2005-10-22T21:00 の形で書きます");
+        Reject(parameter, "日時は 2005-10-22T21:00 の形で書くか now です");
       }
+    } else if (name == "tz") {
+      if (Valued(parameter)) address_.zone = parameter.value;
     } else if (name == "dir") {
       if (!Valued(parameter)) return;
       if (const auto direction = app::DirectionOfWord(*parameter.value)) {
@@ -171,6 +201,39 @@ PageAddress ReadAddress(std::string_view query) {
     reader.Read(parameter);
   }
   return address;
+}
+
+std::string WriteAddress(const app::SkyRequest& request, bool ops) {
+  std::string query;
+  const auto add = [&query](std::string_view name, const std::optional<std::string>& value) {
+    query += (query.empty() ? "" : "&") + std::string(name);
+    if (value) query += "=" + Encode(*value);
+  };
+  if (request.site) add("site", request.site);
+  if (request.latitude) add("lat", request.latitude);
+  if (request.longitude) add("lon", request.longitude);
+  std::array<std::optional<std::string>, 5> boxes = request.dateBoxes;
+  if (request.instant) {
+    if (const auto at = Instant(*request.instant)) {
+      add("at", at);
+    } else {
+      for (std::size_t b = 0; b < boxes.size(); ++b) {
+        if (!boxes[b]) boxes[b] = (*request.instant)[b];
+      }
+    }
+  }
+  for (std::size_t b = 0; b < boxes.size(); ++b) {
+    if (boxes[b]) add(kDateBoxes[b], boxes[b]);
+  }
+  if (request.direction) {
+    add("dir", std::string(app::kDirectionWords[static_cast<std::size_t>(*request.direction)]));
+  }
+  for (std::size_t k = 0; k < kChartOptions.size(); ++k) {
+    if (request.chartOptions[k]) add(kChartOptions[k], std::nullopt);
+  }
+  if (request.step) add("step", request.step);
+  if (ops) add("ops", std::nullopt);
+  return query;
 }
 
 std::vector<std::string> ApplyAddress(const PageAddress& address, app::Form1& form) {

@@ -10,31 +10,45 @@
 #include "app/services.h"
 #include "chart/colour.h"
 #include "chart/surface.h"
+#include "web/time_zones.h"
 
 namespace web {
 
 // The kinds of element a control becomes in the page.
 enum class ElementKind { kList, kTextBox, kLabel, kOption, kCheck, kButton };
 
-// Everything the page needs to create the element of one control. A text
-// box's font shrinks (down to 8 pixels) until its text fits; a button's caption
-// takes up to two lines before its font shrinks.
-struct ElementLayout {
-  ElementKind kind = ElementKind::kLabel;
-  int left = 0, top = 0, width = 0, height = 0;  // [CSS pixels] from the window's top left
-  int stackLevel = 0;    // 1 captions, 2 inputs, 3 readout; the chart lies at 0
-  std::string fontFace;  // the control's face; the Japanese Gothic fallbacks follow it
-  int fontPixels = 0;    // [CSS pixels]
-  bool bold = false;
-  int tabIndex = -1;           // 1 and up in focus order, -1 takes no focus
-  bool transparent = false;    // the chart shows through and clicks pass to it
-  std::string accessibleName;  // what assistive technology calls it; empty: its text
+// A cell of the readout table, for assistive technology: its row (from 0) and
+// the name of its column; the cells come row by row, left to right.
+struct TableCell {
+  int row = 0;
+  std::string columnName;  // "名前", "高度", "方位"
 };
 
+// Everything the page needs to create the element of one control. A text
+// box's font shrinks (down to 8 pixels) until its text fits; a button's caption
+// takes up to two lines before its font shrinks. Every list, box, option,
+// check box and button takes the focus, in the order the elements are added.
+struct ElementLayout {
+  ElementKind kind = ElementKind::kLabel;
+  int left = 0, top = 0, width = 0, height = 0;  // [window pixels] from the window's top left
+  int stackLevel = 0;    // 1 captions, 2 inputs, 3 readout; the chart lies at 0
+  std::string fontFace;  // the control's face; the Japanese Gothic fallbacks follow it
+  int fontPixels = 0;    // [window pixels]
+  bool bold = false;
+  bool transparent = false;    // the chart shows through and clicks pass to it
+  std::string accessibleName;  // a box's or list's name for assistive technology; empty: its text
+  std::optional<TableCell> cell;  // a cell of the readout table
+};
+
+// The two pictures of the chart: the canvas on the screen, and the printed
+// page's picture, in the print palette at print resolution.
+enum class Picture { kScreen, kPrint };
+
 // What the page needs from the browser: the document's elements, the chart's
-// canvas, a timer, the clock and the page's storage. Elements are numbered by
-// the page in the order it adds them.
-class Browser {
+// canvases, the address, a timer, the clock, the time zones and the page's
+// storage. Elements are numbered by the page; the document holds them in the
+// order they are added, which is the focus order.
+class Browser : public TimeZones {
  public:
   virtual ~Browser() = default;
 
@@ -56,11 +70,21 @@ class Browser {
   virtual void ShowMessage(std::string_view text) = 0;
   // The drawing's operations, one a line, in an element of their own.
   virtual void ShowOperations(std::string_view text) = 0;
+  // The chart in words, the description of the chart's canvas; empty while no
+  // chart is shown.
+  virtual void DescribeChart(std::string_view words) = 0;
+  // Words for assistive technology to read out once it is idle.
+  virtual void Announce(std::string_view words) = 0;
+  // The line under the printed chart; empty for none.
+  virtual void SetPrintCaption(std::string_view text) = 0;
+  // The query of the page's address (after '?'), put in place of the present
+  // one: no reload, no new entry in the history.
+  virtual void ReplaceAddressQuery(std::string_view query) = 0;
 
-  // The chart's canvas, cleared of nothing: a paint draws over what is there.
-  virtual chart::Surface& Canvas() = 0;
-  // Ends a paint of the canvas.
-  virtual void CanvasPainted() = 0;
+  // A canvas of the chart, cleared of nothing: a paint draws over what is there.
+  virtual chart::Surface& Canvas(Picture picture) = 0;
+  // Ends a paint of that canvas.
+  virtual void CanvasPainted(Picture picture) = 0;
 
   // Calls the page's tick once, `milliseconds` from now, instead of any call
   // still pending; StopTimer cancels it.

@@ -1,19 +1,24 @@
 #include "web/js_browser.h"
 
+#include <algorithm>
 #include <cstdlib>
 #include <string>
 
 #include "app/screen_units.h"
+#include "chart/palette.h"
 
-// The functions of web/page_library.js. Colours are 0xRRGGBB, -1 for none;
-// texts are UTF-8 and end with a NUL; positions are CSS pixels.
+// The functions of web/page_*.js. Colours are 0xRRGGBB, -1 for none; texts
+// are UTF-8 and end with a NUL; positions are window pixels; canvases are
+// numbered as web::Picture.
 extern "C" {
 void js_open_page(const char* window_font_face, int window_font_pixels);
+void js_open_canvases(int screen_words_rgb, int print_words_rgb);
 void js_set_title(const char* text);
 void js_set_page_colour(int rgb);
 void js_add_element(int id, int kind, int left, int top, int width, int height, int stack_level,
-                    const char* font_face, int font_pixels, int bold, int tab_index,
-                    int transparent, const char* accessible_name);
+                    const char* font_face, int font_pixels, int bold, int transparent,
+                    const char* accessible_name, int cell_row,
+                    const char* column_name);  // cell_row -1: no cell of the readout
 void js_set_text(int id, const char* text);
 void js_set_items(int id, const char* items_by_line);
 void js_set_selection(int id, int row);
@@ -22,12 +27,16 @@ void js_set_colours(int id, int back, int text);
 void js_disable_elements();
 void js_show_message(const char* text);
 void js_show_operations(const char* text);
-void js_canvas_clear(int rgb);
-void js_canvas_line(double x1, double y1, double x2, double y2, int rgb);
-void js_canvas_dot(double x, double y, int rgb);
-void js_canvas_circle(double x, double y, double radius, int rgb, int fill_rgb);
-void js_canvas_text(double x, double y, const char* text);
-void js_canvas_painted();
+void js_describe_chart(const char* words);
+void js_announce(const char* words);
+void js_set_print_caption(const char* text);
+void js_replace_address_query(const char* query);
+void js_canvas_clear(int canvas, int rgb);
+void js_canvas_line(int canvas, double x1, double y1, double x2, double y2, int rgb);
+void js_canvas_dot(int canvas, double x, double y, int rgb);
+void js_canvas_circle(int canvas, double x, double y, double radius, int rgb, int fill_rgb);
+void js_canvas_text(int canvas, double x, double y, const char* text);
+void js_canvas_painted(int canvas);
 void js_start_timer(int milliseconds);
 void js_stop_timer();
 void js_now(int* year_month_day_hour_minute);  // Japan Standard Time
@@ -36,6 +45,11 @@ char* js_read_storage(const char* key, int* length);
 // Null once stored, otherwise the browser's reason, copied with malloc.
 char* js_write_storage(const char* key, const char* text);
 char* js_address_query();
+// A copy made with malloc of the browser's name for a zone, or null when it knows none.
+char* js_known_zone(const char* name);
+char* js_local_zone();
+char* js_zone_names();  // one a line
+int js_zone_offset(const char* zone, double unix_seconds);
 }
 
 namespace web {
@@ -53,30 +67,41 @@ std::string Text(std::string_view text) {
   return std::string(text);
 }
 
+// A text the browser copied with malloc, freed; nullopt for none.
+std::optional<std::string> Taken(char* copy) {
+  if (copy == nullptr) return std::nullopt;
+  std::string text = copy;
+  std::free(copy);
+  return text;
+}
+
 }  // namespace
 
 void CanvasSurface::Cls() {
-  js_canvas_clear(Rgb(BackColor));
+  js_canvas_clear(static_cast<int>(picture_), Rgb(BackColor));
 }
 
 void CanvasSurface::Line(float x1, float y1, float x2, float y2, chart::Colour colour) {
-  js_canvas_line(Px(x1), Px(y1), Px(x2), Px(y2), Rgb(colour));
+  js_canvas_line(static_cast<int>(picture_), Px(x1), Px(y1), Px(x2), Px(y2), Rgb(colour));
 }
 
 void CanvasSurface::PSet(float x, float y, chart::Colour colour) {
-  js_canvas_dot(Px(x), Px(y), Rgb(colour));
+  js_canvas_dot(static_cast<int>(picture_), Px(x), Px(y), Rgb(colour));
 }
 
 void CanvasSurface::Circle(float x, float y, float radius, chart::Colour colour) {
-  js_canvas_circle(Px(x), Px(y), Px(radius), Rgb(colour), FillStyle == 0 ? Rgb(FillColor) : -1);
+  js_canvas_circle(static_cast<int>(picture_), Px(x), Px(y), Px(radius), Rgb(colour),
+                   FillStyle == 0 ? Rgb(FillColor) : -1);
 }
 
 void CanvasSurface::Print(std::string_view utf8_text) {
-  js_canvas_text(Px(CurrentX), Px(CurrentY), Text(utf8_text).c_str());
+  js_canvas_text(static_cast<int>(picture_), Px(CurrentX), Px(CurrentY), Text(utf8_text).c_str());
 }
 
 JsBrowser::JsBrowser() {
   js_open_page(app::kGothicFace, app::PixelsFromPoints(app::kWindowFontPoints));
+  js_open_canvases(Rgb(chart::WordColour(chart::Palette::kScreen)),
+                   Rgb(chart::WordColour(chart::Palette::kPrint)));
 }
 
 void JsBrowser::SetTitle(std::string_view text) {
@@ -88,9 +113,11 @@ void JsBrowser::SetPageColour(chart::Colour colour) {
 }
 
 void JsBrowser::AddElement(int id, const ElementLayout& layout) {
+  const TableCell cell = layout.cell.value_or(TableCell{-1, ""});
   js_add_element(id, static_cast<int>(layout.kind), layout.left, layout.top, layout.width,
                  layout.height, layout.stackLevel, layout.fontFace.c_str(), layout.fontPixels,
-                 layout.bold, layout.tabIndex, layout.transparent, layout.accessibleName.c_str());
+                 layout.bold, layout.transparent, layout.accessibleName.c_str(), cell.row,
+                 cell.columnName.c_str());
 }
 
 void JsBrowser::SetText(int id, std::string_view text) {
@@ -127,8 +154,28 @@ void JsBrowser::ShowOperations(std::string_view text) {
   js_show_operations(Text(text).c_str());
 }
 
-void JsBrowser::CanvasPainted() {
-  js_canvas_painted();
+void JsBrowser::DescribeChart(std::string_view words) {
+  js_describe_chart(Text(words).c_str());
+}
+
+void JsBrowser::Announce(std::string_view words) {
+  js_announce(Text(words).c_str());
+}
+
+void JsBrowser::SetPrintCaption(std::string_view text) {
+  js_set_print_caption(Text(text).c_str());
+}
+
+void JsBrowser::ReplaceAddressQuery(std::string_view query) {
+  js_replace_address_query(Text(query).c_str());
+}
+
+chart::Surface& JsBrowser::Canvas(Picture picture) {
+  return picture == Picture::kScreen ? screen_ : paper_;
+}
+
+void JsBrowser::CanvasPainted(Picture picture) {
+  js_canvas_painted(static_cast<int>(picture));
 }
 
 void JsBrowser::StartTimer(int milliseconds) {
@@ -155,18 +202,34 @@ std::optional<std::string> JsBrowser::ReadStorage(std::string_view key) {
 }
 
 std::optional<std::string> JsBrowser::WriteStorage(std::string_view key, std::string_view text) {
-  char* reason = js_write_storage(Text(key).c_str(), Text(text).c_str());
-  if (reason == nullptr) return std::nullopt;
-  std::string copy = reason;
-  std::free(reason);
-  return copy;
+  return Taken(js_write_storage(Text(key).c_str(), Text(text).c_str()));
+}
+
+std::optional<std::string> JsBrowser::KnownZone(std::string_view name) const {
+  return Taken(js_known_zone(Text(name).c_str()));
+}
+
+std::string JsBrowser::LocalZone() const {
+  return Taken(js_local_zone()).value_or("");
+}
+
+std::vector<std::string> JsBrowser::ZoneNames() const {
+  const std::string lines = Taken(js_zone_names()).value_or("");
+  std::vector<std::string> names;
+  for (std::size_t start = 0; start < lines.size();) {
+    const std::size_t end = std::min(lines.find('\n', start), lines.size());
+    names.push_back(lines.substr(start, end - start));
+    start = end + 1;
+  }
+  return names;
+}
+
+int JsBrowser::OffsetSeconds(std::string_view zone, double unix_seconds) const {
+  return js_zone_offset(Text(zone).c_str(), unix_seconds);
 }
 
 std::string JsBrowser::AddressQuery() {
-  char* copy = js_address_query();
-  std::string query = copy;
-  std::free(copy);
-  return query;
+  return Taken(js_address_query()).value_or("");
 }
 
 }  // namespace web

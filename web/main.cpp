@@ -38,6 +38,10 @@ EMSCRIPTEN_KEEPALIVE void web_repaint() {
   the_page->Repaint();
 }
 
+EMSCRIPTEN_KEEPALIVE void web_print() {
+  the_page->Print();
+}
+
 }  // extern "C"
 
 int main() {

@@ -1,12 +1,16 @@
 #include "web/page.h"
 
-#include <cmath>
+#include <array>
 #include <cstddef>
 #include <string>
 #include <type_traits>
 
+#include "app/chart_description.h"
 #include "app/screen_units.h"
+#include "app/sky_request.h"
+#include "chart/palette.h"
 #include "web/address.h"
+#include "web/address_instant.h"
 
 namespace web {
 namespace {
@@ -49,7 +53,12 @@ ElementKind KindOf() {
   if constexpr (std::is_same_v<Control, app::CommandButton>) return ElementKind::kButton;
 }
 
-ElementLayout SpecOf(const app::ControlEntry& entry) {
+// The readout table's columns, left to right in each row.
+constexpr std::array<const char*, 3> kReadoutColumns = {"名前", "高度", "方位"};
+
+// Given: a control and, for a readout cell, its position among the cells
+// (row by row, name, altitude, azimuth).
+ElementLayout LayoutOf(const app::ControlEntry& entry, std::size_t readout_index) {
   const app::Control& control = app::Base(entry);
   ElementLayout layout;
   layout.kind = std::visit([](auto* c) { return KindOf<std::remove_pointer_t<decltype(c)>>(); },
@@ -66,10 +75,38 @@ ElementLayout SpecOf(const app::ControlEntry& entry) {
   layout.fontPixels =
       app::PixelsFromPoints(default_font ? app::kWindowFontPoints : control.font.points);
   layout.bold = control.font.bold;
-  layout.tabIndex = control.TabIndex >= 0 ? control.TabIndex + 1 : -1;
   layout.transparent = entry.layer == app::ControlLayer::kReadout;
-  layout.accessibleName = entry.accessibleName;
+  // Options, check boxes and buttons are named by their own captions.
+  if (layout.kind == ElementKind::kTextBox || layout.kind == ElementKind::kList) {
+    layout.accessibleName = entry.accessibleName;
+  }
+  if (entry.layer == app::ControlLayer::kReadout) {
+    layout.cell = TableCell{static_cast<int>(readout_index / kReadoutColumns.size()),
+                            kReadoutColumns[readout_index % kReadoutColumns.size()]};
+  }
   return layout;
+}
+
+// The controls in the document's order: the inputs in the window's focus
+// order (TabIndex), then the captions, then the readout table row by row.
+std::vector<std::size_t> DocumentOrder(const std::vector<app::ControlEntry>& controls) {
+  std::vector<std::size_t> order;
+  order.reserve(controls.size());
+  for (int focus = 0; order.size() < controls.size() && focus <= static_cast<int>(controls.size());
+       ++focus) {
+    for (std::size_t i = 0; i < controls.size(); ++i) {
+      const app::ControlEntry& entry = controls[i];
+      if (entry.layer == app::ControlLayer::kInput && app::Base(entry).TabIndex == focus) {
+        order.push_back(i);
+      }
+    }
+  }
+  for (const app::ControlLayer layer : {app::ControlLayer::kCaption, app::ControlLayer::kReadout}) {
+    for (std::size_t i = 0; i < controls.size(); ++i) {
+      if (controls[i].layer == layer) order.push_back(i);
+    }
+  }
+  return order;
 }
 
 }  // namespace
@@ -88,14 +125,20 @@ Page::Page(Browser& browser)
 }
 
 void Page::AddElements() {
-  for (std::size_t id = 0; id < controls_.size(); ++id) {
-    browser_.AddElement(static_cast<int>(id), SpecOf(controls_[id]));
+  std::size_t readout_index = 0;
+  for (const std::size_t id : DocumentOrder(controls_)) {
+    const app::ControlEntry& entry = controls_[id];
+    browser_.AddElement(static_cast<int>(id), LayoutOf(entry, readout_index));
+    if (entry.layer == app::ControlLayer::kReadout) ++readout_index;
   }
 }
 
 void Page::Start(std::string_view query) {
-  const PageAddress address = ReadAddress(query);
+  PageAddress address = ReadAddress(query);
   std::vector<std::string> messages = address.messages;
+  for (std::string& message : ResolveInstant(address, clock_, browser_)) {
+    messages.push_back(std::move(message));
+  }
   for (std::string& message : ApplyAddress(address, form_)) messages.push_back(std::move(message));
   browser_.ShowMessage(FootMessage(messages));
   show_operations_ = address.ops;
@@ -145,7 +188,12 @@ void Page::Check(int id, bool checked) {
 
 void Page::Click(int id) {
   const app::ControlEntry* entry = Entry(id);
-  if (entry && entry->click) Run(entry->click);
+  if (!entry || !entry->click) return;
+  Run(entry->click);
+  // The new chart is read out once; the ticks that follow only renew the description.
+  if (entry->click == &app::Form1::Command3_Click && !runner_.Ended()) {
+    browser_.Announce(form_.ChartDescription);
+  }
 }
 
 void Page::Tick() {
@@ -153,13 +201,19 @@ void Page::Tick() {
 }
 
 void Page::Repaint() {
-  Paint();
+  Paint(Picture::kScreen);
+}
+
+void Page::Print() {
+  printing_ = true;
+  Paint(Picture::kPrint);
 }
 
 void Page::Run(void (app::Form1::*handler)()) {
   if (!runner_.Run(form_, handler)) return;
   Sync();
   Paint();
+  if (handler == &app::Form1::Command3_Click || handler == &app::Form1::Timer1_Timer) FollowSky();
   if (show_operations_) ShowOperations();
 }
 
@@ -195,13 +249,28 @@ void Page::Sync() {
       browser_.SetColours(id, control.BackColor, control.ForeColor);
     }
   }
+  browser_.DescribeChart(form_.ChartDescription);
+  browser_.SetPrintCaption(form_.ChartOnWindow ? app::ChartCaption(*form_.ChartOnWindow) : "");
 }
 
 void Page::Paint() {
-  chart::Surface& canvas = browser_.Canvas();
-  canvas.BackColor = form_.BackColor;
-  drawing_.Replay(canvas);
-  browser_.CanvasPainted();
+  Paint(Picture::kScreen);
+  if (printing_) Paint(Picture::kPrint);
+}
+
+// The chart on the screen, or on the printed page in the print palette.
+void Page::Paint(Picture picture) {
+  chart::Surface& canvas = browser_.Canvas(picture);
+  chart::PaletteSurface paper(canvas, chart::Palette::kPrint);
+  chart::Surface& target = picture == Picture::kPrint ? paper : canvas;
+  target.BackColor = form_.BackColor;
+  drawing_.Replay(target);
+  browser_.CanvasPainted(picture);
+}
+
+// The address asks for the sky the controls now hold, so that it can be shared.
+void Page::FollowSky() {
+  browser_.ReplaceAddressQuery(WriteAddress(app::RequestFromForm(form_), show_operations_));
 }
 
 void Page::ShowOperations() {

@@ -13,10 +13,12 @@
 namespace web {
 
 // The planetarium as a web page: Form1's controls as elements of the document
-// at their twips positions (15 twips a CSS pixel), its chart kept as recorded
-// operations and painted onto a canvas, its timer on the browser's. Edits go
-// straight into the model; after every handler (buttons, tick) the elements
-// are brought up to date with the model and the chart is painted.
+// at their twips positions (15 twips a window pixel), its chart kept as
+// recorded operations and painted onto a canvas (and, once printed, onto the
+// printed page's picture), its timer on the browser's. Edits go straight into
+// the model; after every handler (buttons, tick) the elements are brought up
+// to date with the model and the chart is painted; after the planetarium
+// button and each tick the address holds the sky drawn.
 class Page {
  public:
   // Given: the browser; it must outlive the page. Notes: runs Form_Load and
@@ -26,20 +28,24 @@ class Page {
   Page(const Page&) = delete;
   Page& operator=(const Page&) = delete;
 
-  // Given: the address's query (after '?'). Notes: sets the controls it names,
-  // shows what it could not use, presses the planetarium button when it names
-  // anything at all, and shows the page.
+  // Given: the address's query (after '?'). Notes: sets the controls it names
+  // (ReadAddress, ResolveInstant, ApplyAddress), shows what it could not use,
+  // presses the planetarium button when it names anything at all, and shows
+  // the page.
   void Start(std::string_view query);
 
   // The events of the page; each element is known by its number. Events that
-  // do not fit the element, and every event but Repaint after the exit, are
-  // ignored.
+  // do not fit the element, and every event but Repaint and Print after the
+  // exit, are ignored.
   void Edit(int id, std::string_view text);  // a text box's new text
   void Select(int id, int row);              // a list's new selection, -1 for none
   void Check(int id, bool checked);          // an option or check box clicked
   void Click(int id);                        // a button pressed
   void Tick();                               // the browser's timer ran out
-  void Repaint();                            // the canvas changed size or pixel ratio
+  void Repaint();                            // a canvas changed size or pixel ratio
+  // Printing starts: the printed page's picture is drawn, and from now on
+  // with every drawing; until then the page spares itself its work and memory.
+  void Print();
 
   app::Form1& Form() { return form_; }
   const chart::RecordingSurface& Drawing() const { return drawing_; }
@@ -50,6 +56,8 @@ class Page {
   void Run(void (app::Form1::*handler)());
   void Sync();
   void Paint();
+  void Paint(Picture picture);
+  void FollowSky();
   void ShowOperations();
   void End();
   const app::ControlEntry* Entry(int id) const;
@@ -65,6 +73,7 @@ class Page {
   app::Form1 form_;
   std::vector<app::ControlEntry> controls_;
   bool show_operations_ = false;
+  bool printing_ = false;  // the printed page's picture follows every drawing
 };
 
 }  // namespace web

@@ -1,13 +1,15 @@
 // The browser's side of the planetarium page: the window's elements, the
-// chart's canvas, the timer, the clock and the stored start file. The C++ page
-// (web/page.cpp through web/js_browser.cpp) calls these functions; the
-// elements call back into it through the exported web_ functions.
+// chart's words, the address, the timer, the clock and the stored start file
+// (the canvases are in page_canvas.js and page_fit.js, the time zones in
+// page_zones.js). The C++ page (web/page.cpp through web/js_browser.cpp)
+// calls these functions; the elements call back into it through the exported
+// web_ functions.
 mergeInto(LibraryManager.library, {
   $page: {
-    // The window's client area [CSS pixels]: the horizon line is 1034 pixels
-    // long and the direction words need room below it.
-    minWidth: 1040,
-    minHeight: 640,
+    // The window's client area [window pixels]: the horizon line is 1034
+    // pixels long and the direction words need room below it.
+    windowWidth: 1040,
+    windowHeight: 640,
     smallestFontPixels: 8,
     // Installed faces with the kana and kanji of the window, after the control's own.
     fallbackFaces: '"MS PGothic", "IPAPGothic", "IPAGothic", "Noto Sans CJK JP", ' +
@@ -15,24 +17,13 @@ mergeInto(LibraryManager.library, {
     windowFace: '',  // the window's default font, for the chart's text
     windowFontPixels: 0,
     elements: [],
-    canvas: null,
-    context: null,
     measure: null,  // a canvas context that only measures text
-    ratio: 1,
-    width: 0,
-    height: 0,
     colours: {},
     pageColour: -1,
     fitted: {},  // font sizes found by fitText, by face, room and text
     captions: {},  // button captions laid out by buttonCaption, by size, room and text
     buttonCaptionLines: 2,
-    fill: '',
-    stroke: '',
-    textAscent: 0,
-    drawn: 0,  // operations drawn since the canvas was last cleared
-    // The grid's thousands of dots in one colour are gathered in one path and
-    // filled at once, before anything else is drawn over them.
-    dotColour: null,
+    readout: null,  // the readout table and its rows, made with its first cell
     timer: null,
     scrolls: [],  // lists with a new selection, to be scrolled to it
 
@@ -66,42 +57,6 @@ mergeInto(LibraryManager.library, {
       return pointer;
     },
 
-    // The canvas covers the viewport, at least the window's client area, at
-    // the screen's own pixel ratio so that lines and text stay sharp.
-    sizeCanvas: function () {
-      page.ratio = window.devicePixelRatio || 1;
-      page.width = Math.max(window.innerWidth, page.minWidth);
-      page.height = Math.max(window.innerHeight, page.minHeight);
-      var frame = document.getElementById('window');
-      frame.style.width = page.width + 'px';
-      frame.style.height = page.height + 'px';
-      page.canvas.style.width = page.width + 'px';
-      page.canvas.style.height = page.height + 'px';
-      page.canvas.width = Math.round(page.width * page.ratio);
-      page.canvas.height = Math.round(page.height * page.ratio);
-      page.context.setTransform(page.ratio, 0, 0, page.ratio, 0, 0);
-      page.fill = '';
-      page.stroke = '';
-      page.context.lineWidth = 1;
-    },
-
-    repaintWhenResized: function () {
-      var repaint = function () {
-        page.sizeCanvas();
-        Module['_web_repaint']();
-      };
-      window.addEventListener('resize', repaint);
-      // A new pixel ratio (another screen, zoom) without a change of size.
-      var watchRatio = function () {
-        var query = window.matchMedia('(resolution: ' + page.ratio + 'dppx)');
-        query.addEventListener('change', function () {
-          repaint();
-          watchRatio();
-        }, {once: true});
-      };
-      watchRatio();
-    },
-
     textWidth: function (element, pixels, text) {
       page.measure.font = page.font(element.face, pixels, element.bold);
       return page.measure.measureText(text).width;
@@ -128,18 +83,18 @@ mergeInto(LibraryManager.library, {
 
     // The caption broken between characters into lines no wider than the
     // room, as many characters on each line as fit (a caption of Japanese
-    // words has no blanks to break at); the blank at a break is dropped.
+    // words has no blanks to break at); the lines together are the caption.
     captionLines: function (element, pixels, text) {
       var lines = [];
       var line = '';
       Array.from(text).forEach(function (character) {
         if (line !== '' && page.textWidth(element, pixels, line + character) > element.textRoom) {
-          lines.push(line.trim());
+          lines.push(line);
           line = '';
         }
         line += character;
       });
-      if (line !== '') lines.push(line.trim());
+      if (line !== '') lines.push(line);
       return lines;
     },
 
@@ -165,8 +120,20 @@ mergeInto(LibraryManager.library, {
         caption = page.buttonCaption(element, text);
         page.captions[key] = caption;
       }
-      element.control.style.fontSize = caption.pixels + 'px';
-      element.control.textContent = caption.lines.join('\n');
+      // The caption is broken where the window breaks it, by a blank or a
+      // <wbr>, which adds no character; its name is the caption in one line,
+      // as the browser would otherwise put a blank where a line wraps.
+      var button = element.control;
+      button.style.fontSize = caption.pixels + 'px';
+      button.setAttribute('aria-label', text);
+      button.textContent = '';
+      caption.lines.forEach(function (line, index) {
+        var previous = caption.lines[index - 1];
+        if (index > 0 && !/\s$/.test(previous) && !/^\s/.test(line)) {
+          button.appendChild(document.createElement('wbr'));
+        }
+        button.appendChild(document.createTextNode(line));
+      });
     },
 
     // Shrinks the font of a text box until its text fits.
@@ -181,11 +148,34 @@ mergeInto(LibraryManager.library, {
       element.control.style.fontSize = pixels + 'px';
     },
 
-    fillDots: function () {
-      if (page.dotColour === null) return;
-      page.setFill(page.dotColour);
-      page.context.fill();
-      page.dotColour = null;
+    // The readout cells are a table for assistive technology, named as the
+    // button that fills it, with a row of column names that is not shown (the
+    // names of row 0's cells); they keep their places in the window.
+    readoutRow: function (row, columnName) {
+      if (page.readout === null) {
+        var table = document.createElement('div');
+        table.setAttribute('role', 'table');
+        table.setAttribute('aria-label', '数値');
+        var names = document.createElement('div');
+        names.setAttribute('role', 'row');
+        names.className = 'unseen';
+        table.appendChild(names);
+        document.getElementById('window').appendChild(table);
+        page.readout = {table: table, names: names, rows: []};
+      }
+      var readout = page.readout;
+      if (row === 0) {
+        var name = document.createElement('div');
+        name.setAttribute('role', 'columnheader');
+        name.textContent = columnName;
+        readout.names.appendChild(name);
+      }
+      if (readout.rows[row] === undefined) {
+        readout.rows[row] = document.createElement('div');
+        readout.rows[row].setAttribute('role', 'row');
+        readout.table.appendChild(readout.rows[row]);
+      }
+      return readout.rows[row];
     },
 
     // A whole item at the top, the selection the last item wholly in sight,
@@ -206,30 +196,13 @@ mergeInto(LibraryManager.library, {
       page.scrolls = [];
     },
 
-    setFill: function (css) {
-      if (page.fill !== css) {
-        page.context.fillStyle = css;
-        page.fill = css;
-      }
-    },
-
-    setStroke: function (css) {
-      if (page.stroke !== css) {
-        page.context.strokeStyle = css;
-        page.stroke = css;
-      }
-    },
   },
 
   js_open_page__deps: ['$page'],
   js_open_page: function (windowFontFace, windowFontPixels) {
     page.windowFace = UTF8ToString(windowFontFace);
     page.windowFontPixels = windowFontPixels;
-    page.canvas = document.getElementById('chart');
-    page.context = page.canvas.getContext('2d');
     page.measure = document.createElement('canvas').getContext('2d');
-    page.sizeCanvas();
-    page.repaintWhenResized();
   },
 
   js_set_title__deps: ['$page'],
@@ -247,7 +220,7 @@ mergeInto(LibraryManager.library, {
 
   js_add_element__deps: ['$page'],
   js_add_element: function (id, kind, left, top, width, height, stackLevel, face, fontPixels, bold,
-                            tabIndex, transparent, accessibleName) {
+                            transparent, accessibleName, cellRow, columnName) {
     var kinds = ['list', 'text', 'label', 'option', 'check', 'button'];
     var element = {
       kind: kinds[kind],
@@ -310,13 +283,17 @@ mergeInto(LibraryManager.library, {
     style.zIndex = stackLevel;
     style.font = page.font(element.face, fontPixels, element.bold);
     if (element.transparent) style.pointerEvents = 'none';
-    if (control) control.tabIndex = tabIndex;
     var name = UTF8ToString(accessibleName);
-    if (name !== '') (control || root).setAttribute('aria-label', name);
+    if (name !== '') control.setAttribute('aria-label', name);
     element.root = root;
     element.control = control;
     page.elements[id] = element;
-    document.getElementById('window').appendChild(root);
+    if (cellRow >= 0) {
+      root.setAttribute('role', 'cell');
+      page.readoutRow(cellRow, UTF8ToString(columnName)).appendChild(root);
+    } else {
+      document.getElementById('window').appendChild(root);
+    }
   },
 
   js_set_text__deps: ['$page'],
@@ -393,77 +370,44 @@ mergeInto(LibraryManager.library, {
     message.hidden = message.textContent === '';
   },
 
+  // The listing takes the foot of the viewport; the window is fitted above it
+  // before the next frame, outside the paint that showed it.
+  js_show_operations__deps: ['$fit'],
   js_show_operations: function (text) {
     var operations = document.getElementById('ops');
     operations.textContent = UTF8ToString(text);
+    if (!operations.hidden) return;
     operations.hidden = false;
+    document.body.classList.add('listing');
+    window.requestAnimationFrame(fit.refit);
   },
 
-  js_canvas_clear__deps: ['$page'],
-  js_canvas_clear: function (rgb) {
-    page.dotColour = null;
-    page.setFill(page.colour(rgb));
-    page.context.fillRect(0, 0, page.width, page.height);
-    page.drawn = 0;
+  js_describe_chart: function (words) {
+    var description = document.getElementById('chart-words');
+    var text = UTF8ToString(words);
+    if (description.textContent !== text) description.textContent = text;
   },
 
-  js_canvas_line__deps: ['$page'],
-  js_canvas_line: function (x1, y1, x2, y2, rgb) {
-    var context = page.context;
-    page.fillDots();
-    page.setStroke(page.colour(rgb));
-    context.beginPath();
-    context.moveTo(Math.floor(x1) + 0.5, Math.floor(y1) + 0.5);
-    context.lineTo(Math.floor(x2) + 0.5, Math.floor(y2) + 0.5);
-    context.stroke();
-    page.drawn += 1;
+  js_announce: function (words) {
+    document.getElementById('chart-news').textContent = UTF8ToString(words);
   },
 
-  js_canvas_dot__deps: ['$page'],
-  js_canvas_dot: function (x, y, rgb) {
-    var css = page.colour(rgb);
-    if (page.dotColour !== css) {
-      page.fillDots();
-      page.context.beginPath();
-      page.dotColour = css;
-    }
-    page.context.rect(Math.floor(x), Math.floor(y), 1, 1);
-    page.drawn += 1;
+  js_set_print_caption: function (text) {
+    var caption = document.getElementById('print-caption');
+    var value = UTF8ToString(text);
+    if (caption.textContent !== value) caption.textContent = value;
   },
 
-  js_canvas_circle__deps: ['$page'],
-  js_canvas_circle: function (x, y, radius, rgb, fillRgb) {
-    var context = page.context;
-    page.fillDots();
-    context.beginPath();
-    context.arc(x, y, Math.max(radius, 0.5), 0, 2 * Math.PI);
-    if (fillRgb >= 0) {
-      page.setFill(page.colour(fillRgb));
-      context.fill();
-    }
-    page.setStroke(page.colour(rgb));
-    context.stroke();
-    page.drawn += 1;
-  },
-
-  js_canvas_text__deps: ['$page'],
-  js_canvas_text: function (x, y, text) {
-    var context = page.context;
-    page.fillDots();
-    context.font = page.font(page.windowFace, page.windowFontPixels, false);
-    if (page.textAscent === 0) page.textAscent = context.measureText('月').fontBoundingBoxAscent;
-    page.setFill('#ffffff');
-    context.fillText(UTF8ToString(text), x, y + page.textAscent);
-    page.drawn += 1;
-  },
-
-  // Marks the first paint that drew a chart, for the start-up measurement.
-  js_canvas_painted__deps: ['$page'],
-  js_canvas_painted: function () {
-    page.fillDots();
-    var root = document.documentElement;
-    if (page.drawn > 0 && !root.hasAttribute('data-first-chart-ms')) {
-      root.setAttribute('data-first-chart-ms', performance.now().toFixed(1));
+  // The address shares what is drawn; a browser that will not change it (a
+  // file opened from disk, in some browsers) keeps the one it has.
+  js_replace_address_query: function (text) {
+    var query = UTF8ToString(text);
+    var search = query === '' ? '' : '?' + query;
+    if (window.location.search === search) return;
+    try {
+      window.history.replaceState(window.history.state, '', search + window.location.hash);
+    } catch (error) {
+      // The address stays as it was.
     }
   },
 

@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "app/form.h"
+#include "app/sky_request.h"
 #include "chart/recording_surface.h"
 #include "tests/harness/form_harness.h"
 
@@ -56,7 +57,7 @@ TEST(ReadAddress, DecodesPercentsAndPlusSigns) {
 }
 
 TEST(ReadAddress, LeavesOutWhatItCannotUseWithAMessage) {
-  const char* bad[] = {"dir=up",  "dir=South", "dir",     "at=2005-10-22", "at=now",
+  const char* bad[] = {"dir=up",  "dir=South", "dir",     "at=2005-10-22", "at=today",
                        "at",      "site",      "step",    "lat",           "grid=1",
                        "ops=yes", "ticks=3",   "Site=12", "=12",           "x%00y"};
   for (const char* query : bad) {
@@ -103,6 +104,50 @@ TEST(ApplyAddress, ChoosesASiteByItsLatinName) {
     form.Form_Load();
     EXPECT_TRUE(ApplyAddress(ReadAddress(query), form).empty()) << query;
     EXPECT_EQ(form.lstCITY.ListIndex, position) << query;
+  }
+}
+
+TEST(ReadAddress, KeepsTheInstantAsWrittenWithItsZone) {
+  const PageAddress a = ReadAddress("at=2024-08-12T22:00&tz=Europe/Paris&at=now");
+  EXPECT_EQ(std::tie(a.at, a.zone), std::tie("now", "Europe/Paris"));
+  EXPECT_FALSE(a.request.instant.has_value());
+  EXPECT_TRUE(a.messages.empty());
+}
+
+// The address of a form's sky, and back: a fresh form set from it asks for
+// the same sky, whatever the boxes hold.
+TEST(WriteAddress, AsksForTheSkyOfTheFormItWasWrittenFrom) {
+  const std::pair<const char*, const char*> cases[] = {
+      {"site=12&at=2006-01-15T20:00&dir=east&names",
+       "site=12&at=2006-01-15T20:00&dir=east&names&step=15"},
+      {"site=0&at=2005-10-22T09:05&dir=north&grid&equator&ecliptic&step=120&ops",
+       "site=0&at=2005-10-22T09:05&dir=north&equator&ecliptic&grid&step=120&ops"},
+      // The typed entry carries its boxes, encoded.
+      {"site=48&lat=-33.9&lon=18.4+x%26y%3D%E6%9D%B1&at=0005-01-01T00:00&dir=west",
+       "site=48&lat=-33.9&lon=18.4+x%26y%3D%E6%9D%B1&at=0005-01-01T00:00&dir=west&step=15"},
+      // Boxes that are no minute of the calendar, or not plain numbers, go box by box.
+      {"at=2005-02-30T21:00",
+       "site=12&year=2005&month=2&day=30&hour=21&minute=0&dir=south&step=15"},
+      {"at=99999-01-01T00:00",
+       "site=12&year=99999&month=1&day=1&hour=0&minute=0&dir=south&step=15"},
+      {"at=2005-10-22T21:00&minute=0030",
+       "site=12&year=2005&month=10&day=22&hour=21&minute=0030&dir=south&step=15"},
+      {"year=-5&month=1.5&day=x",
+       "site=12&year=-5&month=1.5&day=x&hour=21&minute=0&dir=south&step=15"},
+  };
+  for (const auto& [query, expected] : cases) {
+    harness::FormHarness<chart::RecordingSurface> first, second;
+    first.form.Form_Load();
+    second.form.Form_Load();
+    const PageAddress address = ReadAddress(query);
+    ApplyAddress(address, first.form);
+    const std::string written = WriteAddress(app::RequestFromForm(first.form), address.ops);
+    EXPECT_EQ(written, expected) << query;
+    const PageAddress again = ReadAddress(written);
+    EXPECT_TRUE(again.messages.empty()) << written;
+    EXPECT_EQ(again.ops, address.ops) << written;
+    ApplyAddress(again, second.form);
+    EXPECT_EQ(app::RequestFromForm(second.form), app::RequestFromForm(first.form)) << written;
   }
 }
 

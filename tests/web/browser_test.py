@@ -4,10 +4,15 @@
 For a handful of addresses the page's <pre id="ops"> must hold the operations
 that `planetarium-cli chart --ops` prints for the same controls: the same
 operations in the same order, colours and texts equal, coordinates within
-1e-6 twips; after one tick of the animation, those of `--ticks 1`. A bad address must show a message for each bad parameter and still
-draw the defaults. A screenshot's chart area must not be empty.
+1e-6 twips; after one tick of the animation, those of `--ticks 1`; the same
+from planetarium.html, the page in one file, opened from disk, which must stay
+under 400 KB. A bad address must show a message for each bad parameter and
+still draw the defaults; `at` with `tz`, and `at=now`, mean what they mean on
+the command line. A screenshot's chart area must not be empty. Printed
+(--print-to-pdf), the page is one landscape A4 page with the chart's caption.
 
 Usage: browser_test.py --page build/web --cli build/release/platform/cli/planetarium-cli
+                       [--shots FOLDER]   (keeps the printed page, as PDF and PNG)
 Exit status 77 (skipped) when the page has not been built.
 """
 
@@ -17,6 +22,7 @@ import html
 import http.server
 import os
 import re
+import shutil
 import struct
 import subprocess
 import sys
@@ -56,6 +62,16 @@ BAD_QUERY = "site=Atlantis&dir=up&step=7&grid=yes&colour=red&at=2005-10-22T21:00
 # the step not in their lists are only counted.
 SHOWN_BAD_PARAMETERS = ["dir=up", "grid=yes", "colour=red"]
 BAD_CLI = ["--at", AT[1]]
+# An instant in another zone, converted to Japan Standard Time as the command line converts it.
+ZONE_CASE = ("site=%E3%83%91%E3%83%AA&at=2024-08-12T22:00&tz=Europe/Paris&dir=south&names",
+             ["--site", "パリ", "--at", "2024-08-12 22:00", "--tz", "Europe/Paris", "--dir",
+              "south", "--names"])
+SINGLE_FILE_LIMIT = 400 * 1024  # [bytes] small enough to mail
+# The printed page: A4 landscape [points], and the caption under the chart.
+PRINT_QUERY = "site=12&at=2006-01-15T20:00&dir=east&names"
+PRINT_CAPTION = "東京（北緯 35.65°、東経 139.75°） 2006年1月15日 20時0分（日本標準時） 東の空"
+A4_LANDSCAPE = (841.9, 595.3)
+CONTROL_CAPTIONS = ["緯度", "数値", "終了", "間隔", "赤道"]
 
 
 class QuietHandler(http.server.SimpleHTTPRequestHandler):
@@ -164,10 +180,44 @@ def png_pixels(data):
     return width, height, rows
 
 
+def check_print(url, shots):
+    """The page printed by Chromium: one landscape A4 page, the chart and its
+    caption, no controls."""
+    with tempfile.TemporaryDirectory() as folder:
+        pdf = Path(folder) / "page.pdf"
+        chromium(url, f"--print-to-pdf={pdf}", "--no-pdf-header-footer")
+        info = subprocess.run(["pdfinfo", str(pdf)], capture_output=True, text=True,
+                              check=True).stdout
+        text = subprocess.run(["pdftotext", "-layout", str(pdf), "-"], capture_output=True,
+                              text=True, check=True).stdout
+        if shots:
+            shutil.copyfile(pdf, Path(shots) / "print.pdf")
+            subprocess.run(["pdftoppm", "-png", "-r", "100", "-singlefile", str(pdf),
+                            str(Path(shots) / "print")], check=True)
+    pages = re.search(r"^Pages:\s+(\d+)", info, re.M)
+    size = re.search(r"^Page size:\s+([\d.]+) x ([\d.]+) pts", info, re.M)
+    width, height = (float(size.group(1)), float(size.group(2))) if size else (0, 0)
+    print(f"printed: {pages.group(1) if pages else '?'} page(s) of {width} x {height} points")
+    failures = []
+    if not pages or pages.group(1) != "1":
+        failures.append(f"printed: not one page: {info}")
+    if abs(width - A4_LANDSCAPE[0]) > 1 or abs(height - A4_LANDSCAPE[1]) > 1:
+        failures.append(f"printed: the page is {width} x {height} points, not A4 landscape")
+    # The chart drawn as the page prints it, in vector form, holds its words.
+    words = " ".join(text.split())
+    missing = [part for part in (" ".join(PRINT_CAPTION.split()), "東北", "ｼﾘｳｽ") if part not in words]
+    controls = [caption for caption in CONTROL_CAPTIONS if caption in words]
+    if missing or controls:
+        failures.append(f"printed: the page's text lacks {missing} or holds the controls' "
+                        f"{controls}: '{words}'")
+    return failures
+
+
 def main():
     parser = argparse.ArgumentParser()
     parser.add_argument("--page", type=Path, required=True)
     parser.add_argument("--cli", type=Path, required=True)
+    parser.add_argument("--shots", type=Path)
     args = parser.parse_args()
     if not (args.page / "index.html").exists():
         print(f"skipped: no page built in {args.page} (scripts/web.sh --build-only)")
@@ -177,7 +227,7 @@ def main():
     server = serve(args.page)
     base = f"http://127.0.0.1:{server.server_address[1]}/index.html?"
     try:
-        for query, options in CASES + [(BAD_QUERY, BAD_CLI), TICK_CASE]:
+        for query, options in CASES + [(BAD_QUERY, BAD_CLI), ZONE_CASE, TICK_CASE]:
             budget = TICK_BUDGET_MS if (query, options) == TICK_CASE else BUDGET_MS
             dom = chromium(base + query + "&ops", "--dump-dom", budget_ms=budget)
             operations = element_text(dom, "ops")
@@ -190,6 +240,18 @@ def main():
             print(f"{query}: {len(operations.splitlines())} operations"
                   f"{' differ' if difference else ' as the command line draws them'}")
 
+        # The page in one file, from disk, draws what the command line draws.
+        single = args.page / "planetarium.html"
+        size = single.stat().st_size
+        print(f"planetarium.html: {size:,} bytes")
+        if size >= SINGLE_FILE_LIMIT:
+            failures.append(f"planetarium.html is {size:,} bytes, not under {SINGLE_FILE_LIMIT:,}")
+        query, options = CASES[0]
+        dom = chromium(single.resolve().as_uri() + "?" + query + "&ops", "--dump-dom")
+        difference = compare(element_text(dom, "ops") or "", cli_operations(args.cli, options))
+        if difference:
+            failures.append(f"planetarium.html?{query}: {difference}")
+
         # The foot names the first three parameters it ignored and counts the rest.
         message = element_text(chromium(base + BAD_QUERY, "--dump-dom"), "message") or ""
         for parameter in SHOWN_BAD_PARAMETERS:
@@ -201,14 +263,24 @@ def main():
         # Without a date the page opens on the present time in Japan Standard
         # Time, as the command line does, whatever zone the browser is in (a
         # second try in case a minute turned in between).
-        for attempt in range(2):
-            dom = chromium(base + "dir=south&ops", "--dump-dom", zone="America/Los_Angeles")
-            difference = compare(element_text(dom, "ops") or "",
-                                 cli_operations(args.cli, ["--dir", "south"]))
-            if not difference:
-                break
-        if difference:
-            failures.append(f"the page's present time is not Japan Standard Time: {difference}")
+        for query in ("dir=south&ops", "at=now&tz=Europe/Paris&dir=south&ops"):
+            for attempt in range(2):
+                dom = chromium(base + query, "--dump-dom", zone="America/Los_Angeles")
+                difference = compare(element_text(dom, "ops") or "",
+                                     cli_operations(args.cli, ["--dir", "south"]))
+                if not difference:
+                    break
+            if difference:
+                failures.append(f"{query}: the present time is not Japan Standard Time: "
+                                f"{difference}")
+
+        # What the command line refuses with status 2 the page names at its foot.
+        refused = "at=2024-03-31T02:30&tz=Europe/Paris&dir=south"
+        message = element_text(chromium(base + refused, "--dump-dom"), "message") or ""
+        if "夏時間" not in message:
+            failures.append(f"{refused}: no message about the skipped time: '{message}'")
+
+        failures += check_print(base + PRINT_QUERY, args.shots)
 
         with tempfile.TemporaryDirectory() as folder:
             shot = Path(folder) / "page.png"

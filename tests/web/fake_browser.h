@@ -1,17 +1,20 @@
 #pragma once
 
+#include <algorithm>
 #include <map>
 #include <optional>
 #include <string>
 #include <vector>
 
 #include "chart/recording_surface.h"
+#include "fake_time_zones.h"
 #include "web/browser.h"
 
 namespace web::testing {
 
-// A browser in memory: what the page shows in each element, the canvas as
-// recorded operations, the pending timer, a fixed clock and the page's storage.
+// A browser in memory: what the page shows in each element, the canvases as
+// recorded operations, the address, the pending timer, a fixed clock, a few
+// time zones and the page's storage.
 struct FakeBrowser final : Browser {
   struct Element {
     ElementLayout layout;
@@ -24,23 +27,34 @@ struct FakeBrowser final : Browser {
 
   std::string title;
   chart::Colour pageColour{};
-  std::vector<Element> elements;
+  std::vector<Element> elements;   // by id
+  std::vector<int> documentOrder;  // the ids in the order they were added
   bool disabled = false;
   std::string message;
   std::optional<std::string> operations;
-  chart::RecordingSurface canvas;
+  std::string description;
+  std::vector<std::string> announcements;
+  std::string printCaption;
+  std::optional<std::string> addressQuery;  // the last one put in place
+  int addressChanges = 0;
+  chart::RecordingSurface canvas, printCanvas;
   int paints = 0;
   std::optional<int> timerMs;  // the pending timeout, if any
   app::JapanDateTime now{2005, 10, 22, 21, 0};
   std::map<std::string, std::string> storage;
   bool storageFails = false;
+  FakeTimeZones zones;
 
   void SetTitle(std::string_view text) override { title = text; }
   void SetPageColour(chart::Colour colour) override { pageColour = colour; }
   void AddElement(int id, const ElementLayout& layout) override {
-    if (id == 0) elements.clear();  // the page was opened again
-    EXPECT_EQ(id, static_cast<int>(elements.size()));
-    elements.push_back({layout, {}, {}, -1, false, {}, {}});
+    if (std::find(documentOrder.begin(), documentOrder.end(), id) != documentOrder.end()) {
+      documentOrder.clear();  // the page was opened again
+    }
+    const auto slot = static_cast<std::size_t>(id);
+    if (slot >= elements.size()) elements.resize(slot + 1);
+    elements[slot] = {layout, {}, {}, -1, false, {}, {}};
+    documentOrder.push_back(id);
   }
   void SetText(int id, std::string_view text) override { At(id).text = text; }
   void SetItems(int id, const std::vector<std::string>& items) override { At(id).items = items; }
@@ -53,11 +67,19 @@ struct FakeBrowser final : Browser {
   void DisableElements() override { disabled = true; }
   void ShowMessage(std::string_view text) override { message = text; }
   void ShowOperations(std::string_view text) override { operations = std::string(text); }
-  chart::Surface& Canvas() override {
-    canvas.Clear();
-    return canvas;
+  void DescribeChart(std::string_view words) override { description = words; }
+  void Announce(std::string_view words) override { announcements.emplace_back(words); }
+  void SetPrintCaption(std::string_view text) override { printCaption = text; }
+  void ReplaceAddressQuery(std::string_view query) override {
+    addressQuery = query;
+    ++addressChanges;
   }
-  void CanvasPainted() override { ++paints; }
+  chart::Surface& Canvas(Picture picture) override {
+    chart::RecordingSurface& chosen = picture == Picture::kScreen ? canvas : printCanvas;
+    chosen.Clear();
+    return chosen;
+  }
+  void CanvasPainted(Picture picture) override { paints += picture == Picture::kScreen; }
   void StartTimer(int milliseconds) override { timerMs = milliseconds; }
   void StopTimer() override { timerMs.reset(); }
   app::JapanDateTime Now() const override { return now; }
@@ -70,6 +92,15 @@ struct FakeBrowser final : Browser {
     if (storageFails) return "QuotaExceededError";
     storage[std::string(key)] = text;
     return std::nullopt;
+  }
+
+  std::optional<std::string> KnownZone(std::string_view name) const override {
+    return zones.KnownZone(name);
+  }
+  std::string LocalZone() const override { return zones.LocalZone(); }
+  std::vector<std::string> ZoneNames() const override { return zones.ZoneNames(); }
+  int OffsetSeconds(std::string_view zone, double unix_seconds) const override {
+    return zones.OffsetSeconds(zone, unix_seconds);
   }
 
   Element& At(int id) { return elements.at(static_cast<std::size_t>(id)); }

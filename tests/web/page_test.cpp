@@ -11,6 +11,7 @@
 #include <vector>
 
 #include "app/control_table.h"
+#include "chart/sky_chart.h"
 #include "fake_browser.h"
 
 namespace web {
@@ -36,6 +37,7 @@ class PageTest : public ::testing::Test {
     return -1;
   }
   testing::FakeBrowser::Element& Element(const std::string& name) { return browser.At(Id(name)); }
+  app::Form1& Form() { return page_->Form(); }
   std::vector<std::string> DateTexts() {
     std::vector<std::string> texts;
     texts.reserve(5);
@@ -78,20 +80,29 @@ TEST_F(PageTest, ElementsStandWhereTheWindowsControlsStandInItsFocusOrder) {
     EXPECT_EQ(layout.transparent, e.stack_level == 3);
     EXPECT_EQ(layout.fontFace, "ＭＳ Ｐゴシック");
   }
+  // Boxes and lists are named by their captions, buttons by their own; the
+  // readout cells are a table.
   EXPECT_EQ(Element("txtYMD(0)").layout.accessibleName, "年");
-  EXPECT_EQ(Element("lblH(11)").layout.accessibleName, "12行目 高度");
+  EXPECT_EQ(Element("Command3").layout.accessibleName, "");
+  const TableCell cell = Element("lblH(11)").layout.cell.value_or(TableCell{});
+  EXPECT_EQ(std::tie(cell.row, cell.columnName), std::make_tuple(11, "高度"));
   EXPECT_TRUE(Element("lblH(0)").layout.bold);
   EXPECT_FALSE(Element("Label1").layout.bold);
 
-  const char* focus_order[] = {
-      "txtYMD(0)", "txtYMD(1)", "txtYMD(2)", "txtYMD(3)", "txtYMD(4)", "lstCITY",   "Command1",
-      "Command2",  "txtIDO",    "txtKEIDO",  "optDIR(0)", "optDIR(1)", "optDIR(2)", "optDIR(3)",
-      "Command3",  "lstINTV1",  "lstINTV2",  "chkOP(0)",  "chkOP(1)",  "chkOP(2)",  "chkOP(3)"};
-  int focusable = 0;
-  for (const auto& element : browser.elements) focusable += element.layout.tabIndex > 0;
-  EXPECT_EQ(focusable, 21);
-  for (int i = 0; i < 21; ++i) EXPECT_EQ(Element(focus_order[i]).layout.tabIndex, i + 1);
-  EXPECT_EQ(Element("Label10").layout.tabIndex, -1);
+  // The document holds the inputs in the window's focus order, then the
+  // captions, then the readout table row by row.
+  const char* order[] = {"txtYMD(0)", "txtYMD(1)", "txtYMD(2)", "txtYMD(3)", "txtYMD(4)",
+                         "lstCITY",   "Command1",  "Command2",  "txtIDO",    "txtKEIDO",
+                         "optDIR(0)", "optDIR(1)", "optDIR(2)", "optDIR(3)", "Command3",
+                         "lstINTV1",  "lstINTV2",  "chkOP(0)",  "chkOP(1)",  "chkOP(2)",
+                         "chkOP(3)",  "Label1",    "Label2"};
+  for (std::size_t i = 0; i < std::size(order); ++i) {
+    EXPECT_EQ(browser.documentOrder.at(i), Id(order[i])) << order[i];
+  }
+  EXPECT_EQ(
+      browser.documentOrder.at(browser.elements.size() - 3 * std::size_t{app::kReadoutLabels}),
+      Id("lblST(0)"));
+  EXPECT_EQ(browser.documentOrder.back(), Id("lblV(26)"));
 }
 
 // Start-up without an address: the clock's time, Tokyo, the night colours on
@@ -291,6 +302,117 @@ TEST_F(PageTest, RepaintDrawsTheKeptChartAgain) {
   browser.canvas.Clear();
   page.Repaint();
   EXPECT_EQ(browser.canvas.Text(), drawn);
+}
+
+// The address follows the sky after the planetarium button and each tick, and
+// only then: the readout and edits leave it as it was.
+TEST_F(PageTest, TheAddressFollowsTheSkyDrawn) {
+  Page& page = Open("site=12&at=2005-10-22T21:00&dir=east&names&ops");
+  EXPECT_EQ(browser.addressQuery, "site=12&at=2005-10-22T21:00&dir=east&names&step=15&ops");
+  page.Check(Id("optDIR(3)"), true);
+  page.Select(Id("lstINTV1"), 4);  // 30 minutes
+  EXPECT_EQ(browser.addressChanges, 1);
+  page.Click(Id("Command3"));
+  EXPECT_EQ(browser.addressQuery, "site=12&at=2005-10-22T21:00&dir=west&names&step=30&ops");
+  page.Tick();
+  EXPECT_EQ(browser.addressQuery, "site=12&at=2005-10-22T21:30&dir=west&names&step=30&ops");
+  page.Click(Id("Command2"));
+  EXPECT_EQ(browser.addressChanges, 3);
+
+  // The present time and another zone become the instant itself.
+  browser.now = {2024, 8, 13, 5, 0};
+  Open("at=now&dir=north");
+  EXPECT_EQ(browser.addressQuery, "site=12&at=2024-08-13T05:00&dir=north&step=15");
+  Open("at=2024-08-12T22:00&tz=Europe/Paris");
+  EXPECT_EQ(browser.addressQuery, "site=12&at=2024-08-13T05:00&dir=south&step=15");
+  const int changes = browser.addressChanges;
+  Open();
+  EXPECT_EQ(browser.addressChanges, changes);
+}
+
+// The names of the chart's words (printed above the horizon; the direction
+// words lie below it) in the order drawn.
+std::vector<std::string> NamesPrinted(const chart::RecordingSurface& canvas) {
+  std::vector<std::string> names;
+  for (const auto& operation : canvas.Operations()) {
+    if (operation.kind == chart::RecordingSurface::Kind::kPrint &&
+        operation.values[1] < chart::kHorizonY) {
+      names.push_back(operation.text);
+    }
+  }
+  return names;
+}
+
+// "東の空、東京、…: 月 高度 23.1 方位 81.2、土星 高度 …" -> 月, 土星.
+std::vector<std::string> NamesDescribed(const std::string& words) {
+  std::vector<std::string> names;
+  const std::string_view separator = "、";
+  std::size_t at = words.find(": ");
+  if (at == std::string::npos || words.find("名前のある天体は見えません") != std::string::npos) {
+    return names;
+  }
+  for (at += 2; at < words.size();) {
+    const std::size_t end = std::min(words.find(separator, at), words.size());
+    const std::string item = words.substr(at, end - at);
+    names.push_back(item.substr(0, item.find(" 高度 ")));
+    at = end + separator.size();
+  }
+  return names;
+}
+
+// The chart in words follows every drawing and names exactly the bodies and
+// stars written on the chart; it is read out after the button, not on ticks.
+TEST_F(PageTest, TheChartsDescriptionNamesWhatIsPrintedOnIt) {
+  // Bright stars and planets by night, only the Sun, the Moon and Venus by day.
+  const std::pair<const char*, std::size_t> queries[] = {
+      {"site=12&at=2005-10-22T21:00&dir=south&names", 9},
+      {"site=12&at=2005-10-22T09:00&dir=east&names", 1},
+      {"site=%E5%85%A5%E5%8A%9B&lat=-33.9&lon=18.4&at=2024-06-21T23:30&dir=west&names", 2},
+      {"site=12&at=2005-10-22T12:00&dir=north&names", 1}};
+  for (const auto& [query, at_least] : queries) {
+    Open(query);
+    EXPECT_EQ(browser.description, Form().ChartDescription) << query;
+    const std::vector<std::string> printed = NamesPrinted(browser.canvas);
+    EXPECT_EQ(NamesDescribed(browser.description), printed) << query;
+    EXPECT_GE(printed.size(), at_least) << query;
+  }
+  EXPECT_TRUE(browser.announcements.empty());
+
+  Page& page = Open("site=12&at=2005-10-22T21:00&dir=east&names");
+  page.Click(Id("Command3"));
+  ASSERT_EQ(browser.announcements.size(), 1u);
+  EXPECT_EQ(browser.announcements[0], browser.description);
+  EXPECT_EQ(browser.description.rfind("東の空、東京、2005年10月22日 21時0分: ", 0), 0u);
+  page.Tick();
+  EXPECT_NE(browser.description.find("21時15分"), std::string::npos);
+  EXPECT_EQ(browser.announcements.size(), 1u);
+  page.Click(Id("Command2"));
+  EXPECT_EQ(browser.description, "");
+}
+
+// The printed page's picture is the chart in the print palette, drawn when
+// printing starts and from then on with every drawing, under it the caption
+// of the chart shown; nothing before the first chart.
+TEST_F(PageTest, ThePrintedPageHoldsTheChartInThePrintPaletteAndItsCaption) {
+  Page& page = Open("at=2005-10-22T21:00");
+  EXPECT_EQ(browser.printCanvas.Text(), "");
+  page.Print();
+  EXPECT_EQ(browser.printCaption,
+            "東京（北緯 35.65°、東経 139.75°） 2005年10月22日 21時0分（日本標準時） 南の空");
+  const auto& screen = browser.canvas.Operations();
+  const auto& paper = browser.printCanvas.Operations();
+  ASSERT_EQ(paper.size(), screen.size());
+  for (std::size_t i = 0; i < paper.size(); ++i) {
+    EXPECT_EQ(std::tie(paper[i].kind, paper[i].values, paper[i].text),
+              std::tie(screen[i].kind, screen[i].values, screen[i].text));
+  }
+  EXPECT_EQ(paper.front().colour, (chart::Colour{255, 255, 255}));
+  page.Tick();
+  EXPECT_EQ(browser.printCanvas.Operations().size(), browser.canvas.Operations().size());
+  EXPECT_NE(browser.printCaption.find("21時15分"), std::string::npos);
+  page.Click(Id("Command2"));
+  EXPECT_EQ(browser.printCaption, "");
+  EXPECT_EQ(browser.printCanvas.Text(), "cls 255 255 255");
 }
 
 }  // namespace

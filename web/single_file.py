@@ -1,0 +1,40 @@
+#!/usr/bin/env python3
+"""Writes planetarium.html: the built page in one file, the script and the
+WebAssembly module (as base64, handed to the script as Module.wasmBinary)
+inside it, for opening from disk (file://, where a module cannot be fetched)
+and for handing out. The lines of index.html marked data-served (the manifest,
+the icon, the module's preload, the service worker) are left out.
+
+Usage: single_file.py PAGE_DIR
+"""
+
+import base64
+import re
+import sys
+from pathlib import Path
+
+SCRIPT_TAG = '<script src="planetarium.js"></script>'
+
+
+def main():
+    page = Path(sys.argv[1])
+    html = (page / "index.html").read_text(encoding="utf-8")
+    script = (page / "planetarium.js").read_text(encoding="utf-8")
+    module = base64.b64encode((page / "planetarium.wasm").read_bytes()).decode("ascii")
+    if "</script" in script.lower():
+        raise SystemExit("planetarium.js holds '</script', which would end the inline script")
+
+    # The elements marked data-served: <link> lines, and a <script> up to its end.
+    html = re.sub(r"(?ms)^<script data-served>.*?</script>\n", "", html)
+    html = re.sub(r"(?m)^<link [^>]*\bdata-served\b[^>]*>\n", "", html)
+    inline = ("<script>\nvar Module = {wasmBinary: Uint8Array.from(atob('" + module +
+              "'), function (c) { return c.charCodeAt(0); })};\n</script>\n<script>\n" +
+              script + "\n</script>")
+    if html.count(SCRIPT_TAG) != 1:
+        raise SystemExit("index.html must load planetarium.js once, as " + SCRIPT_TAG)
+    (page / "planetarium.html").write_text(html.replace(SCRIPT_TAG, inline), encoding="utf-8")
+    return 0
+
+
+if __name__ == "__main__":
+    sys.exit(main())
