@@ -48,9 +48,10 @@ void PaintChartPage(QPainter& painter, const chart::RecordingSurface& drawing, c
 
   painter.setFont(font);
   painter.setPen(ToQColor(chart::WordColour(chart::Palette::kPrint)));
-  const QRectF line(0, chart_size.height() + metrics.height() * kCaptionGapLines, page.width(),
-                    metrics.height());
-  painter.drawText(line, Qt::AlignHCenter | Qt::AlignTop, QString::fromStdString(caption));
+  const double left = (page.width() - chart_size.width()) / 2;  // under the chart's left edge
+  const QRectF line(left, chart_size.height() + metrics.height() * kCaptionGapLines,
+                    page.width() - left, metrics.height());
+  painter.drawText(line, Qt::AlignLeft | Qt::AlignTop, QString::fromStdString(caption));
 }
 
 }  // namespace platform

@@ -12,8 +12,8 @@ namespace platform {
 // The printed page of a chart, the same from the window's print and from the
 // command line's `print`: one landscape A4 page with 12 mm margins; the
 // chart as the window draws it, in the print palette, scaled to the width
-// inside the margins, at the top; under it one caption line (where, when,
-// which way) in the Gothic face at 11 points.
+// inside the margins, at the top; under it, from its left edge, one caption
+// line (where, when, which way) in the Gothic face at 11 points.
 
 // Returned: the page's layout, for a printer or a PDF writer.
 QPageLayout ChartPageLayout();
