@@ -1,18 +1,15 @@
 #pragma once
 
-#include <array>
 #include <optional>
 #include <string>
 #include <variant>
 
 #include "app/services.h"
+#include "app/zoned_instant.h"
 #include "platform/cli/options.h"
 #include "platform/cli/status.h"
 
 namespace platform {
-
-// The five date and time box texts: year, month, day, hour, minute.
-using DateBoxTexts = std::array<std::string, 5>;
 
 // Given:    the instant of --at, the zone of --tz (nullopt: Japan Standard
 //           Time) and the clock (for "now").
@@ -26,13 +23,13 @@ using DateBoxTexts = std::array<std::string, 5>;
 // Notes:    --tz takes the names of the time-zone database (Europe/Paris),
 //           UTC, local (the computer's zone) and JST (Asia/Tokyo). With a
 //           zone, its offset from Universal Time at that moment (summer time
-//           included) comes from QTimeZone and the shift to UT + 9 h is made in
-//           the planetarium's own calendar (Julian before 1582-10-15), to the
-//           nearest whole minute. A time that occurs twice as summer time ends
+//           included) comes from QTimeZone and app::InJapan shifts the time to
+//           UT + 9 h in the planetarium's own calendar (Julian before
+//           1582-10-15), to the nearest whole minute. A time that occurs twice as summer time ends
 //           is taken at its first occurrence. "now" is the clock, whatever the
 //           zone.
-std::variant<DateBoxTexts, CliFailure> ResolveAt(const AtInstant& at,
-                                                 const std::optional<std::string>& zone,
-                                                 const app::Clock& clock);
+std::variant<app::DateBoxTexts, CliFailure> ResolveAt(const AtInstant& at,
+                                                      const std::optional<std::string>& zone,
+                                                      const app::Clock& clock);
 
 }  // namespace platform

@@ -315,7 +315,7 @@ std::optional<CliFailure> ApplyControls(app::Form1& form, const CliOptions& opti
   if (options.at) {
     const auto boxes = ResolveAt(*options.at, options.timeZone, clock);
     if (const auto* failure = std::get_if<CliFailure>(&boxes)) return *failure;
-    request.instant = std::get<DateBoxTexts>(boxes);
+    request.instant = std::get<app::DateBoxTexts>(boxes);
   }
   for (const app::RequestFault fault : app::ApplyRequest(form, request)) {
     switch (fault) {

@@ -19,6 +19,7 @@
 namespace platform {
 namespace {
 
+using app::DateBoxTexts;
 using platform_test::Json;
 
 std::variant<DateBoxTexts, CliFailure> Resolve(const std::string& at, const char* zone) {
@@ -133,6 +134,21 @@ TEST(CliInstants, AnInstantThatDoesNotExistIsRefusedNamingTheField) {
   // Leap days that exist, in both calendars, and the last minute of a day.
   for (const char* at : {"2024-02-29 20:00", "1500-02-29 12:00", "2000-02-29 23:59"}) {
     EXPECT_TRUE(std::holds_alternative<DateBoxTexts>(Resolve(at, nullptr))) << at;
+  }
+}
+
+// A date that exists but that the planetarium cannot compute is refused with
+// status 3, before and after the shift to Japan Standard Time.
+TEST(CliInstants, AnInstantOutsideTheComputedYearsHasNothingToCompute) {
+  const std::pair<const char*, const char*> refused[] = {
+      {"40000-01-01 00:00", "the year must be from -32768 to 32767"},
+      {"32767-12-31 20:00", "falls outside the years -32768 to 32767 in Japan Standard Time"}};
+  for (const auto& [at, named] : refused) {
+    const auto boxes = Resolve(at, "UTC");
+    ASSERT_TRUE(std::holds_alternative<CliFailure>(boxes)) << at;
+    EXPECT_EQ(std::get<CliFailure>(boxes).status, kCliNothingToCompute) << at;
+    EXPECT_NE(std::get<CliFailure>(boxes).message.find(named), std::string::npos)
+        << std::get<CliFailure>(boxes).message;
   }
 }
 
