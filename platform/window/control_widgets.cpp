@@ -112,12 +112,14 @@ void SyncControlWidget(const ControlWidget& control, const FormScale& scale) {
                    SyncLabel(static_cast<QLabel&>(widget), *label, opaque);
                  },
                  [&](const app::OptionButton* option) {
-                   PlaceWidget(widget, *option, scale);
-                   SyncOption(static_cast<QRadioButton&>(widget), *option);
+                   auto& button = static_cast<QRadioButton&>(widget);
+                   SyncOption(button, *option);
+                   PlaceCaptionedBox(button, *option, scale);
                  },
                  [&](const app::CheckBox* check) {
-                   PlaceWidget(widget, *check, scale);
-                   SyncCheck(static_cast<QCheckBox&>(widget), *check);
+                   auto& box = static_cast<QCheckBox&>(widget);
+                   SyncCheck(box, *check);
+                   PlaceCaptionedBox(box, *check, scale);
                  },
                  [&](const app::CommandButton* button) {
                    SyncButton(static_cast<WrappingButton&>(widget), *button, scale);

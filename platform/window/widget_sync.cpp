@@ -3,6 +3,9 @@
 #include <QPalette>
 #include <QSignalBlocker>
 #include <QString>
+#include <QStyle>
+#include <QStyleOptionButton>
+#include <algorithm>
 #include <cmath>
 
 #include "app/screen_units.h"
@@ -20,11 +23,33 @@ QString ToQString(const std::string& utf8) {
 // A line edit without a frame keeps 2 pixels either side, and the cursor one more.
 constexpr int kLineEditInsidePx = 5;
 
+// The width [pixels] an option or check box needs to show its indicator and
+// its whole caption: the caption's advance and one column more, which small
+// glyphs ink to the end of their advance.
+int CaptionRoom(const QAbstractButton& box) {
+  QStyleOptionButton option;
+  option.initFrom(&box);
+  option.text = box.text();
+  const QStyle::SubElement contents = qobject_cast<const QRadioButton*>(&box) != nullptr
+                                          ? QStyle::SE_RadioButtonContents
+                                          : QStyle::SE_CheckBoxContents;
+  return box.style()->subElementRect(contents, &option, &box).left() +
+         box.fontMetrics().horizontalAdvance(box.text()) + 1;
+}
+
 }  // namespace
 
 void PlaceWidget(QWidget& widget, const app::Control& control, const FormScale& scale) {
   widget.setGeometry(scale.Map(control.bounds));
   widget.setFont(ControlFont(control.font, scale.Scale()));
+}
+
+void PlaceCaptionedBox(QAbstractButton& box, const app::Control& control, const FormScale& scale) {
+  const QFont font = ControlFont(control.font, scale.Scale());
+  if (box.font() != font) box.setFont(font);
+  QRect place = scale.Map(control.bounds);
+  if (scale.Scale() != 1) place.setWidth(std::max(place.width(), CaptionRoom(box)));
+  box.setGeometry(place);
 }
 
 void PaintWidget(QWidget& widget, const app::Control& control, bool opaque) {

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QAbstractButton>
 #include <QCheckBox>
 #include <QFrame>
 #include <QLabel>
@@ -23,6 +24,12 @@ namespace platform {
 // window. Notes: position and size become logical pixels, 15 twips each, at
 // the form's scale; so does the type.
 void PlaceWidget(QWidget& widget, const app::Control& control, const FormScale& scale);
+
+// An option or check box placed as PlaceWidget places a control, its caption
+// set. Scaled, it is widened where its caption needs it: a caption whose
+// hinted glyphs just fit at the form's own size loses its right edge at
+// larger sizes, where the glyphs grow with their advance.
+void PlaceCaptionedBox(QAbstractButton& box, const app::Control& control, const FormScale& scale);
 
 // Given: background and text colour; `opaque` false leaves the background
 // transparent so that what lies beneath (the chart) shows through.
