@@ -10,8 +10,8 @@ set -euo pipefail
 
 # The programs need only a compiler, CMake and Qt.
 build_deps=(build-essential cmake ninja-build pkg-config qt6-base-dev qt6-svg-dev libgl-dev)
-# The window's Japanese face.
-run_deps=(fonts-ipafont-gothic)
+# The window's Japanese face, and Qt's own texts (dialogs, menus) in Japanese.
+run_deps=(fonts-ipafont-gothic qt6-translations-l10n)
 # CPack's Debian generator: dpkg-shlibdeps and dpkg-buildflags, file.
 package_deps=(dpkg-dev file)
 # Tests, benchmarks, fuzzers, the window on an X server of its own (and the

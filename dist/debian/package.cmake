@@ -30,8 +30,9 @@ set(CPACK_DEBIAN_PACKAGE_HOMEPAGE "${PROJECT_HOMEPAGE_URL}")
 # window's text (the faces the program asks for, best first).
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
 set(CPACK_DEBIAN_PACKAGE_DEPENDS "fonts-ipafont-gothic | fonts-noto-cjk | fonts-vlgothic")
-# planetarium-cli --tz reads the system's time zone database.
-set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "tzdata")
+# planetarium-cli --tz reads the system's time zone database; the window
+# shows Qt's own dialogs in Japanese with Qt's translations.
+set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "tzdata, qt6-translations-l10n")
 set(CPACK_DEBIAN_PACKAGE_CONTROL_STRICT_PERMISSION ON)
 set(CPACK_DEBIAN_COMPRESSION_TYPE xz)
 set(CPACK_STRIP_FILES ON)

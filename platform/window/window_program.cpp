@@ -10,6 +10,7 @@
 #include "platform/qt/system_clock.h"
 #include "platform/window/form_scale.h"
 #include "platform/window/main_window.h"
+#include "platform/window/qt_japanese.h"
 #include "platform/window/scaled_style.h"
 
 namespace platform {
@@ -37,6 +38,7 @@ int RunWindowProgram(QApplication& application, const std::optional<MenuStart>& 
   InstallScaledStyle();
   InstallFontSubstitutes();
   InstallApplicationFont();
+  InstallQtJapaneseTexts();
 
   SystemClock clock;
   StartFile start_file;
