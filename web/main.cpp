@@ -42,6 +42,10 @@ EMSCRIPTEN_KEEPALIVE void web_print() {
   the_page->Print();
 }
 
+EMSCRIPTEN_KEEPALIVE void web_print_ended() {
+  the_page->PrintEnded();
+}
+
 }  // extern "C"
 
 int main() {

@@ -209,6 +209,10 @@ void Page::Print() {
   Paint(Picture::kPrint);
 }
 
+void Page::PrintEnded() {
+  printing_ = false;
+}
+
 void Page::Run(void (app::Form1::*handler)()) {
   if (!runner_.Run(form_, handler)) return;
   Sync();

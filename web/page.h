@@ -43,9 +43,11 @@ class Page {
   void Click(int id);                        // a button pressed
   void Tick();                               // the browser's timer ran out
   void Repaint();                            // a canvas changed size or pixel ratio
-  // Printing starts: the printed page's picture is drawn, and from now on
-  // with every drawing; until then the page spares itself its work and memory.
+  // Printing starts: the printed page's picture is drawn, and with every
+  // drawing until printing ends; outside printing the page spares itself the
+  // work of a second picture on every tick.
   void Print();
+  void PrintEnded();
 
   app::Form1& Form() { return form_; }
   const chart::RecordingSurface& Drawing() const { return drawing_; }
@@ -73,7 +75,7 @@ class Page {
   app::Form1 form_;
   std::vector<app::ControlEntry> controls_;
   bool show_operations_ = false;
-  bool printing_ = false;  // the printed page's picture follows every drawing
+  bool printing_ = false;  // while printing, the printed page's picture follows every drawing
 };
 
 }  // namespace web

@@ -49,12 +49,24 @@ mergeInto(LibraryManager.library, {
       if (fit.apply()) Module['_web_repaint']();
     },
 
+    // Chromium announces a print twice (the event and the media query): the
+    // picture is drawn once for each print.
+    printing: false,
+
     print: function () {
+      if (fit.printing) return;
+      fit.printing = true;
       var width = page.windowWidth * fit.printScale;
       if (canvases.list[1].element.width !== width) {
         canvases.size(1, width, page.windowHeight * fit.printScale);
       }
       Module['_web_print']();
+    },
+
+    printEnded: function () {
+      if (!fit.printing) return;
+      fit.printing = false;
+      Module['_web_print_ended']();
     },
 
     // Fits the window again whenever the viewport, the pixel ratio (another
@@ -63,8 +75,9 @@ mergeInto(LibraryManager.library, {
     follow: function () {
       window.addEventListener('resize', fit.refit);
       window.addEventListener('beforeprint', fit.print);
+      window.addEventListener('afterprint', fit.printEnded);
       window.matchMedia('print').addEventListener('change', function (query) {
-        if (query.matches) fit.print();
+        if (query.matches) fit.print(); else fit.printEnded();
       });
       var watchRatio = function () {
         var query = window.matchMedia('(resolution: ' + fit.ratio + 'dppx)');

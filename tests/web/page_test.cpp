@@ -391,7 +391,7 @@ TEST_F(PageTest, TheChartsDescriptionNamesWhatIsPrintedOnIt) {
 }
 
 // The printed page's picture is the chart in the print palette, drawn when
-// printing starts and from then on with every drawing, under it the caption
+// printing starts and with every drawing until it ends, under it the caption
 // of the chart shown; nothing before the first chart.
 TEST_F(PageTest, ThePrintedPageHoldsTheChartInThePrintPaletteAndItsCaption) {
   Page& page = Open("at=2005-10-22T21:00");
@@ -413,6 +413,12 @@ TEST_F(PageTest, ThePrintedPageHoldsTheChartInThePrintPaletteAndItsCaption) {
   page.Click(Id("Command2"));
   EXPECT_EQ(browser.printCaption, "");
   EXPECT_EQ(browser.printCanvas.Text(), "cls 255 255 255");
+  page.Click(Id("Command3"));
+  const std::string printed = browser.printCanvas.Text();
+  page.PrintEnded();
+  page.Tick();
+  EXPECT_NE(browser.printCaption.find("21時30分"), std::string::npos);
+  EXPECT_EQ(browser.printCanvas.Text(), printed);
 }
 
 }  // namespace
