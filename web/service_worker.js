@@ -8,8 +8,11 @@
 
 const PREFIX = 'planetarium-';
 
+// The files are fetched past the browser's HTTP cache: a host that sends no
+// caching headers must not let a new build's cache keep an old build's files.
 self.addEventListener('install', (event) => {
-  event.waitUntil(caches.open(CACHE).then((cache) => cache.addAll(FILES))
+  event.waitUntil(caches.open(CACHE)
+                      .then((cache) => cache.addAll(FILES.map((file) => new Request(file, {cache: 'reload'}))))
                       .then(() => self.skipWaiting()));
 });
 
