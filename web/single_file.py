@@ -27,6 +27,8 @@ def main():
     # The elements marked data-served: <link> lines, and a <script> up to its end.
     html = re.sub(r"(?ms)^<script data-served>.*?</script>\n", "", html)
     html = re.sub(r"(?m)^<link [^>]*\bdata-served\b[^>]*>\n", "", html)
+    if re.search(r"<[a-z][^>]*\bdata-served\b", re.sub(r"(?s)<!--.*?-->", "", html)):
+        raise SystemExit("index.html marks an element data-served that this script cannot leave out")
     inline = ("<script>\nvar Module = {wasmBinary: Uint8Array.from(atob('" + module +
               "'), function (c) { return c.charCodeAt(0); })};\n</script>\n<script>\n" +
               script + "\n</script>")
