@@ -42,9 +42,7 @@ mergeInto(LibraryManager.library, {
 
     // Calls an exported function of the page with a text as its second argument.
     callWithText: function (name, id, text) {
-      var size = lengthBytesUTF8(text) + 1;
-      var pointer = _malloc(size);
-      stringToUTF8(text, pointer, size);
+      var pointer = page.copyToHeap(text, 0);
       Module[name](id, pointer);
       _free(pointer);
     },

@@ -60,7 +60,6 @@ class PageTimer final : public app::IntervalTimer {
 
   // Given: the interval [ms]; 0 stops the timer. Notes: restarts the countdown.
   void SetInterval(int milliseconds) override;
-  int Interval() const { return interval_ms_; }
 
   // Runs `tick` as the timer's tick, then arms the next one.
   template <typename Tick>
