@@ -29,11 +29,20 @@ int PixelRatio(const QWidget& window) {
   return std::max(1, static_cast<int>(std::lround(window.devicePixelRatioF())));
 }
 
-void Tell(QWidget& window, const QString& what, const QString& file, const std::string& reason) {
+// `place` names where the chart was going: "ファイル: …" or "プリンター: …".
+void Tell(QWidget& window, const QString& what, const QString& place, const QString& reason) {
   QMessageBox box(QMessageBox::Warning, window.windowTitle(), what, QMessageBox::Ok, &window);
-  box.setInformativeText(
-      QStringLiteral("ファイル: %1\n理由: %2").arg(file, QString::fromStdString(reason)));
+  box.setInformativeText(QStringLiteral("%1\n理由: %2").arg(place, reason));
   box.exec();
+}
+
+// The file a printer writes, or else the printer itself; Qt gives no reason
+// when a printer cannot start or finish a job.
+void TellPrintFailure(QWidget& window, const QPrinter& printer, const QString& reason) {
+  const QString place = printer.outputFileName().isEmpty()
+                            ? QStringLiteral("プリンター: ") + printer.printerName()
+                            : QStringLiteral("ファイル: ") + printer.outputFileName();
+  Tell(window, QStringLiteral("星図を印刷できませんでした。"), place, reason);
 }
 
 }  // namespace
@@ -51,7 +60,10 @@ void SaveChart(QWidget& window, const chart::RecordingSurface& drawing, chart::C
   const auto failure = WritePicture(
       path.toStdString(), ClientSize(), PixelRatio(window),
       [&](QPainter& painter) { PaintChart(painter, drawing, sky, chart::Palette::kScreen); });
-  if (failure) Tell(window, QStringLiteral("星図を保存できませんでした。"), path, *failure);
+  if (failure) {
+    Tell(window, QStringLiteral("星図を保存できませんでした。"), QStringLiteral("ファイル: ") + path,
+         QString::fromStdString(*failure));
+  }
 }
 
 void PrintChart(QWidget& window, const chart::RecordingSurface& drawing, chart::Colour sky,
@@ -64,12 +76,11 @@ void PrintChart(QWidget& window, const chart::RecordingSurface& drawing, chart::
   if (dialog.exec() != QDialog::Accepted) return;
   QPainter painter;
   if (!painter.begin(&printer)) {
-    Tell(window, QStringLiteral("星図を印刷できませんでした。"), printer.outputFileName(),
-         "the printer could not be started");
+    TellPrintFailure(window, printer, QStringLiteral("印刷を始められませんでした"));
     return;
   }
   PaintChartPage(painter, drawing, sky, app::ChartCaption(subject));
-  painter.end();
+  if (!painter.end()) TellPrintFailure(window, printer, QStringLiteral("印刷を終えられませんでした"));
 }
 
 void CopyChart(const QWidget& window, const chart::RecordingSurface& drawing, chart::Colour sky) {

@@ -10,6 +10,7 @@
 #include <QImage>
 #include <QLineEdit>
 #include <QMenu>
+#include <QMessageBox>
 #include <QPrintDialog>
 #include <QPrinter>
 #include <QPushButton>
@@ -174,6 +175,26 @@ TEST_F(ChartOutputTest, CtrlPPrintsThePage) {
   QFile page(path);
   ASSERT_TRUE(page.open(QIODevice::ReadOnly));
   EXPECT_TRUE(page.read(5) == "%PDF-");
+}
+
+// A page that cannot be printed (here: its file's folder is missing) is told
+// in a box naming the file, not dropped in silence.
+TEST_F(ChartOutputTest, APrintThatFailsSaysSo) {
+  DrawChart();
+  const QString path = dir.filePath(QStringLiteral("missing/page.pdf"));
+  QString told;
+  Press<QPrintDialog>(Qt::Key_P, [&](QPrintDialog& dialog) {
+    WhenOpen<QMessageBox>([&told](QMessageBox& box) {
+      told = box.text() + "\n" + box.informativeText();
+      box.accept();
+    });
+    auto* file = dialog.findChild<QLineEdit*>(QStringLiteral("filename"));
+    ASSERT_NE(file, nullptr);
+    file->setText(path);
+    dialog.accept();
+  });
+  EXPECT_TRUE(told.startsWith(QStringLiteral("星図を印刷できませんでした。\nファイル: ") + path))
+      << told.toStdString();
 }
 
 }  // namespace
