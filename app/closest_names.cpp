@@ -3,16 +3,10 @@
 #include <algorithm>
 #include <cstddef>
 
+#include "text/folded_name.h"
+
 namespace app {
 namespace {
-
-std::string Lower(std::string_view text) {
-  std::string lower(text);
-  for (char& c : lower) {
-    if (c >= 'A' && c <= 'Z') c = static_cast<char>(c - 'A' + 'a');
-  }
-  return lower;
-}
 
 // Edits (insertions, deletions, substitutions) from one text to another.
 std::size_t EditDistance(std::string_view a, std::string_view b) {
@@ -36,13 +30,13 @@ std::vector<std::string> ClosestNames(std::string_view wanted,
                                       const std::vector<std::string>& names) {
   constexpr std::size_t kLongestName = 64;  // [bytes] longer texts name nothing
   constexpr std::size_t kShown = 3;
-  const std::string lower_wanted = Lower(wanted);
+  const std::string lower_wanted = text::AsciiLower(wanted);
   if (lower_wanted.empty() || lower_wanted.size() > kLongestName) return {};
   const std::size_t allowed = std::max<std::size_t>(1, lower_wanted.size() / 4);
   std::vector<std::size_t> distances;
   distances.reserve(names.size());
   for (const std::string& name : names) {
-    const std::string lower = Lower(name);
+    const std::string lower = text::AsciiLower(name);
     const std::size_t slash = lower.rfind('/');
     const std::string_view last =
         slash == std::string::npos ? lower : std::string_view(lower).substr(slash + 1);

@@ -11,8 +11,10 @@ namespace app {
 // What the window's handlers need from outside, each behind a small interface
 // so that every handler runs in a unit test without a display.
 
-// A date and time in Japan Standard Time (UT + 9 h all year), the time the
-// date and time boxes hold.
+// Japan Standard Time is UT + 9 h all year [seconds].
+inline constexpr int kJapanOffsetSeconds = 9 * 3600;
+
+// A date and time in Japan Standard Time, the time the date and time boxes hold.
 struct JapanDateTime {
   int year = 0, month = 0, day = 0, hour = 0, minute = 0;
 };

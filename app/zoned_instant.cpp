@@ -8,8 +8,8 @@
 namespace app {
 namespace {
 
-constexpr int kJapanOffsetSeconds = 9 * 3600;  // Japan Standard Time is UT + 9 h all year
 constexpr double kSecondsPerDay = 86400;
+constexpr double kUnixEpochJulianDay = 2440587.5;  // 1970-01-01 00:00 UT
 
 std::optional<std::int16_t> Int16(const std::string& digits) {
   std::int16_t value = 0;
@@ -30,10 +30,13 @@ std::optional<double> JulianDay(const astro::CalendarMinute& t, double shift_min
 std::optional<int> OffsetAtWallClock(double wall_day, const ZoneOffset& offset) {
   std::optional<int> first;
   std::optional<double> first_instant;
+  const auto offset_at = [&offset](double julian_day) {
+    return offset((julian_day - kUnixEpochJulianDay) * kSecondsPerDay);
+  };
   for (const double probe_days : {-1.0, 1.0}) {
-    const int candidate = offset(wall_day + probe_days);
+    const int candidate = offset_at(wall_day + probe_days);
     const double instant = wall_day - candidate / kSecondsPerDay;
-    if (offset(instant) != candidate) continue;  // the clocks do not show the reading then
+    if (offset_at(instant) != candidate) continue;  // the clocks do not show the reading then
     if (!first_instant || instant < *first_instant) {
       first = candidate;
       first_instant = instant;
@@ -76,9 +79,22 @@ std::variant<DateBoxTexts, InstantFault> InJapan(const astro::CalendarMinute& wa
   return BoxTexts(*japan);
 }
 
-DateBoxTexts BoxTexts(const astro::CalendarMinute& minute) {
+namespace {
+
+template <class Minute>
+DateBoxTexts TextsOf(const Minute& minute) {
   return {std::to_string(minute.year), std::to_string(minute.month), std::to_string(minute.day),
           std::to_string(minute.hour), std::to_string(minute.minute)};
+}
+
+}  // namespace
+
+DateBoxTexts BoxTexts(const astro::CalendarMinute& minute) {
+  return TextsOf(minute);
+}
+
+DateBoxTexts BoxTexts(const JapanDateTime& minute) {
+  return TextsOf(minute);
 }
 
 }  // namespace app

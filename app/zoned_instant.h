@@ -5,6 +5,7 @@
 #include <string>
 #include <variant>
 
+#include "app/services.h"
 #include "astro/calendar.h"
 
 namespace app {
@@ -36,8 +37,8 @@ enum class InstantFault {
 std::variant<astro::CalendarMinute, InstantFault> ReadInstant(const DateBoxTexts& texts);
 
 // A zone's offset from Universal Time [seconds, east positive] at an instant
-// given as a Julian day of Universal Time.
-using ZoneOffset = std::function<int(double julian_day)>;
+// given in seconds since 1970-01-01 00:00 UT, as time-zone libraries take it.
+using ZoneOffset = std::function<int(double unix_seconds)>;
 
 // Given:    a wall-clock minute of a zone and the zone's offsets.
 // Returned: the box texts of the same instant in Japan Standard Time (UT + 9 h),
@@ -51,5 +52,6 @@ std::variant<DateBoxTexts, InstantFault> InJapan(const astro::CalendarMinute& wa
 
 // Returned: the minute as box texts, whole numbers without leading zeros.
 DateBoxTexts BoxTexts(const astro::CalendarMinute& minute);
+DateBoxTexts BoxTexts(const JapanDateTime& minute);
 
 }  // namespace app

@@ -17,4 +17,7 @@ namespace text {
 //           "saopaulo".
 std::string FoldedName(std::string_view name);
 
+// Returned: the text with its ASCII letters in lower case, every other byte as it is.
+std::string AsciiLower(std::string_view text);
+
 }  // namespace text

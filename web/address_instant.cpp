@@ -5,21 +5,11 @@
 
 #include "app/closest_names.h"
 #include "app/zoned_instant.h"
+#include "text/folded_name.h"
 #include "web/address_message.h"
 
 namespace web {
 namespace {
-
-constexpr double kUnixEpochJulianDay = 2440587.5;  // 1970-01-01 00:00 UT
-constexpr double kSecondsPerDay = 86400;
-
-std::string Lower(std::string_view text) {
-  std::string lower(text);
-  for (char& c : lower) {
-    if (c >= 'A' && c <= 'Z') c = static_cast<char>(c - 'A' + 'a');
-  }
-  return lower;
-}
 
 // The zone a `tz` value names, as the command line takes it: names of the
 // database spelt as the database spells them (the browser would also take
@@ -31,7 +21,7 @@ std::optional<std::string> ZoneOf(const std::string& name, const TimeZones& zone
   const char first = name.empty() ? '\0' : name.front();
   if (!((first >= 'A' && first <= 'Z') || (first >= 'a' && first <= 'z'))) return std::nullopt;
   const auto known = zones.KnownZone(name);
-  if (!known || (*known != name && Lower(*known) == Lower(name))) return std::nullopt;
+  if (!known || (*known != name && text::AsciiLower(*known) == text::AsciiLower(name))) return std::nullopt;
   return name;
 }
 
@@ -87,20 +77,15 @@ std::vector<std::string> ResolveInstant(PageAddress& address, const app::Clock& 
       instant.reset();
     }
   }
-  if (now) {
-    const app::JapanDateTime clock_now = clock.Now();
-    instant = app::DateBoxTexts{std::to_string(clock_now.year), std::to_string(clock_now.month),
-                                std::to_string(clock_now.day), std::to_string(clock_now.hour),
-                                std::to_string(clock_now.minute)};
-  }
+  if (now) instant = app::BoxTexts(clock.Now());
   if (now || !instant) return messages;
   const auto read = app::ReadInstant(*instant);
   std::variant<app::DateBoxTexts, app::InstantFault> japan = *instant;
   if (const auto* fault = std::get_if<app::InstantFault>(&read)) {
     japan = *fault;
   } else if (zone) {
-    const auto offset = [&zones, &zone](double julian_day) {
-      return zones.OffsetSeconds(*zone, (julian_day - kUnixEpochJulianDay) * kSecondsPerDay);
+    const auto offset = [&zones, &zone](double unix_seconds) {
+      return zones.OffsetSeconds(*zone, unix_seconds);
     };
     japan = app::InJapan(std::get<astro::CalendarMinute>(read), offset);
   }

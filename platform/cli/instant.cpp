@@ -43,14 +43,12 @@ CliFailure UnknownZone(const std::string& name) {
   return CliFailure{kCliUsageError, message + "?)"};
 }
 
-// The zone's offsets from Universal Time as QTimeZone keeps them, at Julian
-// days of UT rounded to the second (the days are exact to a fraction of a
+// The zone's offsets from Universal Time as QTimeZone keeps them, at instants
+// rounded to the second (they come from Julian days exact to a fraction of a
 // millisecond even in the year 32767).
 app::ZoneOffset OffsetsOf(const QTimeZone& zone) {
-  return [zone](double julian_day) {
-    constexpr double kUnixEpochJulianDay = 2440587.5;  // 1970-01-01 00:00 UT
-    const auto seconds =
-        static_cast<qint64>(std::llround((julian_day - kUnixEpochJulianDay) * 86400));
+  return [zone](double unix_seconds) {
+    const auto seconds = static_cast<qint64>(std::llround(unix_seconds));
     return zone.offsetFromUtc(QDateTime::fromSecsSinceEpoch(seconds, QTimeZone::utc()));
   };
 }
@@ -100,12 +98,7 @@ std::variant<app::DateBoxTexts, CliFailure> ResolveAt(const AtInstant& at,
     zone = FindZone(*zone_name);
     if (!zone) return UnknownZone(*zone_name);
   }
-  if (at.now) {
-    const app::JapanDateTime now = clock.Now();
-    return app::DateBoxTexts{std::to_string(now.year), std::to_string(now.month),
-                             std::to_string(now.day), std::to_string(now.hour),
-                             std::to_string(now.minute)};
-  }
+  if (at.now) return app::BoxTexts(clock.Now());
   const std::string given = Quoted(at.given) + (zone ? " in " + *zone_name : "");
   const auto wall = app::ReadInstant(at.boxes);
   if (const auto* fault = std::get_if<app::InstantFault>(&wall)) return Refusal(*fault, at, given);

@@ -32,10 +32,10 @@ TEST(ReadInstant, NamesTheFirstFieldThatIsNoMinuteOfTheCalendar) {
 
 // Central European Time with the summer time of 2024 (UT + 2 h from
 // 31 March to 27 October, 01:00 UT).
-int Paris(double julian_day) {
-  const double start = *astro::ymdYD(2024, 3, 31 + 1 / 24.0);
-  const double end = *astro::ymdYD(2024, 10, 27 + 1 / 24.0);
-  return julian_day >= start && julian_day < end ? 7200 : 3600;
+int Paris(double unix_seconds) {
+  const double start = 1711846800;  // 2024-03-31 01:00 UT
+  const double end = 1729990800;    // 2024-10-27 01:00 UT
+  return unix_seconds >= start && unix_seconds < end ? 7200 : 3600;
 }
 
 ZoneOffset Fixed(int seconds) {
