@@ -7,7 +7,6 @@
 #include "text/folded_name.h"
 
 namespace app {
-namespace {
 
 std::string_view TrimTrailingBlanks(std::string_view text) {
   while (!text.empty() && (text.back() == ' ' || text.back() == '\t')) text.remove_suffix(1);
@@ -19,6 +18,8 @@ std::string_view TrimBlanks(std::string_view text) {
   while (!text.empty() && (text.front() == ' ' || text.front() == '\t')) text.remove_prefix(1);
   return text;
 }
+
+namespace {
 
 // Cuts the leading decimal digits off `text` and returns them without leading
 // zeros ("0" for zeros only), or nullopt when `text` does not start with one.

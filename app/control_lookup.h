@@ -11,6 +11,11 @@ namespace app {
 // The window's controls found from words a user types outside the window: the
 // command line's options and the web page's address.
 
+// The text without the blanks (spaces, tabs) the lists pad their items with:
+// at its end, or at both ends.
+std::string_view TrimTrailingBlanks(std::string_view text);
+std::string_view TrimBlanks(std::string_view text);
+
 // Given:    a text. Returned: the whole number it is, written in decimal digits
 //           with an optional minus sign and nothing else, or nullopt (also when
 //           it does not fit an int).

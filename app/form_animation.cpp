@@ -1,3 +1,4 @@
+#include <algorithm>
 #include <climits>
 #include <cmath>
 #include <cstddef>
@@ -5,6 +6,7 @@
 #include <string>
 
 #include "app/chart_description.h"
+#include "app/control_lookup.h"
 #include "app/form.h"
 #include "app/sites.h"
 #include "astro/calendar.h"
@@ -109,23 +111,22 @@ void Form1::DrawSelectedView() {
 }
 
 // What the chart just drawn shows, and the chart in words: the direction of
-// the (last) selected view, the site by its name or, for the typed entry, by
-// its coordinates, the instant of the boxes.
+// the last selected view (the one left on the chart), the site by its name
+// or, for the typed entry, by its coordinates, the instant of the boxes.
 void Form1::DescribeDrawnView() {
   ChartDescription.clear();
   ChartOnWindow.reset();
-  for (const OptionButton& direction : optDIR) {
-    if (!direction.Value) continue;
-    ChartSubject subject{
-        direction.Caption, "", observation.horizontal.SiteLat, observation.horizontal.SiteLon, {}};
-    if (UsesTableCoordinates(lstCITY.ListIndex)) {
-      subject.site = lstCITY.Text();
-      subject.site.erase(subject.site.find_last_not_of(' ') + 1);
-    }
-    for (std::size_t b = 0; b < txtYMD.size(); ++b) subject.dateBoxes[b] = txtYMD[b].Text;
-    ChartDescription = DescribeChart(subject, skyChart.Drawn());
-    ChartOnWindow = std::move(subject);
+  const auto last = std::find_if(optDIR.rbegin(), optDIR.rend(),
+                                 [](const OptionButton& direction) { return direction.Value; });
+  if (last == optDIR.rend()) return;
+  ChartSubject subject{
+      last->Caption, "", observation.horizontal.SiteLat, observation.horizontal.SiteLon, {}};
+  if (UsesTableCoordinates(lstCITY.ListIndex)) {
+    subject.site = std::string(TrimTrailingBlanks(lstCITY.Text()));
   }
+  for (std::size_t b = 0; b < txtYMD.size(); ++b) subject.dateBoxes[b] = txtYMD[b].Text;
+  ChartDescription = DescribeChart(subject, skyChart.Drawn());
+  ChartOnWindow = std::move(subject);
 }
 
 }  // namespace app

@@ -26,9 +26,6 @@ void Form1::Form_Load() {
   ReadoutMode = 0;
   SetColours();
 
-  // The chart's window mapping (ScaleX 150, ScaleY 80, CentreX 7000,
-  // HorizonY 9000 twips) is the chart's own from its making.
-
   const JapanDateTime now = services_.clock.Now();
   WriteDateBoxes(now.year, now.month, now.day, now.hour, now.minute);
 

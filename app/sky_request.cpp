@@ -82,7 +82,7 @@ SkyRequest RequestFromForm(const Form1& form) {
     request.chartOptions[k] = form.chkOP[k].Value == 1;
   }
   const std::string step = form.lstINTV1.Text();
-  if (!step.empty()) request.step = step.substr(step.find_first_not_of(' '));
+  if (!TrimBlanks(step).empty()) request.step = std::string(TrimBlanks(step));
   return request;
 }
 
