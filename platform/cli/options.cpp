@@ -1,13 +1,12 @@
 #include "platform/cli/options.h"
 
-#include <charconv>
 #include <cstddef>
 #include <string_view>
 #include <utility>
 
 #include "app/control_lookup.h"
-#include "app/sites.h"
 #include "platform/cli/text_output.h"
+#include "platform/qt/image_export.h"
 
 namespace platform {
 namespace {
@@ -116,25 +115,8 @@ Error SetFormat(CliOptions& o, const std::string& v) {
   return "--format wants text, json or csv, got " + Quoted(v);
 }
 
-// The ending of a file name after its last dot, in lower case ("" for none).
-std::string Suffix(std::string_view name) {
-  const std::size_t dot = name.rfind('.');
-  if (dot == std::string_view::npos) return {};
-  std::string suffix(name.substr(dot + 1));
-  for (char& c : suffix) {
-    if (c >= 'A' && c <= 'Z') c = static_cast<char>(c - 'A' + 'a');
-  }
-  return suffix;
-}
-
-// True for a name ending in .png, .svg or .pdf, in any case.
-bool IsPictureName(std::string_view name) {
-  const std::string suffix = Suffix(name);
-  return suffix == "png" || suffix == "svg" || suffix == "pdf";
-}
-
 Error SetOut(CliOptions& o, const std::string& v) {
-  if (!IsPictureName(v)) return "--out wants a .png, .svg or .pdf file, got " + Quoted(v);
+  if (!IsPicturePath(v)) return "--out wants a .png, .svg or .pdf file, got " + Quoted(v);
   o.out = v;
   return {};
 }
@@ -255,7 +237,7 @@ Error ReadOption(const std::vector<std::string>& args, std::size_t& i, const Com
 
 // The options some commands and options cannot do without.
 Error CheckCompanions(const CliOptions& o) {
-  if (o.command == CliCommand::kPrint && Suffix(o.out) != "pdf") {
+  if (o.command == CliCommand::kPrint && LowerSuffix(o.out) != "pdf") {
     return "print needs --out FILE.pdf (the printed page as PDF)";
   }
   if (o.command == CliCommand::kWindow && o.out.empty()) {

@@ -11,6 +11,7 @@
 #include "app/screen_units.h"
 #include "platform/qt/print_page.h"
 #include "platform/qt/whole_file.h"
+#include "text/folded_name.h"
 
 namespace platform {
 namespace {
@@ -18,12 +19,6 @@ namespace {
 constexpr double kPointsPerPixel = static_cast<double>(app::kPointsPerInch) / app::kPixelsPerInch;
 constexpr double kMetresPerInch = 0.0254;
 constexpr int kPrintDotsPerInch = 300;  // of the printed page's PDF
-
-QString Suffix(const std::string& path) {
-  const QString name = QString::fromStdString(path).toLower();
-  const qsizetype dot = name.lastIndexOf(u'.');
-  return dot < 0 ? QString() : name.mid(dot + 1);
-}
 
 // Paints with a painter begun on `device`; false when it could not begin or end.
 bool PaintOn(QPaintDevice& device, const Painting& paint) {
@@ -65,48 +60,60 @@ bool WritePdf(QIODevice& file, QSize size_px, const Painting& paint) {
   return PaintOn(writer, paint);
 }
 
+// Draws a file's contents in memory, then writes the file in one piece;
+// `failure` says why when the drawing fails.
+std::optional<std::string> WriteDrawn(const std::string& path,
+                                      const std::function<bool(QIODevice&)>& draw,
+                                      const char* failure) {
+  QByteArray contents;
+  QBuffer buffer(&contents);
+  buffer.open(QIODevice::WriteOnly);
+  const bool drawn = draw(buffer);
+  buffer.close();
+  if (!drawn) return failure;
+  return WriteWholeFile(QString::fromStdString(path), contents);
+}
+
 }  // namespace
 
-bool IsPicturePath(const std::string& path) {
-  const QString suffix = Suffix(path);
-  return suffix == u"png" || suffix == u"svg" || suffix == u"pdf";
+std::string LowerSuffix(std::string_view name) {
+  const std::size_t dot = name.rfind('.');
+  return dot == std::string_view::npos ? std::string() : text::AsciiLower(name.substr(dot + 1));
+}
+
+bool IsPicturePath(std::string_view path) {
+  const std::string suffix = LowerSuffix(path);
+  return suffix == "png" || suffix == "svg" || suffix == "pdf";
 }
 
 std::optional<std::string> WritePicture(const std::string& path, QSize size_px, int png_scale,
                                         const Painting& paint) {
-  if (!IsPicturePath(path)) return "not a .png, .svg or .pdf file";
-  const QString suffix = Suffix(path);
-  // Drawn in memory first: the file is then written in one piece.
-  QByteArray contents;
-  QBuffer buffer(&contents);
-  buffer.open(QIODevice::WriteOnly);
-  bool painted = false;
-  if (suffix == u"png") painted = WritePng(buffer, size_px, png_scale, paint);
-  if (suffix == u"svg") painted = WriteSvg(buffer, size_px, paint);
-  if (suffix == u"pdf") painted = WritePdf(buffer, size_px, paint);
-  buffer.close();
-  if (!painted) return "the picture could not be drawn";
-  return WriteWholeFile(QString::fromStdString(path), contents);
+  const std::string suffix = LowerSuffix(path);
+  std::function<bool(QIODevice&)> draw;
+  if (suffix == "png") {
+    draw = [&](QIODevice& file) { return WritePng(file, size_px, png_scale, paint); };
+  } else if (suffix == "svg") {
+    draw = [&](QIODevice& file) { return WriteSvg(file, size_px, paint); };
+  } else if (suffix == "pdf") {
+    draw = [&](QIODevice& file) { return WritePdf(file, size_px, paint); };
+  } else {
+    return "not a .png, .svg or .pdf file";
+  }
+  return WriteDrawn(path, draw, "the picture could not be drawn");
 }
 
 std::optional<std::string> WritePrintedPage(const std::string& path,
                                             const chart::RecordingSurface& drawing,
                                             chart::Colour sky, const std::string& caption) {
-  QByteArray contents;
-  QBuffer buffer(&contents);
-  buffer.open(QIODevice::WriteOnly);
-  {
-    QPdfWriter writer(&buffer);
+  const auto draw = [&](QIODevice& file) {
+    QPdfWriter writer(&file);
     writer.setPageLayout(ChartPageLayout());
     writer.setResolution(kPrintDotsPerInch);
     writer.setTitle(QString::fromStdString(caption));
-    QPainter painter;
-    if (!painter.begin(&writer)) return "the page could not be drawn";
-    PaintChartPage(painter, drawing, sky, caption);
-    if (!painter.end()) return "the page could not be drawn";
-  }
-  buffer.close();
-  return WriteWholeFile(QString::fromStdString(path), contents);
+    return PaintOn(writer,
+                   [&](QPainter& painter) { PaintChartPage(painter, drawing, sky, caption); });
+  };
+  return WriteDrawn(path, draw, "the page could not be drawn");
 }
 
 }  // namespace platform

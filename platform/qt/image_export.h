@@ -5,6 +5,7 @@
 #include <functional>
 #include <optional>
 #include <string>
+#include <string_view>
 
 #include "chart/colour.h"
 #include "chart/recording_surface.h"
@@ -14,8 +15,11 @@ namespace platform {
 // Paints a picture onto a painter whose coordinates are logical pixels (96 an inch).
 using Painting = std::function<void(QPainter&)>;
 
+// The ending of a file name after its last dot, in lower case ("" for none).
+std::string LowerSuffix(std::string_view name);
+
 // True for a file name WritePicture can write: .png, .svg or .pdf, any case.
-bool IsPicturePath(const std::string& path);
+bool IsPicturePath(std::string_view path);
 
 // Given:    a file name ending in .png, .svg or .pdf (any case), the picture's
 //           size in logical pixels, the pixels per logical pixel for PNG
