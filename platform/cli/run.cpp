@@ -12,8 +12,6 @@
 #include <variant>
 #include <vector>
 
-#include "app/control_lookup.h"
-#include "app/control_table.h"
 #include "app/sites.h"
 #include "chart/recording_surface.h"
 #include "platform/cli/instant.h"
@@ -157,13 +155,9 @@ std::string FramePath(const std::string& folder, int tick, int last_tick) {
       .toStdString();
 }
 
-QSize ClientSize() {
-  return QSize(kClientWidthPx, kClientHeightPx);
-}
-
 std::optional<CliFailure> WriteChart(const HeadlessForm& headless, const CliOptions& options,
                                      const std::string& path) {
-  const auto failure = WritePicture(path, ClientSize(), options.scale, [&](QPainter& painter) {
+  const auto failure = WritePicture(path, kFormSizePx, options.scale, [&](QPainter& painter) {
     PaintChart(painter, headless.drawing, headless.form.BackColor, options.palette);
   });
   if (failure) return WriteFailure("write " + Quoted(path), *failure);
@@ -280,7 +274,6 @@ int RunWindow(const CliOptions& options, CliEnvironment& environment, std::ostre
   if (auto failure = ApplyControls(window.Form(), options, environment.clock)) {
     return Report(*failure, err);
   }
-  window.SyncFromModel();
   if (!options.readout || options.ticks > 0) window.ClickPlanetarium();
   for (int t = 0; t < options.ticks; ++t) window.Tick();
   if (options.readout) window.ClickReadout();

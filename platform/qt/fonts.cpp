@@ -22,8 +22,7 @@ QFont JapaneseFont(const QString& face, double points, bool bold, double scale =
   families.append(JapaneseFallbacks());
   font.setFamilies(families);
   const int pixels = app::PixelsFromPoints(points);
-  font.setPixelSize(scale == 1 ? pixels
-                               : std::max(1, static_cast<int>(std::lround(pixels * scale))));
+  font.setPixelSize(std::max(1, static_cast<int>(std::lround(pixels * scale))));
   font.setBold(bold);
   return font;
 }

@@ -3,6 +3,7 @@
 #include <QColor>
 #include <QFont>
 #include <QPainter>
+#include <QSize>
 #include <optional>
 
 #include "app/screen_units.h"
@@ -14,6 +15,7 @@ namespace platform {
 // long and the direction words need room below it at y = 607.
 inline constexpr int kClientWidthPx = 1040;
 inline constexpr int kClientHeightPx = 640;
+inline constexpr QSize kFormSizePx(kClientWidthPx, kClientHeightPx);
 
 // Given: a colour of the chart. Returned: the same colour for Qt.
 QColor ToQColor(chart::Colour colour);

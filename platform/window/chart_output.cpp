@@ -20,10 +20,6 @@
 namespace platform {
 namespace {
 
-QSize ClientSize() {
-  return QSize(kClientWidthPx, kClientHeightPx);
-}
-
 // The pixels per logical pixel of the screen the window is on, at least 1.
 int PixelRatio(const QWidget& window) {
   return std::max(1, static_cast<int>(std::lround(window.devicePixelRatioF())));
@@ -58,7 +54,7 @@ void SaveChart(QWidget& window, const chart::RecordingSurface& drawing, chart::C
       QStringLiteral("PNG 画像 (*.png);;SVG 画像 (*.svg);;PDF 文書 (*.pdf)"));
   if (path.isEmpty()) return;
   const auto failure = WritePicture(
-      path.toStdString(), ClientSize(), PixelRatio(window),
+      path.toStdString(), kFormSizePx, PixelRatio(window),
       [&](QPainter& painter) { PaintChart(painter, drawing, sky, chart::Palette::kScreen); });
   if (failure) {
     Tell(window, QStringLiteral("星図を保存できませんでした。"), QStringLiteral("ファイル: ") + path,
@@ -85,7 +81,7 @@ void PrintChart(QWidget& window, const chart::RecordingSurface& drawing, chart::
 
 void CopyChart(const QWidget& window, const chart::RecordingSurface& drawing, chart::Colour sky) {
   const int ratio = PixelRatio(window);
-  QImage image(ClientSize() * ratio, QImage::Format_RGB32);
+  QImage image(kFormSizePx * ratio, QImage::Format_RGB32);
   image.setDevicePixelRatio(ratio);
   QPainter painter(&image);
   PaintChart(painter, drawing, sky, chart::Palette::kScreen);

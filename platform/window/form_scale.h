@@ -35,9 +35,6 @@ class FormScale {
   QPoint origin_;
 };
 
-// The form's own size [logical pixels], the window's client area.
-inline constexpr QSize kFormSizePx(kClientWidthPx, kClientHeightPx);
-
 // Given: the room the screen offers a window, less its frame [logical pixels].
 // Returned: the window's inside at start: the form's own size where it fits,
 // else the largest size of the form's shape that does.

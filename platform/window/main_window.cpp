@@ -2,6 +2,8 @@
 
 #include <QAction>
 #include <QKeySequence>
+#include <QPushButton>
+#include <QRadioButton>
 #include <QResizeEvent>
 #include <QShortcut>
 #include <algorithm>
@@ -33,7 +35,6 @@ MainWindow::MainWindow(app::Clock& clock, app::StartFileStore& start_file, app::
   // Made after the controls, so that the first control, not the chart, has
   // the focus when the window opens; painted beneath every control.
   chart_ = new ChartView(drawing_, *this);
-  chart_->lower();
   focus_mark_ = new FocusMark(*this);
   form_.Form_Load();
   ConnectEdits();

@@ -2,23 +2,14 @@
 
 #include <QAction>
 #include <QButtonGroup>
-#include <QCheckBox>
-#include <QFrame>
-#include <QLabel>
-#include <QLineEdit>
-#include <QListWidget>
-#include <QPushButton>
-#include <QRadioButton>
 #include <QShortcut>
 #include <QWidget>
-#include <cstddef>
 #include <vector>
 
 #include "app/form.h"
 #include "app/handler_runner.h"
 #include "chart/palette.h"
 #include "chart/recording_surface.h"
-#include "platform/qt/painter_surface.h"
 #include "platform/window/chart_view.h"
 #include "platform/window/control_widgets.h"
 #include "platform/window/focus_mark.h"

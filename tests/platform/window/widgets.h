@@ -5,6 +5,14 @@
 
 #include <gtest/gtest.h>
 
+// The widget classes the window's controls are, for Find<QLineEdit> and the like.
+#include <QCheckBox>
+#include <QFrame>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QPushButton>
+#include <QRadioButton>
 #include <QWidget>
 #include <string>
 
