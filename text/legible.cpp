@@ -24,7 +24,7 @@ std::string Escape(char32_t code) {
       break;
   }
   std::array<char, 8> escape{};
-  if (code < 0x20 || code == 0x7F) {
+  if (IsControl(code)) {
     std::snprintf(escape.data(), escape.size(), "\\x%02x", static_cast<unsigned>(code));
   } else if (code >= 0x80 && code <= 0x9F) {
     std::snprintf(escape.data(), escape.size(), "\\u%04x", static_cast<unsigned>(code));
@@ -43,11 +43,9 @@ LegibleText Legible(std::string_view bytes, std::size_t max_characters) {
     if (characters < max_characters) {
       const std::string escape = code.length == 0 ? std::string() : Escape(code.value);
       if (code.length == 0) {
-        legible.text += "\xEF\xBF\xBD";  // U+FFFD
-      } else if (!escape.empty()) {
-        legible.text += escape;
+        legible.text += kReplacement;
       } else {
-        legible.text += bytes.substr(0, length);
+        legible.text += escape.empty() ? bytes.substr(0, length) : std::string_view(escape);
       }
     } else {
       ++legible.omitted;

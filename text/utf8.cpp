@@ -3,15 +3,6 @@
 #include <cstdint>
 
 namespace text {
-namespace {
-
-constexpr std::string_view kReplacement = "\xEF\xBF\xBD";  // U+FFFD
-
-bool IsControl(char32_t code) {
-  return code < 0x20 || code == 0x7F;
-}
-
-}  // namespace
 
 CodePoint FirstCodePoint(std::string_view bytes) {
   const auto byte = [&](std::size_t i) { return static_cast<std::uint8_t>(bytes[i]); };

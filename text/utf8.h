@@ -6,6 +6,14 @@
 
 namespace text {
 
+// U+FFFD REPLACEMENT CHARACTER, which stands for bytes that are no character.
+inline constexpr std::string_view kReplacement = "\xEF\xBF\xBD";
+
+// True for the C0 control characters (U+0000 to U+001F) and U+007F DELETE.
+constexpr bool IsControl(char32_t code) {
+  return code < 0x20 || code == 0x7F;
+}
+
 // One character of UTF-8 text.
 struct CodePoint {
   char32_t value = 0;
