@@ -50,7 +50,7 @@ enum class Picture { kScreen, kPrint };
 // order they are added, which is the focus order.
 class Browser : public TimeZones {
  public:
-  virtual ~Browser() = default;
+  ~Browser() override = default;
 
   virtual void SetTitle(std::string_view text) = 0;
   // The background of the whole page, around and beneath the window's controls.
