@@ -58,11 +58,11 @@ std::vector<ControlEntry> FormControls(Form1& form) {
   button("Command3", &form.Command3, &Form1::Command3_Click);
   for (std::size_t row = 0; row < kReadoutLabels; ++row) {
     table.push_back({Indexed("lblST", row), &form.lblST[row], ControlLayer::kReadout, true, nullptr,
-                     ReadoutCellName(row, "名前")});
+                     ReadoutCellName(row, kReadoutColumns[0])});
     table.push_back({Indexed("lblH", row), &form.lblH[row], ControlLayer::kReadout, true, nullptr,
-                     ReadoutCellName(row, "高度")});
+                     ReadoutCellName(row, kReadoutColumns[1])});
     table.push_back({Indexed("lblV", row), &form.lblV[row], ControlLayer::kReadout, true, nullptr,
-                     ReadoutCellName(row, "方位")});
+                     ReadoutCellName(row, kReadoutColumns[2])});
   }
   return table;
 }

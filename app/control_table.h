@@ -1,5 +1,6 @@
 #pragma once
 
+#include <array>
 #include <string>
 #include <variant>
 #include <vector>
@@ -20,6 +21,10 @@ enum class ControlLayer {
   kInput,    // lists, boxes, options, check boxes and buttons
   kReadout,  // the readout table, above the chart
 };
+
+// The readout table's column headings, left to right in each row: the name,
+// the altitude and the azimuth of a body or star.
+inline constexpr std::array<const char*, 3> kReadoutColumns = {"名前", "高度", "方位"};
 
 // One control of the window, described once for every front end.
 struct ControlEntry {

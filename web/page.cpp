@@ -1,6 +1,5 @@
 #include "web/page.h"
 
-#include <array>
 #include <cstddef>
 #include <string>
 #include <type_traits>
@@ -53,9 +52,6 @@ ElementKind KindOf() {
   if constexpr (std::is_same_v<Control, app::CommandButton>) return ElementKind::kButton;
 }
 
-// The readout table's columns, left to right in each row.
-constexpr std::array<const char*, 3> kReadoutColumns = {"名前", "高度", "方位"};
-
 // Given: a control and, for a readout cell, its position among the cells
 // (row by row, name, altitude, azimuth).
 ElementLayout LayoutOf(const app::ControlEntry& entry, std::size_t readout_index) {
@@ -81,8 +77,8 @@ ElementLayout LayoutOf(const app::ControlEntry& entry, std::size_t readout_index
     layout.accessibleName = entry.accessibleName;
   }
   if (entry.layer == app::ControlLayer::kReadout) {
-    layout.cell = TableCell{static_cast<int>(readout_index / kReadoutColumns.size()),
-                            kReadoutColumns[readout_index % kReadoutColumns.size()]};
+    layout.cell = TableCell{static_cast<int>(readout_index / app::kReadoutColumns.size()),
+                            app::kReadoutColumns[readout_index % app::kReadoutColumns.size()]};
   }
   return layout;
 }
