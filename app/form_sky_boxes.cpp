@@ -47,10 +47,10 @@ std::optional<SkyBoxFault> Form1::FindSkyBoxFault() const {
     return SkyBoxFault{SkyBox::kYear, Reason::kBeyondCalendar};
   }
   // The day with its time as a fraction overflowed: blame its largest part [days].
-  const std::pair<double, SkyBox> parts[] = {{std::fabs(boxes.day), SkyBox::kDay},
-                                             {std::fabs(boxes.hour) / 24, SkyBox::kHour},
-                                             {std::fabs(boxes.minute) / astro::kMinutesPerDay,
-                                              SkyBox::kMinute}};
+  const std::pair<double, SkyBox> parts[] = {
+      {std::fabs(boxes.day), SkyBox::kDay},
+      {std::fabs(boxes.hour) / 24, SkyBox::kHour},
+      {std::fabs(boxes.minute) / astro::kMinutesPerDay, SkyBox::kMinute}};
   std::size_t largest = 0;
   for (std::size_t i = 1; i < std::size(parts); ++i) {
     if (parts[i].first > parts[largest].first) largest = i;

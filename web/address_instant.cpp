@@ -21,7 +21,9 @@ std::optional<std::string> ZoneOf(const std::string& name, const TimeZones& zone
   const char first = name.empty() ? '\0' : name.front();
   if (!((first >= 'A' && first <= 'Z') || (first >= 'a' && first <= 'z'))) return std::nullopt;
   const auto known = zones.KnownZone(name);
-  if (!known || (*known != name && text::AsciiLower(*known) == text::AsciiLower(name))) return std::nullopt;
+  if (!known || (*known != name && text::AsciiLower(*known) == text::AsciiLower(name))) {
+    return std::nullopt;
+  }
   return name;
 }
 

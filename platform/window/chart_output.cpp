@@ -57,8 +57,8 @@ void SaveChart(QWidget& window, const chart::RecordingSurface& drawing, chart::C
       path.toStdString(), kFormSizePx, PixelRatio(window),
       [&](QPainter& painter) { PaintChart(painter, drawing, sky, chart::Palette::kScreen); });
   if (failure) {
-    Tell(window, QStringLiteral("星図を保存できませんでした。"), QStringLiteral("ファイル: ") + path,
-         QString::fromStdString(*failure));
+    Tell(window, QStringLiteral("星図を保存できませんでした。"),
+         QStringLiteral("ファイル: ") + path, QString::fromStdString(*failure));
   }
 }
 
@@ -76,7 +76,9 @@ void PrintChart(QWidget& window, const chart::RecordingSurface& drawing, chart::
     return;
   }
   PaintChartPage(painter, drawing, sky, app::ChartCaption(subject));
-  if (!painter.end()) TellPrintFailure(window, printer, QStringLiteral("印刷を終えられませんでした"));
+  if (!painter.end()) {
+    TellPrintFailure(window, printer, QStringLiteral("印刷を終えられませんでした"));
+  }
 }
 
 void CopyChart(const QWidget& window, const chart::RecordingSurface& drawing, chart::Colour sky) {
