@@ -4,7 +4,10 @@
 #include <charconv>
 #include <cmath>
 #include <cstddef>
+#include <iterator>
 #include <limits>
+#include <string>
+#include <string_view>
 
 #include "text/decimal.h"
 
@@ -16,6 +19,38 @@ bool IsBlank(char c) {
 }
 bool IsDigit(char c) {
   return c >= '0' && c <= '9';
+}
+
+// The characters a Japanese input method types for a number, in UTF-8, and
+// the ASCII each stands for: the full-width digits, plus and minus signs and
+// full stop, the minus sign U+2212 and the ideographic space.
+struct NumberForm {
+  std::string_view utf8;
+  char ascii;
+};
+constexpr NumberForm kNumberForms[] = {
+    {"\uFF10", '0'}, {"\uFF11", '1'}, {"\uFF12", '2'}, {"\uFF13", '3'}, {"\uFF14", '4'},
+    {"\uFF15", '5'}, {"\uFF16", '6'}, {"\uFF17", '7'}, {"\uFF18", '8'}, {"\uFF19", '9'},
+    {"\uFF0B", '+'}, {"\uFF0D", '-'}, {"\u2212", '-'}, {"\uFF0E", '.'}, {"\u3000", ' '}};
+
+// The text with those characters as their ASCII forms, every other byte as it
+// is. They are all three bytes long and UTF-8 never starts a character inside
+// another, so a byte-wise match is safe in any bytes, valid UTF-8 or not.
+std::string AsciiNumberForms(std::string_view text) {
+  std::string ascii;
+  ascii.reserve(text.size());
+  for (std::size_t i = 0; i < text.size();) {
+    const auto form =
+        std::find_if(std::begin(kNumberForms), std::end(kNumberForms),
+                     [&](const NumberForm& f) { return text.substr(i, 3) == f.utf8; });
+    if (form == std::end(kNumberForms)) {
+      ascii += text[i++];
+    } else {
+      ascii += form->ascii;
+      i += 3;
+    }
+  }
+  return ascii;
 }
 
 // What a scan of the number grammar found at the start of a text.
@@ -137,7 +172,11 @@ double ValueOf(const NumberScan& scan) {
 }  // namespace
 
 double LeadingNumber(std::string_view text) {
-  const NumberScan scan = Scanner(text, true).Scan();
+  // Only a byte of 0xE2 or above can begin one of the forms above.
+  const bool plain = std::all_of(text.begin(), text.end(),
+                                 [](char c) { return static_cast<unsigned char>(c) < 0xE2; });
+  const std::string folded = plain ? std::string() : AsciiNumberForms(text);
+  const NumberScan scan = Scanner(plain ? text : std::string_view(folded), true).Scan();
   return scan.found ? ValueOf(scan) : 0.0;
 }
 

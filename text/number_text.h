@@ -13,7 +13,10 @@ namespace text {
 // Returned: the value of an optional sign, digits with at most one decimal
 //           point and an optional exponent (E or D, optional sign, digits);
 //           spaces and tabs are ignored anywhere, reading stops at the first
-//           other character that does not continue the number.
+//           other character that does not continue the number. What a
+//           Japanese input method types counts as its ASCII form: the
+//           full-width digits, ＋, －, ． and the minus sign U+2212, and the
+//           ideographic space as a blank.
 // Notes:    0 when the text does not start with a number. Never NaN; a value
 //           beyond the double range gives +-infinity ("does not fit" for the
 //           callers), one too small for a double gives 0.

@@ -24,8 +24,25 @@ TEST(LeadingNumber, ReadsTheNumberAtTheStartIgnoringBlanks) {
       {"nan", 0},      {"inf", 0},        {"0x1p3", 0}, {"-1e400", -kInf}};
   for (const auto& [text, expected] : cases) EXPECT_EQ(LeadingNumber(text), expected) << text;
   EXPECT_EQ(LeadingNumber("\t- 1 . 5"), -1.5);
-  EXPECT_EQ(LeadingNumber("\xef\xbc\x94"), 0);  // a full-width digit is no digit
   EXPECT_EQ(LeadingNumber("0." + std::string(10'000'000, '0') + "1"), 0);
+}
+
+// What a Japanese input method types reads as the ASCII it stands for; other
+// full-width characters still end the number.
+TEST(LeadingNumber, ReadsWhatAJapaneseInputMethodTypes) {
+  const std::pair<std::string, double> cases[] = {{"２０２６", 2026},
+                                                  {"２１", 21},
+                                                  {"－３３．８７", -33.87},
+                                                  {"−0.18", -0.18},
+                                                  {"＋１３９．７５", 139.75},
+                                                  {"　１２　３", 123},
+                                                  {"２ｅ３", 2},
+                                                  {"３５度", 35},
+                                                  {"年２０", 0},
+                                                  {"２0２6", 2026},
+                                                  {"\xEF\xBC", 0},
+                                                  {"\xE3２", 0}};
+  for (const auto& [text, expected] : cases) EXPECT_EQ(LeadingNumber(text), expected) << text;
 }
 
 TEST(RoundToInt16, RoundsHalvesToEvenAndRejectsWhatDoesNotFit) {
