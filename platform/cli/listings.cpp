@@ -140,18 +140,19 @@ void WriteStars(OutputFormat format, std::ostream& out) {
 }
 
 void WriteSites(OutputFormat format, std::ostream& out) {
+  // The Latin name comes last, after the columns scripts already read by position.
   WriteList(
-      format, out, "sites", "position,name,latin,lat,lon", app::kSiteCount, [&](int position) {
+      format, out, "sites", "position,name,lat,lon,latin", app::kSiteCount, [&](int position) {
         const app::Site& site = app::kSites[static_cast<std::size_t>(position)];
         const std::string lat = ShortestNumber(site.latitude);
         const std::string lon = ShortestNumber(site.longitude);
         switch (format) {
           case OutputFormat::kText:
-            return std::to_string(position) + '\t' + std::string(site.name) + '\t' +
-                   std::string(site.latin) + '\t' + lat + '\t' + lon + '\n';
+            return std::to_string(position) + '\t' + std::string(site.name) + '\t' + lat + '\t' +
+                   lon + '\t' + std::string(site.latin) + '\n';
           case OutputFormat::kCsv:
-            return std::to_string(position) + ',' + CsvField(site.name) + ',' +
-                   CsvField(site.latin) + ',' + lat + ',' + lon + std::string(kCsvLineEnd);
+            return std::to_string(position) + ',' + CsvField(site.name) + ',' + lat + ',' + lon +
+                   ',' + CsvField(site.latin) + std::string(kCsvLineEnd);
           case OutputFormat::kJson:
             break;
         }

@@ -262,7 +262,8 @@ TEST(CliListings, SitesAndStarsInTextJsonAndCsv) {
   ASSERT_EQ(sites.size(), app::kSiteCount);
   ASSERT_EQ(csv.size(), 1u + app::kSiteCount);
   EXPECT_EQ(std::count(text.begin(), text.end(), '\n'), app::kSiteCount);
-  EXPECT_EQ(csv[0], (std::vector<std::string>{"position", "name", "latin", "lat", "lon"}));
+  // The Latin names after the four columns scripts read by position.
+  EXPECT_EQ(csv[0], (std::vector<std::string>{"position", "name", "lat", "lon", "latin"}));
   const std::tuple<int, const char*, const char*, double, double> listed[] = {
       {0, "札幌", "Sapporo", 43.067, 141.35},
       {24, "大津", "Otsu", 35, 135.867},
@@ -278,11 +279,11 @@ TEST(CliListings, SitesAndStarsInTextJsonAndCsv) {
                               site["lon"].toDouble()),
               std::make_tuple(position, std::string(name), std::string(latin), lat, lon));
     EXPECT_EQ(csv[static_cast<std::size_t>(position + 1)],
-              (std::vector<std::string>{std::to_string(position), name, latin, JsonNumber(lat),
-                                        JsonNumber(lon)}));
+              (std::vector<std::string>{std::to_string(position), name, JsonNumber(lat),
+                                        JsonNumber(lon), latin}));
   }
-  EXPECT_NE(text.find("24\t大津\tOtsu\t35\t135.867\n"), std::string::npos);
-  EXPECT_NE(text.find("48\t入力\t\t43.92\t144.3\n"), std::string::npos);
+  EXPECT_NE(text.find("24\t大津\t35\t135.867\tOtsu\n"), std::string::npos);
+  EXPECT_NE(text.find("48\t入力\t43.92\t144.3\t\n"), std::string::npos);
   const auto stars = ParseCsv(Invoke("stars|--format|csv").out);
   const QJsonObject first = Json("stars|--format|json")["stars"].toArray()[0].toObject();
   ASSERT_EQ(stars.size(), 1u + catalog::kChartStarCount);
