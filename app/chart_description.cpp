@@ -39,13 +39,15 @@ std::string DescribeChart(const ChartSubject& subject,
                                                       " 経度 " + text::BoxNumber(subject.longitude)
                                                 : subject.site;
   std::string words = subject.direction + "の空、" + site + "、" + Instant(subject) + ": ";
-  if (drawn.empty()) return words + "名前のある天体は見えません";
-  for (std::size_t i = 0; i < drawn.size(); ++i) {
-    if (i > 0) words += "、";
-    words += std::string(drawn[i].name) + " 高度 " + text::FormatOneDecimal(drawn[i].altitude) +
-             " 方位 " + text::FormatOneDecimal(drawn[i].azimuth);
+  bool any = false;
+  for (const chart::DrawnObject& object : drawn) {
+    if (object.name.empty() || !object.visible) continue;
+    if (any) words += "、";
+    words += std::string(object.name) + " 高度 " + text::FormatOneDecimal(object.altitude) +
+             " 方位 " + text::FormatOneDecimal(object.azimuth);
+    any = true;
   }
-  return words;
+  return any ? words : words + "名前のある天体は見えません";
 }
 
 std::string ChartCaption(const ChartSubject& subject) {

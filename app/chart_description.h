@@ -20,9 +20,10 @@ struct ChartSubject {
 
 // Returned: the chart in words, for a screen reader: "東の空、東京、2006年1月15日
 // 20時0分: 月 高度 23.1 方位 81.2、土星 高度 31.4 方位 120.9", each body and
-// named star the view drew under its name, with altitude and azimuth as the
-// readout shows them, in drawing order; a typed site as "緯度 35 経度 135";
-// when nothing named was drawn, the sentence says so.
+// named star the view drew within the drawing area under its name, with
+// altitude and azimuth as the readout shows them, in drawing order; a typed
+// site as "緯度 35 経度 135"; when nothing named is on the chart, the sentence
+// says so.
 std::string DescribeChart(const ChartSubject& subject,
                           const std::vector<chart::DrawnObject>& drawn);
 

@@ -148,7 +148,8 @@ void SkyChart::DrawBody(const View& view, const Body& body) {
   surface_.Circle(static_cast<float>(point->x), static_cast<float>(point->y),
                   static_cast<float>(body.radius), kBodyColour);
   if (Options.names) Label(point->x + kLabelShift, point->y, body.label);
-  drawn_.push_back({body.label, observation_.BodyAlt[slot], observation_.BodyAz[slot]});
+  Record(DrawnObject::Kind::kBody, body.index, body.label,
+         {observation_.BodyAlt[slot], observation_.BodyAz[slot]}, *point, body.radius);
 }
 
 void SkyChart::DrawStars(const View& view) {
@@ -166,8 +167,17 @@ void SkyChart::DrawStars(const View& view) {
                     static_cast<float>(radius), kStarColour);
     const std::string_view name = chart_stars_.StarName[static_cast<std::size_t>(row)];
     if (Options.names) Label(point->x + kLabelShift, point->y, name);
-    if (!name.empty()) drawn_.push_back({name, place.altitude, place.azimuth});
+    Record(DrawnObject::Kind::kStar, row, name, place, *point, radius);
   }
+}
+
+void SkyChart::Record(DrawnObject::Kind kind, int index, std::string_view name,
+                      const astro::HorizontalPlace& place, const WindowPoint& point,
+                      double radius) {
+  const bool visible = point.x + radius >= 0 && point.x - radius <= kChartWidth &&
+                       point.y + radius >= 0 && point.y - radius <= kChartHeight;
+  drawn_.push_back(
+      {kind, index, name, place.altitude, place.azimuth, point.x, point.y, radius, visible});
 }
 
 void SkyChart::Label(double x, double y, std::string_view text) {

@@ -19,11 +19,23 @@ struct ChartOptions {
   bool names = false;     // labels beside bodies and named stars
 };
 
-// A body or named star as the last view drew it, for the chart in words.
+// The drawing area the charts are laid out on: the window's client area [twips].
+inline constexpr double kChartWidth = 15600;
+inline constexpr double kChartHeight = 9600;
+
+// A body or star as the last view drew it: for the chart in words and for
+// naming what lies under a point.
 struct DrawnObject {
-  std::string_view name;  // its label ("月", "ベガ"), whether or not labels are shown
-  double altitude;        // [degrees above the horizon]
-  double azimuth;         // [degrees, north 0, east 90]
+  enum class Kind { kBody, kStar };
+  Kind kind;
+  int index;              // body index (astro::Body) or chart catalogue row (1..496)
+  std::string_view name;  // its label ("月", "ﾍﾞｶﾞ"), whether or not labels are shown; empty
+                          // for an unnamed star
+  double altitude;  // [degrees above the horizon]
+  double azimuth;   // [degrees, north 0, east 90]
+  double x, y;      // window position of its centre [twips]
+  double radius;    // of its disc [twips]
+  bool visible;     // some of its disc lies within the drawing area
 };
 
 // The window mapping the charts are drawn with [twips]: a place on the chart
@@ -63,8 +75,8 @@ class SkyChart {
   // The dotted altitude/azimuth grid, the same for every view; day or night colour.
   void DrawGrid();
 
-  // The bodies and the named stars the last view drew, in drawing order; the
-  // names refer to the chart's constant labels and catalogue.
+  // The bodies and the stars the last view drew, in drawing order; the names
+  // refer to the chart's constant labels and catalogue.
   const std::vector<DrawnObject>& Drawn() const { return drawn_; }
 
  private:
@@ -93,6 +105,9 @@ class SkyChart {
   void DrawBody(const View& view, const Body& body);
   // The chart catalogue stars above the horizon, with their optional names.
   void DrawStars(const View& view);
+  // Notes what was just drawn, for Drawn().
+  void Record(DrawnObject::Kind kind, int index, std::string_view name,
+              const astro::HorizontalPlace& place, const WindowPoint& point, double radius);
   // Label text with its top left corner at (x, y) [twips]; empty texts print nothing.
   void Label(double x, double y, std::string_view text);
   // Fills grid_dots_ for the current window mapping, unless they already belong to it.

@@ -5,6 +5,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <string>
 #include <vector>
 
@@ -42,12 +43,17 @@ std::vector<Described> Objects(const std::string& description, std::string& head
   return objects;
 }
 
-// Every label the chart printed beside a disc (not the direction words under
-// the horizon), in drawing order.
+// Every label the chart printed beside a disc that is at least in part on
+// the window's 15600 x 9600 twips (not the direction words under the
+// horizon), in drawing order.
 std::vector<std::string> PrintedLabels(const chart::RecordingSurface& surface) {
   std::vector<std::string> labels;
+  const chart::RecordingSurface::Operation* disc = nullptr;
   for (const auto& op : surface.Operations()) {
-    if (op.kind == chart::RecordingSurface::Kind::kPrint && op.values[1] != 9100) {
+    if (op.kind == chart::RecordingSurface::Kind::kCircle) disc = &op;
+    if (op.kind != chart::RecordingSurface::Kind::kPrint || op.values[1] == 9100) continue;
+    const auto [x, y, radius, unused] = disc->values;
+    if (x + radius >= 0 && x - radius <= 15600 && y + radius >= 0 && y - radius <= 9600) {
       labels.push_back(op.text);
     }
   }
@@ -64,7 +70,9 @@ TEST(ChartDescription, NamesEveryBodyAndStarTheChartLabelsAndNothingElse) {
                        {"東京", {"2006", "1", "15", "20", "0"}, 1},
                        {"シドニー", {"2024", "6", "21", "4", "30"}, 0},
                        {"ロンドン", {"2000", "1", "1", "12", "0"}, 3},  // by day
-                       {"那覇", {"2024", "8", "12", "2", "0"}, 1}};
+                       {"那覇", {"2024", "8", "12", "2", "0"}, 1},
+                       // Spica, Arcturus, Antares and Polaris are drawn beyond the edges.
+                       {"大阪", {"2026", "8", "1", "21", "0"}, 1}};
   for (const Sky& sky : skies) {
     SCOPED_TRACE(std::string(sky.site) + " " + sky.boxes[3]);
     testing::FakeWindow window;
@@ -85,6 +93,11 @@ TEST(ChartDescription, NamesEveryBodyAndStarTheChartLabelsAndNothingElse) {
     names.reserve(objects.size());
     for (const Described& object : objects) names.push_back(object.name);
     EXPECT_EQ(names, PrintedLabels(window.surface));
+    if (std::string(sky.site) == "大阪") {
+      for (const char* beyond : {"ｽﾋﾟｶ", "ｱｰｸﾄｩﾙｽ", "ｱﾝﾀﾚｽ", "北極星"}) {
+        EXPECT_EQ(std::ranges::count(names, beyond), 0) << beyond;
+      }
+    }
     // The bodies with the altitude and azimuth the readout shows for them.
     for (const Described& object : objects) {
       for (std::size_t body = 1; body <= astro::kBodyCount; ++body) {
