@@ -32,6 +32,11 @@ std::vector<RequestFault> ApplyRequest(Form1& form, const SkyRequest& request) {
       faults.push_back(RequestFault::kUnknownSite);
     }
   }
+  // Coordinates without a site are typed coordinates: the typed entry
+  // computes with them, where a named site would put its own in their place.
+  if ((request.latitude || request.longitude) && !request.site) {
+    form.lstCITY.ListIndex = kTypedEntryPosition;
+  }
   if (request.latitude) form.txtIDO.Text = *request.latitude;
   if (request.longitude) form.txtKEIDO.Text = *request.longitude;
   for (std::size_t b = 0; b < form.txtYMD.size(); ++b) {

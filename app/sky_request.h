@@ -40,8 +40,9 @@ enum class RequestFault { kUnknownSite, kUnknownStep };
 // Returned: what could not be used, in the order met.
 // Notes:    sets the controls in the order site (a named site puts its
 //           table coordinates into the boxes, as the planetarium button
-//           would), coordinates, instant, date boxes, direction, display
-//           options (ticks those asked for, never unticks one), time step.
+//           would), coordinates (without a site they select the typed entry
+//           "入力"), instant, date boxes, direction, display options (ticks
+//           those asked for, never unticks one), time step.
 std::vector<RequestFault> ApplyRequest(Form1& form, const SkyRequest& request);
 
 // Given:    a form.

@@ -138,7 +138,10 @@ void Page::Start(std::string_view query) {
   for (std::string& message : ApplyAddress(address, form_)) messages.push_back(std::move(message));
   browser_.ShowMessage(FootMessage(messages));
   show_operations_ = address.ops;
-  if (address.asksForSky) {
+  // A sky the boxes cannot be computed for is named at the foot; pressing
+  // the button would draw another one beneath the message (a named site's
+  // own coordinates in place of those asked for) or nothing.
+  if (address.asksForSky && !form_.FindSkyBoxFault()) {
     Run(&app::Form1::Command3_Click);
   } else {
     Sync();

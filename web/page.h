@@ -30,8 +30,8 @@ class Page {
 
   // Given: the address's query (after '?'). Notes: sets the controls it names
   // (ReadAddress, ResolveInstant, ApplyAddress), shows what it could not use,
-  // presses the planetarium button when it names anything at all, and shows
-  // the page.
+  // presses the planetarium button when it names anything at all and its sky
+  // can be computed, and shows the page.
   void Start(std::string_view query);
 
   // The events of the page; each element is known by its number. Events that

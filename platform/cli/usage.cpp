@@ -44,7 +44,8 @@ Controls (table, window, chart, print):
   --site NAME|POSITION          observing site by list name (東京), Latin name
                                 (Tokyo, new-york, São Paulo: case, blanks,
                                 hyphens and accents aside) or position 0..74
-  --lat TEXT, --lon TEXT        typed into the latitude and longitude boxes
+  --lat TEXT, --lon TEXT        typed into the latitude and longitude boxes;
+                                without --site they choose the typed entry 入力
   --at "YYYY-MM-DD HH:MM"       the five date and time boxes; also
                                 YYYY-MM-DDTHH:MM, or now (the present time in
                                 Japan Standard Time); a date or time that does

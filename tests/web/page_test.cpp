@@ -188,6 +188,20 @@ TEST_F(PageTest, TheFootSaysLegiblyWhatCouldNotBeUsedOrComputed) {
               std::string::npos)
         << browser.message;
   }
+  // No other sky beneath the message: Tokyo's own coordinates would replace the latitude.
+  Page& page = Open("site=Tokyo&lat=1e309");
+  EXPECT_NE(browser.message.find("緯度の欄（lat）の「1e309」"), std::string::npos);
+  EXPECT_EQ(page.Drawing().Text(), "");
+}
+
+// Coordinates without a site are typed ones, as on the command line.
+TEST_F(PageTest, CoordinatesWithoutASiteAreTypedCoordinates) {
+  Open("lat=-33.87&lon=151.2&at=2024-06-21T20:00");
+  EXPECT_EQ(Element("lstCITY").selection, 48);
+  EXPECT_EQ(Element("txtIDO").text + " " + Element("txtKEIDO").text, "-33.87 151.2");
+  EXPECT_EQ(Form().ChartDescription.rfind("南の空、緯度 -33.87 経度 151.2、", 0), 0u);
+  EXPECT_EQ(browser.addressQuery,
+            "site=48&lat=-33.87&lon=151.2&at=2024-06-21T20:00&dir=south&step=15");
 }
 
 TEST_F(PageTest, EventsReachTheModelAndButtonsRunTheirHandlers) {
