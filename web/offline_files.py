@@ -1,8 +1,10 @@
 #!/usr/bin/env python3
 """Completes the built page for installing and for use offline: copies the
 web app manifest and the icons it names into the page's folder and writes the
-service worker, its cache named after a hash of every file it keeps, so that a
-new build replaces the cache of the last.
+service worker with the SHA-256 of every file it keeps, so that it keeps no
+file of another build (a host half way through an upload), and its cache
+named after those digests and its own code, so that a new build replaces the
+cache of the last.
 
 Usage: offline_files.py SOURCE_DIR ICON_DIR PAGE_DIR
 """
@@ -27,13 +29,12 @@ def main():
         shutil.copyfile(icons / name, page / "icons" / name)
         files.append(icon["src"])
 
-    digest = hashlib.sha256()
-    for name in files:
-        digest.update((page / name).read_bytes())
-    header = (f"const CACHE = 'planetarium-{digest.hexdigest()[:16]}';\n"
-              f"const FILES = {json.dumps(files)};\n")
-    worker = header + (source / "service_worker.js").read_text(encoding="utf-8")
-    (page / "service-worker.js").write_text(worker, encoding="utf-8")
+    digests = {name: hashlib.sha256((page / name).read_bytes()).hexdigest() for name in files}
+    code = (source / "service_worker.js").read_text(encoding="utf-8")
+    build = hashlib.sha256((json.dumps(digests) + code).encode("utf-8")).hexdigest()
+    header = (f"const CACHE = 'planetarium-{build[:16]}';\n"
+              f"const FILE_DIGESTS = {json.dumps(digests, indent=2)};\n")
+    (page / "service-worker.js").write_text(header + code, encoding="utf-8")
     return 0
 
 

@@ -3,7 +3,8 @@
 WebAssembly module (as base64, handed to the script as Module.wasmBinary)
 inside it, for opening from disk (file://, where a module cannot be fetched)
 and for handing out. The lines of index.html marked data-served (the manifest,
-the icon, the module's preload, the service worker) are left out.
+the icon, the module's preload, the service worker and its news of a new
+build) are left out.
 
 Usage: single_file.py PAGE_DIR
 """
@@ -24,9 +25,11 @@ def main():
     if "</script" in script.lower():
         raise SystemExit("planetarium.js holds '</script', which would end the inline script")
 
-    # The elements marked data-served: <link> lines, and a <script> up to its end.
+    # The elements marked data-served: <link> lines, empty <p> lines, and a
+    # <script> up to its end.
     html = re.sub(r"(?ms)^<script data-served>.*?</script>\n", "", html)
     html = re.sub(r"(?m)^<link [^>]*\bdata-served\b[^>]*>\n", "", html)
+    html = re.sub(r"(?m)^<p [^>]*\bdata-served\b[^>]*></p>\n", "", html)
     if re.search(r"<[a-z][^>]*\bdata-served\b", re.sub(r"(?s)<!--.*?-->", "", html)):
         raise SystemExit("index.html marks an element data-served that this script cannot leave out")
     inline = ("<script>\nvar Module = {wasmBinary: Uint8Array.from(atob('" + module +
