@@ -5,7 +5,7 @@
 namespace app {
 
 bool HandlerRunner::Run(Form1& form, void (Form1::*handler)()) {
-  if (ended_ || running_) return false;
+  if (ended_ || running_ || (typing_ && handler == &Form1::Timer1_Timer)) return false;
   running_ = true;
   (form.*handler)();
   running_ = false;

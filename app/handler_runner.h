@@ -17,11 +17,19 @@ class HandlerRunner final : public Process {
   // leave its event loop or close its page.
   explicit HandlerRunner(std::function<void()> on_end) : on_end_(std::move(on_end)) {}
 
-  // Runs a handler of the form, unless the program has ended or another
-  // handler is still running (one that waits for the user's answer).
+  // Runs a handler of the form, unless the program has ended, another
+  // handler is still running (one that waits for the user's answer), or it is
+  // the timer's tick while the user is typing in a box.
   // Returned: true when it ran and the program goes on: the front end then
   // shows the model.
   bool Run(Form1& form, void (Form1::*handler)());
+
+  // The user changed a box's text: the animation's ticks wait, so that they
+  // write no stepped date over what is being typed.
+  void Typing() { typing_ = true; }
+  // The edit is finished (Enter, the box left, a button pressed): ticks go on
+  // from the boxes as typed.
+  void TypingFinished() { typing_ = false; }
 
   void End() override;
   bool Ended() const { return ended_; }
@@ -30,6 +38,7 @@ class HandlerRunner final : public Process {
   std::function<void()> on_end_;
   bool ended_ = false;
   bool running_ = false;
+  bool typing_ = false;
 };
 
 }  // namespace app

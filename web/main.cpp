@@ -18,6 +18,10 @@ EMSCRIPTEN_KEEPALIVE void web_edit(int id, const char* text) {
   the_page->Edit(id, text);
 }
 
+EMSCRIPTEN_KEEPALIVE void web_edit_finished() {
+  the_page->EditFinished();
+}
+
 EMSCRIPTEN_KEEPALIVE void web_select(int id, int row) {
   the_page->Select(id, row);
 }

@@ -157,7 +157,14 @@ const app::ControlEntry* Page::Entry(int id) const {
 void Page::Edit(int id, std::string_view text) {
   const app::ControlEntry* entry = Entry(id);
   if (!entry) return;
-  if (auto* const* box = std::get_if<app::TextBox*>(&entry->control)) (*box)->Text = text;
+  if (auto* const* box = std::get_if<app::TextBox*>(&entry->control)) {
+    (*box)->Text = text;
+    runner_.Typing();
+  }
+}
+
+void Page::EditFinished() {
+  runner_.TypingFinished();
 }
 
 void Page::Select(int id, int row) {

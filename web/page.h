@@ -37,12 +37,15 @@ class Page {
   // The events of the page; each element is known by its number. Events that
   // do not fit the element, and every event but Repaint and Print after the
   // exit, are ignored.
-  void Edit(int id, std::string_view text);  // a text box's new text
-  void Select(int id, int row);              // a list's new selection, -1 for none
-  void Check(int id, bool checked);          // an option or check box clicked
-  void Click(int id);                        // a button pressed
-  void Tick();                               // the browser's timer ran out
-  void Repaint();                            // a canvas changed size or pixel ratio
+  void Edit(int id, std::string_view text);  // a text box's new text, as typed
+  // The user finished typing in a box (Enter, or the box lost the focus): the
+  // animation's ticks, which wait while a box is being typed in, go on.
+  void EditFinished();
+  void Select(int id, int row);      // a list's new selection, -1 for none
+  void Check(int id, bool checked);  // an option or check box clicked
+  void Click(int id);                // a button pressed
+  void Tick();                       // the browser's timer ran out
+  void Repaint();                    // a canvas changed size or pixel ratio
   // Printing starts: the printed page's picture is drawn, and with every
   // drawing until printing ends; outside printing the page spares itself the
   // work of a second picture on every tick.

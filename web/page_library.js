@@ -246,6 +246,14 @@ mergeInto(LibraryManager.library, {
         page.fitText(element, control.value);
         page.callWithText('_web_edit', id, control.value);
       });
+      // The edit is finished by Enter or by leaving the box (a button pressed
+      // takes the focus too): the animation, which waits meanwhile, goes on.
+      control.addEventListener('blur', function () {
+        Module['_web_edit_finished']();
+      });
+      control.addEventListener('keydown', function (event) {
+        if (event.key === 'Enter') Module['_web_edit_finished']();
+      });
       // Room for the text inside the border and the margins either side.
       element.textRoom = width - 7;
     } else if (element.kind === 'label') {

@@ -2,6 +2,7 @@
 
 #include <QAction>
 #include <QKeySequence>
+#include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QResizeEvent>
@@ -119,11 +120,18 @@ void MainWindow::MakeReadoutOnceShown() {
   readout_made_ = true;
 }
 
-// Readout cells (labels, made later) take no input: nothing to connect.
+// Readout cells (labels, made later) take no input: nothing to connect. While
+// the user types in a box the animation waits (app::HandlerRunner::Typing);
+// Enter or leaving the box finishes the edit.
 void MainWindow::ConnectEdits() {
   for (const ControlWidget& control : controls_) {
     if (control.widget == nullptr) continue;
     ConnectToModel(control);
+    if (auto* edit = qobject_cast<QLineEdit*>(control.widget)) {
+      QObject::connect(edit, &QLineEdit::textEdited, this, [this] { runner_.Typing(); });
+      QObject::connect(edit, &QLineEdit::editingFinished, this,
+                       [this] { runner_.TypingFinished(); });
+    }
     if (const auto click = control.entry.click) {
       QObject::connect(static_cast<QPushButton*>(control.widget), &QPushButton::clicked, this,
                        [this, click] { Run(click); });

@@ -247,6 +247,20 @@ TEST_F(PageTest, EventsReachTheModelAndButtonsRunTheirHandlers) {
   EXPECT_EQ(page.Form().lstINTV2.ListIndex, -1);
 }
 
+// A tick waits while the user types in a box, so that the stepped date does
+// not replace what is typed; the edit finished, the animation goes on from it.
+TEST_F(PageTest, TheAnimationWaitsWhileTheUserTypes) {
+  Page& page = Open("site=12&at=2005-10-22T21:00");
+  page.Edit(Id("txtYMD(4)"), "5");
+  page.Tick();
+  page.Tick();
+  EXPECT_EQ(Form().txtYMD[3].Text + ":" + Form().txtYMD[4].Text, "21:5");
+  page.Edit(Id("txtYMD(4)"), "50");
+  page.EditFinished();
+  page.Tick();
+  EXPECT_EQ(DateTexts(), (std::vector<std::string>{"2005", "10", "22", "22", "5"}));
+}
+
 TEST_F(PageTest, TheDaySkyColoursThePageAndTheControls) {
   Open("at=2005-10-22T09:00&dir=east");
   EXPECT_EQ(browser.pageColour, kDay);

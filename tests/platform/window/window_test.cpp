@@ -232,6 +232,23 @@ TEST_F(MainWindowTest, ThePlanetariumButtonDrawsAndAnimatesUntilExit) {
   EXPECT_EQ(process.ends, 1);
 }
 
+// What the user types survives the animation: ticks wait while a box is
+// being typed in, and go on from the typed time once Enter finishes the edit.
+TEST_F(MainWindowTest, TheAnimationWaitsWhileTheUserTypes) {
+  Find<QPushButton>(w, "Command3").click();
+  auto& minute = Find<QLineEdit>(w, "txtYMD(4)");
+  minute.selectAll();
+  QTest::keyClicks(&minute, "5");
+  w.Timer().Fire();
+  w.Timer().Fire();
+  QTest::keyClicks(&minute, "0");
+  EXPECT_EQ(Text(minute), "50");
+  EXPECT_EQ(Text(Find<QLineEdit>(w, "txtYMD(3)")), "21");
+  QTest::keyClick(&minute, Qt::Key_Return);
+  w.Timer().Fire();
+  EXPECT_EQ(Text(Find<QLineEdit>(w, "txtYMD(3)")) + ":" + Text(minute), "22:5");
+}
+
 TEST_F(MainWindowTest, FocusFollowsTheTabOrder) {
   const std::vector<QWidget*> expected = {
       &Find<QLineEdit>(w, "txtYMD(0)"),    &Find<QLineEdit>(w, "txtYMD(1)"),
