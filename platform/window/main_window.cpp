@@ -32,6 +32,8 @@ MainWindow::MainWindow(app::Clock& clock, app::StartFileStore& start_file, app::
   setFont(WindowDefaultFont());
   setAutoFillBackground(true);  // the margins around a scaled form show the sky
   resize(kFormSizePx);
+  // Below half its size the form's words are too small to read.
+  setMinimumSize(kFormSizePx / 2);
   BuildWidgets();
   // Made after the controls, so that the first control, not the chart, has
   // the focus when the window opens; painted beneath every control.

@@ -20,6 +20,9 @@ QString ToQString(const std::string& utf8) {
   return QString::fromStdString(utf8);
 }
 
+// The size a list had when its selection was last scrolled into sight.
+constexpr const char* kSyncedSizeProperty = "planetariumSyncedSize";
+
 // A line edit without a frame keeps 2 pixels either side, and the cursor one more.
 constexpr int kLineEditInsidePx = 5;
 
@@ -101,10 +104,13 @@ void SyncList(QListWidget& list, const app::ListBox& box) {
     for (const std::string& item : box.items) list.addItem(ToQString(item));
   }
   const int row = box.ListIndex >= 0 && box.ListIndex < list.count() ? box.ListIndex : -1;
-  // Scrolled to a new selection only, so that a tick leaves the user's scrolling alone.
-  if (list.currentRow() != row) {
+  // Scrolled to a new selection, and to the selection when the list took a
+  // new size, only: a tick leaves the user's scrolling alone.
+  const bool resized = list.property(kSyncedSizeProperty).toSize() != list.size();
+  if (list.currentRow() != row || resized) {
     list.setCurrentRow(row);
     if (row >= 0) list.scrollToItem(list.item(row));
+    list.setProperty(kSyncedSizeProperty, list.size());
   }
   if (row < 0) list.clearSelection();
   PaintWidget(list, box, true);

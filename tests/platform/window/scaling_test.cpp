@@ -4,9 +4,11 @@
 
 #include <gtest/gtest.h>
 
+#include <QApplication>
 #include <QImage>
 #include <QLabel>
 #include <QLineEdit>
+#include <QListWidget>
 #include <QPushButton>
 #include <QTest>
 #include <cmath>
@@ -66,6 +68,24 @@ class ScaledWindowTest : public ::testing::Test {
   IgnoredProcess process;
   MainWindow w{clock, start_file, process};
 };
+
+// The window does not shrink below half the form, where its words are still
+// legible, and the lists show their selected item at every size.
+TEST_F(ScaledWindowTest, TheFormStaysLegibleAndTheSelectionsInSight) {
+  w.show();
+  for (const QSize size : {QSize(150, 90), QSize(520, 320), QSize(700, 300), QSize(1040, 640)}) {
+    SCOPED_TRACE(size.width());
+    w.resize(size);
+    QApplication::processEvents();
+    EXPECT_GE(w.width(), 520);
+    EXPECT_GE(w.height(), 320);
+    for (const char* name : {"lstCITY", "lstINTV1", "lstINTV2"}) {
+      auto& list = Find<QListWidget>(w, name);
+      const QRect item = list.visualItemRect(list.currentItem());
+      EXPECT_TRUE(item.top() >= 0 && item.bottom() < list.viewport()->height()) << name;
+    }
+  }
+}
 
 // Doubled, every control keeps its place and size in proportion, and its type.
 TEST_F(ScaledWindowTest, EveryControlScalesAlike) {
