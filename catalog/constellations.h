@@ -11,7 +11,7 @@
 namespace catalog {
 
 inline constexpr int kConstellationCount = 88;
-inline constexpr int kSkyStarCount = 813;
+inline constexpr int kSkyStarCount = 810;
 inline constexpr int kConstellationLineCount = 743;
 inline constexpr int kAsterismCount = 6;
 inline constexpr int kAsterismLineCount = 24;

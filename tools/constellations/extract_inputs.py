@@ -15,9 +15,9 @@ BSC_FILE the star file of Debian's xplanet package
   d3-celestial/starnames.ja.json         the star names that have a Japanese
                                          name, with their designations
   bsc5_faint.txt                         the Bright Star Catalogue lines of
-                                         V 4.0 and fainter that lie within
-                                         SEARCH_ARCMIN of a figure vertex or
-                                         carry the HD number of a named star
+                                         V 4.0 and fainter of the named stars
+                                         and of the stars within SEARCH_ARCMIN
+                                         of one or of a figure vertex
 
 The stars brighter than V 4.0 are tools/starcat/bsc5_bright.txt already, so
 that the two files together hold every catalogue star the generator may match.
@@ -41,9 +41,9 @@ BSC_HEADER = f"""\
 # edition (Hoffleit and Warren 1991), as distributed in Debian's xplanet
 # package, file /usr/share/xplanet/stars/BSC (xplanet 1.3.1-3+b1, Debian bookworm).
 # Extracted by tools/constellations/extract_inputs.py: the data lines of that
-# file with V >= 4.0 that lie within {SEARCH_ARCMIN:g} arcmin of a vertex of
-# d3-celestial's constellation figures or carry the HD number of a star that
-# d3-celestial names in Japanese, unchanged and in the file's order.
+# file with V >= 4.0 that carry the HD number of a star that d3-celestial names
+# in Japanese or lie within {SEARCH_ARCMIN:g} arcmin of such a star or of a vertex of
+# d3-celestial's constellation figures, unchanged and in the file's order.
 #
 {BSC_HEADER_COLUMNS}
 """
@@ -92,16 +92,17 @@ def near_any(ra_hours, dec_deg, vertices):
 
 
 def extract_faint_stars(bsc_path, vertices, hd_numbers, target):
-    with open(bsc_path, encoding="ascii") as source, \
-            open(target, "w", encoding="ascii", newline="\n") as out:
+    """The faint lines near a vertex or a named star, or of a named star."""
+    with open(bsc_path, encoding="ascii") as source:
+        lines = [line for line in source if line.split() and not line.startswith("#")]
+    places = [(float(line.split()[1]), float(line.split()[0]), int(line.split('"')[2].split()[1]))
+              for line in lines]
+    anchors = vertices + [(ra, dec) for ra, dec, hd in places if hd in hd_numbers]
+    with open(target, "w", encoding="ascii", newline="\n") as out:
         out.write(BSC_HEADER)
-        for line in source:
-            fields = line.split()
-            if not fields or line.startswith("#") or float(fields[2]) < FAINT_FROM_V:
-                continue
-            dec_deg, ra_hours = float(fields[0]), float(fields[1])
-            hd = int(line.split('"')[2].split()[1])
-            if hd in hd_numbers or near_any(ra_hours, dec_deg, vertices):
+        for line, (ra_hours, dec_deg, hd) in zip(lines, places):
+            if float(line.split()[2]) >= FAINT_FROM_V and (
+                    hd in hd_numbers or near_any(ra_hours, dec_deg, anchors)):
                 out.write(line)
 
 

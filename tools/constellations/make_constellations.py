@@ -20,8 +20,9 @@ Figures
 -------
 Each vertex of d3-celestial's figure lines (J2000, longitude = right
 ascension in degrees) is matched to a Bright Star Catalogue star: of the
-catalogue stars within PAIR_ARCMIN of the vertex the brightest, so that a
-double star's vertex goes to its primary (alpha2 CVn, not alpha1); when none
+catalogue stars within PAIR_ARCMIN of the vertex a chart catalogue row if
+there is one, else the brightest, so that a double star's vertex goes to the
+star the chart draws or to its primary (alpha2 CVn, not alpha1); when none
 lies that close, the nearest within SEARCH_ARCMIN. A match farther than
 DOUBT_ARCMIN is reported. Segments whose two vertices land on the same star
 and repeated segments of one constellation are dropped and reported.
@@ -40,7 +41,10 @@ Constellation names are those of official_names.tsv; d3-celestial's Japanese
 and Latin names are compared with them and every difference is printed. A
 constellation's name point is d3-celestial's label point, precessed. Star
 names are d3-celestial's Japanese names of the stars it names that are in the
-Bright Star Catalogue (matched by HD number), except that the twenty named
+Bright Star Catalogue (matched by HD number, then moved like a vertex to the
+star of its pair the chart draws or the brighter one, unless that one has a
+name of its own: Izar's HD number is that of epsilon Boo B), except that the
+twenty named
 stars of the chart catalogue keep the program's own names (full-width) and
 Latin identifiers from NAMED_STAR_IDS.
 """
@@ -208,28 +212,52 @@ def read_chart_rows(path):
     return rows
 
 
-def match_vertex(ra_hours, dec_deg, stars, report):
-    """The catalogue star ({HR: star}) of a figure vertex (see the module notes)."""
-    near = sorted((separation_arcsec(ra_hours, dec_deg, s.ra_j2000, s.dec_j2000) / 60.0, s.v,
-                   s.hr) for s in stars.values() if abs(s.dec_j2000 - dec_deg) <= SEARCH_ARCMIN / 60.0)
-    near = [(d, v, hr) for d, v, hr in near if d <= SEARCH_ARCMIN]
+class Catalogue:
+    """The Bright Star Catalogue stars of the inputs, with the chart catalogue's rows."""
+
+    def __init__(self, stars, chart_rows):
+        self.by_hr = {s.hr: s for s in stars}
+        self.by_hd = {s.hd: s for s in stars}
+        self.chart_rows = chart_rows
+
+    def near(self, ra_hours, dec_deg, limit_arcmin):
+        """[(distance [arcmin], star)] within limit_arcmin of a J2000 place, nearest first."""
+        found = []
+        for s in self.by_hr.values():
+            if abs(s.dec_j2000 - dec_deg) <= limit_arcmin / 60.0:
+                distance = separation_arcsec(ra_hours, dec_deg, s.ra_j2000, s.dec_j2000) / 60.0
+                if distance <= limit_arcmin:
+                    found.append((distance, s.hr))
+        return [(distance, self.by_hr[hr]) for distance, hr in sorted(found)]
+
+    def primary(self, near, passed_over=()):
+        """Of the stars of near() within PAIR_ARCMIN, the one a line or name goes to: a
+        chart row first, then the brightest, then the nearest; returns (distance, star)."""
+        pair = sorted((s.hr not in self.chart_rows, s.v, distance, s.hr)
+                      for distance, s in near if distance <= PAIR_ARCMIN
+                      and s.hr not in passed_over)
+        return (pair[0][2], self.by_hr[pair[0][3]]) if pair else None
+
+
+def match_vertex(ra_hours, dec_deg, catalogue, report):
+    """The catalogue star of a figure vertex (see the module notes) and its distance."""
+    near = catalogue.near(ra_hours, dec_deg, SEARCH_ARCMIN)
     if not near:
         sys.exit(f"vertex {ra_hours:.4f} h {dec_deg:+.4f} deg: no catalogue star within "
                  f"{SEARCH_ARCMIN} arcmin")
-    pair = sorted((v, d, hr) for d, v, hr in near if d <= PAIR_ARCMIN)
-    distance, hr = (pair[0][1], pair[0][2]) if pair else (near[0][0], near[0][2])
-    star, nearest = stars[hr], stars[near[0][2]]
+    distance, star = catalogue.primary(near) or near[0]
+    nearest_distance, nearest = near[0]
     if star is not nearest:
         report.append(f"  vertex {ra_hours:8.4f} h {dec_deg:+8.4f}: HR {star.hr} {star.label} "
                       f"(V {star.v}, {distance:.2f}') rather than the nearest HR "
-                      f"{nearest.hr} {nearest.label} (V {nearest.v}, {near[0][0]:.2f}')")
+                      f"{nearest.hr} {nearest.label} (V {nearest.v}, {nearest_distance:.2f}')")
     if distance > DOUBT_ARCMIN:
         report.append(f"  DOUBTFUL vertex {ra_hours:.4f} h {dec_deg:+.4f}: HR {star.hr} "
                       f"at {distance:.2f}'")
     return star, distance
 
 
-def figure_segments(figures, official, stars, report):
+def figure_segments(figures, official, catalogue, report):
     """[(constellation index, HR, HR)] in constellation order, then d3-celestial's order."""
     segments, worst, matched = [], 0.0, {}
     for index, (abbreviation, _, _) in enumerate(official):
@@ -240,7 +268,7 @@ def figure_segments(figures, official, stars, report):
             ends = []
             for ra, dec in line:
                 if (ra, dec) not in matched:
-                    matched[ra, dec] = match_vertex(ra, dec, stars, report)
+                    matched[ra, dec] = match_vertex(ra, dec, catalogue, report)
                 star, distance = matched[ra, dec]
                 ends.append(star.hr)
                 worst = max(worst, distance)
@@ -296,16 +324,25 @@ def catalogue_bayer(star):
     return star.greek[0] + star.component if star.greek else ""
 
 
-def star_names(entries, by_hd, official, chart_rows, report):
+def star_names(entries, catalogue, official, report):
     """[(HR, id, Japanese, Bayer, constellation index)] sorted by HR."""
     index_of = {o[0]: i for i, o in enumerate(official)}
+    by_hd = {hip: catalogue.by_hd.get(hd_number(entry)) for hip, entry in entries.items()}
+    named_hrs = {star.hr for star in by_hd.values() if star}
     named, by_name = {}, {}
     for hip, entry in entries.items():
-        star = by_hd.get(hd_number(entry))
+        star = by_hd[hip]
         if star is None:
             report.append(f"  HIP {hip} {entry['name']} ({entry['ja']}): not in the "
                           f"Bright Star Catalogue, left out")
             continue
+        near = catalogue.near(star.ra_j2000, star.dec_j2000, PAIR_ARCMIN)
+        _, primary = catalogue.primary(near, named_hrs - {star.hr})
+        if primary is not star:
+            report.append(f"  HIP {hip} {entry['name']}: HD {star.hd} is HR {star.hr} (V "
+                          f"{star.v}), the companion of HR {primary.hr} (V {primary.v}); "
+                          f"named HR {primary.hr}")
+            star = primary
         japanese = entry["ja"]
         if hip in STAR_NAME_CORRECTIONS:
             given, corrected, why = STAR_NAME_CORRECTIONS[hip]
@@ -349,7 +386,7 @@ def star_names(entries, by_hd, official, chart_rows, report):
     for hr, identifier in NAMED_STAR_IDS.items():
         if hr not in named:
             sys.exit(f"named chart star HR {hr} has no d3-celestial name")
-        japanese = unicodedata.normalize("NFKC", chart_rows[hr][4])
+        japanese = unicodedata.normalize("NFKC", catalogue.chart_rows[hr][4])
         if named[hr][1] != japanese:
             report.append(f"  HR {hr} {identifier}: {named[hr][1]} in d3-celestial, "
                           f"the program's {japanese} used")
@@ -381,12 +418,20 @@ def asterism_segments(figure_hrs, by_hr, report):
     return segments
 
 
-def centroid_text(places):
-    """Mean direction of (RA, Dec) places in hours and degrees, as (RA text, Dec text)."""
-    x = y = z = 0.0
-    for ra, dec in places:
-        r, d = math.radians(ra * 15.0), math.radians(dec)
-        x, y, z = x + math.cos(d) * math.cos(r), y + math.cos(d) * math.sin(r), z + math.sin(d)
+def unit_vector(ra_hours, dec_deg):
+    ra, dec = math.radians(ra_hours * 15.0), math.radians(dec_deg)
+    return (math.cos(dec) * math.cos(ra), math.cos(dec) * math.sin(ra), math.sin(dec))
+
+
+def line_centroid_text(lines):
+    """Centre of the drawn lines [((RA, Dec), (RA, Dec))] in hours and degrees: the mean
+    direction of their midpoints weighted by their lengths, as (RA text, Dec text)."""
+    total = [0.0, 0.0, 0.0]
+    for a, b in lines:
+        weight = separation_arcsec(*a, *b)
+        for axis, (p, q) in enumerate(zip(unit_vector(*a), unit_vector(*b))):
+            total[axis] += weight * (p + q)
+    x, y, z = total
     ra = math.degrees(math.atan2(y, x)) / 15.0 % 24.0
     return decimal_text(ra, 5), decimal_text(math.degrees(math.atan2(z, math.hypot(x, y))), 4)
 
@@ -401,6 +446,10 @@ def write(path, lines):
     with open(path, "w", encoding="utf-8", newline="\n") as target:
         target.write("\n".join(lines) + "\n")
     return os.path.getsize(path)
+
+
+def place(sky_star):
+    return float(sky_star.ra_text), float(sky_star.dec_text)
 
 
 def render(output_dir, official, points, sky, segments, asterism_lines, names):
@@ -432,10 +481,9 @@ def render(output_dir, official, points, sky, segments, asterism_lines, names):
     out = header("The teaching asterisms",
                  "{identifier, Japanese name, name point right ascension [hours], "
                  "declination [deg]}", "its own table ASTERISMS")
-    for i, (identifier, japanese, polylines) in enumerate(ASTERISMS):
-        ra, dec = centroid_text({(float(sky[index_of[hr]].ra_text),
-                                  float(sky[index_of[hr]].dec_text))
-                                 for line in polylines for hr in line})
+    for i, (identifier, japanese, _) in enumerate(ASTERISMS):
+        ra, dec = line_centroid_text([(place(sky[index_of[s]]), place(sky[index_of[t]]))
+                                      for a, s, t in asterism_lines if a == i])
         out.append(f'{{"{identifier}", "{japanese}", {ra}, {dec}}},  // {i}')
     files["asterisms_data.inc"] = out
     out = header("Asterism lines, by asterism",
@@ -465,19 +513,19 @@ def main(argv):
         d3_names = json.load(source)
     with open(path["starnames"], encoding="utf-8") as source:
         entries = json.load(source)
-    stars = read_catalogue(path["bright"], path["faint"])
-    by_hr = {s.hr: s for s in stars}
     chart_rows = read_chart_rows(path["chart"])
+    catalogue = Catalogue(read_catalogue(path["bright"], path["faint"]), chart_rows)
+    by_hr = catalogue.by_hr
 
     report = ["d3-celestial's constellation names against the official list:"]
     compare_names(official, d3_names, report)
     report.append("Figure vertices matched to the Bright Star Catalogue:")
-    segments = figure_segments(read_figure_vertices(path["lines"]), official, by_hr, report)
+    segments = figure_segments(read_figure_vertices(path["lines"]), official, catalogue, report)
     figure_hrs = {hr for _, a, b in segments for hr in (a, b)}
     report.append("Asterisms (stars on no figure line are added):")
     asterism_lines = asterism_segments(figure_hrs, by_hr, report)
     report.append("Star names:")
-    names = star_names(entries, {s.hd: s for s in stars}, official, chart_rows, report)
+    names = star_names(entries, catalogue, official, report)
 
     used = figure_hrs | {hr for _, a, b in asterism_lines for hr in (a, b)} | {n[0] for n in names}
     sky = [SkyStar(by_hr[hr], chart_rows.get(hr)) for hr in sorted(used)]
