@@ -7,6 +7,7 @@
 #include "astro/angles.h"
 #include "astro/calendar.h"
 #include "astro/observation.h"
+#include "astro/refraction.h"
 #include "astro/topocentric.h"
 
 namespace astro {
@@ -111,12 +112,10 @@ int NearestMinute(double minute) {
   return static_cast<int>(std::floor(minute + 0.5));
 }
 
-// Saemundsson's refraction (Meeus 16.4) added to a true altitude of -1 degree or
-// more; below, where the body is not seen, the true altitude [degrees].
-double ApparentAltitude(double altitude) {
-  if (altitude < -1) return altitude;
-  const double refraction_arcmin = 1.02 / std::tan((altitude + 10.3 / (altitude + 5.11)) * kRad);
-  return altitude + refraction_arcmin / 60;
+// The apparent altitude of a true one of -1 degree or more (refracted); below
+// that, where nothing is seen over the horizon, the true altitude [degrees].
+double SeenAltitude(double altitude) {
+  return altitude < -1 ? altitude : altitude + RefractionDeg(altitude);
 }
 
 using Samples = std::array<std::array<BodySky, kBodyCount>, kSampleCount>;
@@ -151,7 +150,7 @@ BodyDay SearchBody(const DaySky& sky, const Samples& samples, Body body) {
     if (s0.hour_angle < 0 && s1.hour_angle >= 0) {
       culmination = RootBetween(hour_angle, t0, s0.hour_angle, t1, s1.hour_angle);
       if (!result.transit && *culmination < kMinutesPerDay) {
-        result.transit = Transit{NearestMinute(*culmination), ApparentAltitude(last.altitude)};
+        result.transit = Transit{NearestMinute(*culmination), SeenAltitude(last.altitude)};
       }
     } else if (s0.hour_angle > 0 && s1.hour_angle < 0 && may_graze) {
       culmination = RootBetween(from_lower, t0, SignedAngle(s0.hour_angle - 180), t1,

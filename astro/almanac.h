@@ -27,10 +27,10 @@ struct HorizonCrossing {
   double azimuth = 0;  // of the body's centre [degrees, 0..360, north 0, east 90]
 };
 
-// An upper culmination (南中). Its altitude is the apparent one (Saemundsson's
-// refraction, Meeus 16.4, from a true altitude of -1 degree up, none below): what a
-// pupil measures with a shadow stick or a quadrant, and the same sky as the
-// refracted risings and settings.
+// An upper culmination (南中). Its altitude is the apparent one, with the
+// standard refraction of RefractionDeg (none below a true altitude of -1
+// degree, where nothing is seen): what a pupil measures with a shadow stick or
+// a quadrant, and the same sky as the refracted risings and settings.
 struct Transit {
   int minute = 0;       // [minutes after 00:00 JST, 0..1440, to the nearest minute]
   double altitude = 0;  // apparent altitude of the centre, refraction included [degrees]
