@@ -5,7 +5,9 @@
 namespace app {
 
 bool HandlerRunner::Run(Form1& form, void (Form1::*handler)()) {
-  if (ended_ || running_ || (typing_ && handler == &Form1::Timer1_Timer)) return false;
+  const bool tick = handler == &Form1::Timer1_Timer;
+  if (ended_ || running_ || (typing_ && tick)) return false;
+  if (!tick) typing_ = false;  // a button pressed finishes the edit
   running_ = true;
   (form.*handler)();
   running_ = false;

@@ -19,7 +19,8 @@ class HandlerRunner final : public Process {
 
   // Runs a handler of the form, unless the program has ended, another
   // handler is still running (one that waits for the user's answer), or it is
-  // the timer's tick while the user is typing in a box.
+  // the timer's tick while the user is typing in a box; any other handler (a
+  // button) finishes the edit.
   // Returned: true when it ran and the program goes on: the front end then
   // shows the model.
   bool Run(Form1& form, void (Form1::*handler)());
@@ -27,8 +28,7 @@ class HandlerRunner final : public Process {
   // The user changed a box's text: the animation's ticks wait, so that they
   // write no stepped date over what is being typed.
   void Typing() { typing_ = true; }
-  // The edit is finished (Enter, the box left, a button pressed): ticks go on
-  // from the boxes as typed.
+  // The edit is finished (Enter, the box left): ticks go on from the boxes as typed.
   void TypingFinished() { typing_ = false; }
 
   void End() override;
