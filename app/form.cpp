@@ -1,5 +1,6 @@
 #include "app/form.h"
 
+#include <array>
 #include <cstddef>
 #include <utility>
 
@@ -50,7 +51,7 @@ constexpr int kNumberWidth = 855;  // [twips]
 // Keyboard focus order (the TabIndex of each input): the date and time 0..4,
 // the site list 5, exit 6, readout 7, the coordinates 8 and 9, the compass
 // rose 10..13, the planetarium button 14, the two interval lists 15 and 16,
-// the display options 17..20.
+// the display options from 17 on, in the order of chart::kOptions.
 
 // The site list, the date and time boxes with their units, and the site label.
 void LayOutSiteAndDate(Form1& form) {
@@ -99,17 +100,18 @@ void LayOutCompass(Form1& form) {
   PlaceButton(form.Command3, {9240, 360, 855, 495}, "プラネタリウム", 14);
 }
 
-// The display options, all off, and the readout and exit buttons.
+// Where the chart's option boxes stand, in the order of chart::kOptions.
+constexpr std::array<Bounds, chart::kOptionCount> kOptionBounds{{{11040, 240, 855, 255},
+                                                                 {11040, 600, 975, 255},
+                                                                 {12120, 240, 1695, 255},
+                                                                 {12120, 600, 1935, 255}}};
+
+// The display options as they are at start, and the readout and exit buttons.
 void LayOutOptionsAndButtons(Form1& form) {
-  const Bounds option_bounds[] = {{11040, 240, 855, 255},
-                                  {11040, 600, 975, 255},
-                                  {12120, 240, 1695, 255},
-                                  {12120, 600, 1935, 255}};
-  const char* option_captions[] = {"赤道", "黄道", "高度・方位線", "星の名前"};
   for (std::size_t i = 0; i < form.chkOP.size(); ++i) {
-    Place(form.chkOP[i], option_bounds[i], Gothic(kRegularPoints), 17 + static_cast<int>(i));
-    form.chkOP[i].Caption = option_captions[i];
-    form.chkOP[i].Value = 0;
+    Place(form.chkOP[i], kOptionBounds[i], Gothic(kRegularPoints), 17 + static_cast<int>(i));
+    form.chkOP[i].Caption = chart::kOptions[i].caption;
+    form.chkOP[i].Value = chart::kOptions[i].onAtStart ? 1 : 0;
   }
   PlaceButton(form.Command2, {13920, 240, 615, 375}, "数値", 7);
   PlaceButton(form.Command1, {14520, 840, 615, 375}, "終了", 6);

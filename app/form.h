@@ -21,6 +21,8 @@ inline constexpr int kReadoutLabels = 27;  // label rows 0..26; row 26 is never 
 // Readout rows 1..26: the six bodies, then the named bright stars.
 inline constexpr int kReadoutRows = astro::kBodyCount + catalog::kBrightStarCount;
 inline constexpr int kTableSlots = 101;  // site and readout tables, slots 0..100
+static_assert(kReadoutRows < kReadoutLabels && kReadoutRows < kTableSlots,
+              "every readout row has its labels and its slots");
 
 // The seven boxes the sky is computed from, in the order CalcSky reads them.
 enum class SkyBox { kYear, kMonth, kDay, kHour, kMinute, kLatitude, kLongitude };
@@ -54,11 +56,11 @@ class Form1 {
   ListBox lstINTV1;                    // animation time step [minutes]
   ListBox lstINTV2;                    // animation display interval [seconds], " 0" stops
   std::array<OptionButton, 4> optDIR;  // north, east, south, west
-  std::array<CheckBox, 4> chkOP;       // equator, ecliptic, grid, names
-  CommandButton Command1;              // "終了": save the start file and exit
-  CommandButton Command2;              // "数値": numeric readout
-  CommandButton Command3;              // "プラネタリウム": chart and animation
-  Timer Timer1;                        // animation clock
+  std::array<CheckBox, chart::kOptionCount> chkOP;  // the chart's options, as chart::kOptions
+  CommandButton Command1;                           // "終了": save the start file and exit
+  CommandButton Command2;                           // "数値": numeric readout
+  CommandButton Command3;                           // "プラネタリウム": chart and animation
+  Timer Timer1;                                     // animation clock
   std::array<Label, kReadoutLabels> lblST, lblH, lblV;  // readout: name, altitude, azimuth
 
   // --- Event handlers ---------------------------------------------------

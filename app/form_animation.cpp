@@ -99,10 +99,9 @@ void Form1::SetTimerFromDisplayInterval() {
 // The view of every selected direction option (exactly one in practice), with
 // the display options as the boxes show them now.
 void Form1::DrawSelectedView() {
-  skyChart.Options.equator = chkOP[0].Value == 1;
-  skyChart.Options.ecliptic = chkOP[1].Value == 1;
-  skyChart.Options.grid = chkOP[2].Value == 1;
-  skyChart.Options.names = chkOP[3].Value == 1;
+  for (const chart::OptionRow& option : chart::kOptions) {
+    skyChart.Options.Set(option.id, chkOP[static_cast<std::size_t>(option.id)].Value == 1);
+  }
   if (optDIR[0].Value) skyChart.DrawNorth();
   if (optDIR[1].Value) skyChart.DrawEast();
   if (optDIR[2].Value) skyChart.DrawSouth();

@@ -48,8 +48,8 @@ std::vector<RequestFault> ApplyRequest(Form1& form, const SkyRequest& request) {
       form.optDIR[d].Value = static_cast<int>(d) == *request.direction;
     }
   }
-  for (std::size_t k = 0; k < form.chkOP.size(); ++k) {
-    if (request.chartOptions[k]) form.chkOP[k].Value = 1;
+  for (const chart::OptionRow& option : chart::kOptions) {
+    if (request.options.Has(option.id)) form.chkOP[static_cast<std::size_t>(option.id)].Value = 1;
   }
   if (request.step) {
     if (const auto position = FindStep(form.lstINTV1.items, *request.step)) {
@@ -83,8 +83,8 @@ SkyRequest RequestFromForm(const Form1& form) {
   for (std::size_t d = 0; d < form.optDIR.size(); ++d) {
     if (form.optDIR[d].Value) request.direction = static_cast<int>(d);
   }
-  for (std::size_t k = 0; k < form.chkOP.size(); ++k) {
-    request.chartOptions[k] = form.chkOP[k].Value == 1;
+  for (const chart::OptionRow& option : chart::kOptions) {
+    request.options.Set(option.id, form.chkOP[static_cast<std::size_t>(option.id)].Value == 1);
   }
   const std::string step = form.lstINTV1.Text();
   if (!TrimBlanks(step).empty()) request.step = std::string(TrimBlanks(step));

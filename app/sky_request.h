@@ -6,6 +6,8 @@
 #include <string_view>
 #include <vector>
 
+#include "chart/options.h"
+
 namespace app {
 
 class Form1;
@@ -19,7 +21,7 @@ struct SkyRequest {
   std::optional<std::array<std::string, 5>> instant;    // the date box texts, Japan Standard Time
   std::array<std::optional<std::string>, 5> dateBoxes;  // year..minute texts, after the instant
   std::optional<int> direction;                         // 0 north, 1 east, 2 south, 3 west
-  std::array<bool, 4> chartOptions{};                   // ticked: equator, ecliptic, grid, names
+  chart::OptionSet options;                             // the chart's options to tick
   std::optional<std::string> step;                      // [minutes], an item of the step list
 
   friend bool operator==(const SkyRequest&, const SkyRequest&) = default;

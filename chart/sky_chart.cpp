@@ -74,8 +74,10 @@ void SkyChart::Draw(const View& view) {
   surface_.Line(static_cast<float>(CentreX - 7000), static_cast<float>(HorizonY),
                 static_cast<float>(CentreX + 8500), static_cast<float>(HorizonY), kHorizonColour);
   surface_.FillStyle = 0;
-  if (Options.grid) DrawGrid();
-  if (Options.equator || Options.ecliptic) DrawEclipticAndEquator(view);
+  if (Options.Has(Option::kGrid)) DrawGrid();
+  if (Options.Has(Option::kEquator) || Options.Has(Option::kEcliptic)) {
+    DrawEclipticAndEquator(view);
+  }
   // The Sun, the Moon and Venus are bright enough for the day sky.
   static constexpr std::array<Body, 3> kDayBodies = {Body{astro::kSun, 100, "太陽"},
                                                      Body{astro::kMoon, 120, "月"},
@@ -132,9 +134,9 @@ void SkyChart::DrawEclipticAndEquator(const View& view) {
     if (a < 0) a += 360;
     const double ra = a / 15;  // [hours]
     const double dec = std::atan(z / std::sqrt(1 - z * z)) * astro::kDeg;
-    dot(Options.ecliptic, horizontal.PlaceOf(ra, dec), ecliptic_colour);
+    dot(Options.Has(Option::kEcliptic), horizontal.PlaceOf(ra, dec), ecliptic_colour);
     // The equator point at the same right ascension.
-    dot(Options.equator, horizontal.PlaceOf(ra, 0), kEquatorColour);
+    dot(Options.Has(Option::kEquator), horizontal.PlaceOf(ra, 0), kEquatorColour);
   }
 }
 
@@ -147,7 +149,7 @@ void SkyChart::DrawBody(const View& view, const Body& body) {
   surface_.FillStyle = 0;
   surface_.Circle(static_cast<float>(point->x), static_cast<float>(point->y),
                   static_cast<float>(body.radius), kBodyColour);
-  if (Options.names) Label(point->x + kLabelShift, point->y, body.label);
+  if (Options.Has(Option::kNames)) Label(point->x + kLabelShift, point->y, body.label);
   Record(DrawnObject::Kind::kBody, body.index, body.label,
          {observation_.BodyAlt[slot], observation_.BodyAz[slot]}, *point, body.radius);
 }
@@ -166,7 +168,7 @@ void SkyChart::DrawStars(const View& view) {
     surface_.Circle(static_cast<float>(point->x), static_cast<float>(point->y),
                     static_cast<float>(radius), kStarColour);
     const std::string_view name = chart_stars_.StarName[static_cast<std::size_t>(row)];
-    if (Options.names) Label(point->x + kLabelShift, point->y, name);
+    if (Options.Has(Option::kNames)) Label(point->x + kLabelShift, point->y, name);
     Record(DrawnObject::Kind::kStar, row, name, place, *point, radius);
   }
 }

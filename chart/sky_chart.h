@@ -7,17 +7,10 @@
 
 #include "astro/observation.h"
 #include "catalog/star_tables.h"
+#include "chart/options.h"
 #include "chart/surface.h"
 
 namespace chart {
-
-// What the option boxes ask the chart to draw.
-struct ChartOptions {
-  bool equator = false;   // dotted celestial equator
-  bool ecliptic = false;  // dotted ecliptic
-  bool grid = false;      // altitude/azimuth grid
-  bool names = false;     // labels beside bodies and named stars
-};
 
 // The drawing area the charts are laid out on: the window's client area [twips].
 inline constexpr double kChartWidth = 15600;
@@ -64,7 +57,7 @@ class SkyChart {
   double CentreX = kCentreX;
   double HorizonY = kHorizonY;
 
-  ChartOptions Options;  // read by the views when they draw
+  OptionSet Options;  // read by the views when they draw
 
   // Clear the surface and draw the view toward one direction.
   void DrawNorth();

@@ -12,7 +12,6 @@ namespace web {
 namespace {
 
 constexpr std::array<std::string_view, 5> kDateBoxes = {"year", "month", "day", "hour", "minute"};
-constexpr std::array<std::string_view, 4> kChartOptions = {"equator", "ecliptic", "grid", "names"};
 
 int HexDigit(char c) {
   if (c >= '0' && c <= '9') return c - '0';
@@ -132,8 +131,8 @@ class AddressReader {
     address_.asksForSky = true;
     if (name == "ops") {
       if (Flag(parameter)) address_.ops = true;
-    } else if (const auto option = IndexOf(kChartOptions, name)) {
-      if (Flag(parameter)) request.chartOptions[*option] = true;
+    } else if (const auto option = chart::OptionOfWord(name)) {
+      if (Flag(parameter)) request.options.Set(*option);
     } else if (const auto box = IndexOf(kDateBoxes, name)) {
       if (Valued(parameter)) request.dateBoxes[*box] = parameter.value;
     } else if (name == "site") {
@@ -228,8 +227,8 @@ std::string WriteAddress(const app::SkyRequest& request, bool ops) {
   if (request.direction) {
     add("dir", std::string(app::kDirectionWords[static_cast<std::size_t>(*request.direction)]));
   }
-  for (std::size_t k = 0; k < kChartOptions.size(); ++k) {
-    if (request.chartOptions[k]) add(kChartOptions[k], std::nullopt);
+  for (const chart::OptionRow& option : chart::kOptions) {
+    if (request.options.Has(option.id)) add(option.word, std::nullopt);
   }
   if (request.step) add("step", request.step);
   if (ops) add("ops", std::nullopt);

@@ -72,11 +72,6 @@ Error SetDateBox(CliOptions& o, const std::string& v) {
   o.request.dateBoxes[kBox] = v;
   return {};
 }
-template <std::size_t kOption>
-Error TickChartOption(CliOptions& o, const std::string&) {
-  o.request.chartOptions[kOption] = true;
-  return {};
-}
 
 Error SetAt(CliOptions& o, const std::string& v) {
   o.at = ParseAt(v);
@@ -167,10 +162,6 @@ constexpr OptionSpec kOptions[] = {
     {"--hour", kControlCommands, true, SetDateBox<3>},
     {"--minute", kControlCommands, true, SetDateBox<4>},
     {"--dir", kControlCommands, true, SetDirection},
-    {"--equator", kControlCommands, false, TickChartOption<0>},
-    {"--ecliptic", kControlCommands, false, TickChartOption<1>},
-    {"--grid", kControlCommands, false, TickChartOption<2>},
-    {"--names", kControlCommands, false, TickChartOption<3>},
     {"--step", kControlCommands, true, SetText<&app::SkyRequest::step>},
     {"--ticks", kControlCommands, true, SetTicks},
     {"--format", kListCommands, true, SetFormat},
@@ -217,14 +208,25 @@ std::pair<std::string, std::optional<std::string>> SplitInlineValue(const std::s
   return {arg.substr(0, eq), arg.substr(eq + 1)};
 }
 
+// The chart's options, one flag each (--grid ticks 高度・方位線), for the
+// commands that set the window's controls.
+constexpr OptionSpec kChartOptionFlag{"", kControlCommands, false, nullptr};
+
 // Reads the option at args[i] (and its value, advancing i past it) into `options`.
 Error ReadOption(const std::vector<std::string>& args, std::size_t& i, const CommandName& command,
                  CliOptions& options) {
   const auto [name, inline_value] = SplitInlineValue(args[i]);
-  const OptionSpec* option = FindOption(name);
+  const auto chart_option =
+      name.starts_with("--") ? chart::OptionOfWord(std::string_view(name).substr(2)) : std::nullopt;
+  const OptionSpec* option = chart_option ? &kChartOptionFlag : FindOption(name);
   if (!option) return "unknown option " + Quoted(args[i]) + " (try --help)";
   if ((option->commands & command.bit) == 0) {
     return "option " + name + " does not apply to " + std::string(command.word) + " (try --help)";
+  }
+  if (chart_option) {
+    if (inline_value) return "option " + name + " takes no value";
+    options.request.options.Set(*chart_option);
+    return {};
   }
   if (!option->takesValue) {
     if (inline_value) return "option " + name + " takes no value";

@@ -1,6 +1,26 @@
+#include <algorithm>
+#include <cstddef>
+#include <string>
+
+#include "chart/options.h"
 #include "platform/cli/options.h"
 
 namespace platform {
+namespace {
+
+// "  --grid   tick 高度・方位線", one line for each of the chart's options.
+std::string ChartOptionLines() {
+  constexpr std::size_t kDescriptionColumn = 32;
+  std::string lines;
+  for (const chart::OptionRow& option : chart::kOptions) {
+    std::string flag = "  --" + std::string(option.word);
+    flag.resize(std::max(kDescriptionColumn, flag.size() + 1), ' ');
+    lines += flag + "tick " + std::string(option.caption) + "\n";
+  }
+  return lines;
+}
+
+}  // namespace
 
 std::string CliUsage() {
   return R"(usage: planetarium-cli COMMAND [OPTIONS]
@@ -58,9 +78,8 @@ Controls (table, window, chart, print):
   --year, --month, --day, --hour, --minute TEXT
                                 raw text for one box (applied after --at)
   --dir north|east|south|west   view direction
-  --equator --ecliptic --grid --names
-                                tick the display options
-  --step MINUTES                animation time step (2 5 10 15 30 60 90 120)
+)" + ChartOptionLines() +
+         R"(  --step MINUTES                animation time step (2 5 10 15 30 60 90 120)
   --ticks N                     timer ticks after the planetarium button
 
 Pictures (window, chart):

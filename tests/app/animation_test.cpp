@@ -113,7 +113,9 @@ TEST_F(AnimationTest, ChoicesWhileAnimatingTakeEffectAtTheNextTick) {
     EXPECT_EQ(CentreDirectionWord(), word);
   }
   const auto& options = form.skyChart.Options;
-  EXPECT_TRUE(!options.equator && !options.ecliptic && options.grid && options.names);
+  using chart::Option;
+  EXPECT_TRUE(!options.Has(Option::kEquator) && !options.Has(Option::kEcliptic) &&
+              options.Has(Option::kGrid) && options.Has(Option::kNames));
 }
 
 // A named site replaces typed coordinates with its own; "入力" keeps them. The

@@ -164,7 +164,8 @@ TEST(ApplyRequest, SetsWhatItNamesAndReportsWhatTheListsLack) {
   request.instant = std::array<std::string, 5>{"2005", "12", "31", "23", "30"};
   request.dateBoxes[3] = "5";
   request.direction = 3;
-  request.chartOptions = {true, false, false, true};
+  request.options.Set(chart::Option::kEquator);
+  request.options.Set(chart::Option::kNames);
   request.step = "120";
   EXPECT_TRUE(ApplyRequest(form, request).empty());
   EXPECT_EQ(form.lstCITY.Text(), "ロンドン");

@@ -285,7 +285,7 @@ TEST(ViewsTest, BodiesWordsAndLabels) {
         SetUpSky(rig, view, c.altitudes, c.offsets);
         rig.observation.horizontal.SiteLat = c.latitude;
         rig.surface.BackColor = RGB(0, 0, 32);
-        rig.chart.Options.names = names;
+        rig.chart.Options.Set(Option::kNames, names);
         rig.Draw(view);
         const std::string start = "cls 0 0 32\nline 0 9000 15500 9000 88 88 88\n";
         EXPECT_EQ(rig.surface.Text().substr(0, start.size()), start);
@@ -379,7 +379,8 @@ TEST(ViewsTest, EquatorAndEclipticDots) {
     SCOPED_TRACE(::testing::Message() << "sun " << c.sun << " case " << &c - cases);
     ChartRig rig;
     SetUpSky(rig, kSouth, Up(c.sun));
-    rig.chart.Options = ChartOptions{.equator = c.equator != none, .ecliptic = c.ecliptic != none};
+    rig.chart.Options.Set(Option::kEquator, c.equator != none);
+    rig.chart.Options.Set(Option::kEcliptic, c.ecliptic != none);
     rig.chart.DrawSouth();
     for (const Operation& op : rig.surface.Operations()) {
       if (op.kind != Kind::kPSet) continue;  // dots only above the horizon, y = 9000
@@ -406,7 +407,7 @@ TEST(ViewsTest, EveryOptionOnlyFiniteValues) {
         ChartRig rig;
         SetUpSky(rig, view, Up(-5));
         rig.observation.horizontal = {.SidTime = sidereal, .SiteLat = latitude};
-        rig.chart.Options = ChartOptions{true, true, true, true};
+        for (const OptionRow& option : kOptions) rig.chart.Options.Set(option.id);
         rig.Draw(view);
         const Operation& first = rig.surface.Operations()[2];
         ASSERT_TRUE(first.kind == Kind::kPSet && first.colour == RGB(186, 186, 186));

@@ -30,7 +30,14 @@ TEST(ReadAddress, ReadsEveryParameterOfTheSky) {
   EXPECT_EQ(a.request.dateBoxes[4], "7");
   EXPECT_FALSE(a.request.dateBoxes[0].has_value());
   EXPECT_EQ(a.request.direction, 2);
-  EXPECT_EQ(a.request.chartOptions, (std::array<bool, 4>{true, true, true, true}));
+  using chart::Option;
+  for (const Option option : {Option::kEquator, Option::kEcliptic, Option::kGrid, Option::kNames}) {
+    EXPECT_TRUE(a.request.options.Has(option));
+  }
+  // Every option of the chart has its word.
+  for (const chart::OptionRow& option : chart::kOptions) {
+    EXPECT_TRUE(ReadAddress(option.word).request.options.Has(option.id)) << option.word;
+  }
   EXPECT_EQ(a.request.step, "30");
   EXPECT_EQ(a.request.latitude, "35.5");
   EXPECT_EQ(a.request.longitude, "-0.5");
@@ -52,7 +59,7 @@ TEST(ReadAddress, DecodesPercentsAndPlusSigns) {
   for (const auto& [query, site] : sites) EXPECT_EQ(ReadAddress(query).request.site, site) << query;
   EXPECT_EQ(ReadAddress("at=2005-10-22+21%3A00").request.instant,
             (Boxes{"2005", "10", "22", "21", "0"}));
-  EXPECT_EQ(ReadAddress("%67rid").request.chartOptions[2], true);
+  EXPECT_TRUE(ReadAddress("%67rid").request.options.Has(chart::Option::kGrid));
   EXPECT_TRUE(ReadAddress("&&grid&").messages.empty());
 }
 
@@ -68,7 +75,7 @@ TEST(ReadAddress, LeavesOutWhatItCannotUseWithAMessage) {
     EXPECT_FALSE(a.request.direction || a.request.instant || a.request.site || a.request.step ||
                  a.request.latitude || a.ops)
         << query;
-    EXPECT_FALSE(a.request.chartOptions[2]) << query;
+    EXPECT_FALSE(a.request.options.Has(chart::Option::kGrid)) << query;
   }
   EXPECT_EQ(ReadAddress("dir=up&dir=west").request.direction, 3);
   EXPECT_EQ(ReadAddress("dir=west&dir=up").request.direction, 3);  // a bad value keeps the good one

@@ -119,7 +119,15 @@ TEST(CliOptions, ReadsTheControlsOfTheWindowAndThePictureOptions) {
   EXPECT_EQ(o.at->boxes, (std::array<std::string, 5>{"2005", "12", "31", "23", "30"}));
   EXPECT_EQ(std::tie(o.request.dateBoxes[0], o.request.dateBoxes[4]),
             std::make_tuple(std::nullopt, "7"));
-  EXPECT_EQ(o.request.chartOptions, (std::array<bool, 4>{true, false, false, true}));
+  // Each of the chart's options has its flag, which ticks that option alone.
+  for (const chart::OptionRow& option : chart::kOptions) {
+    const CliOptions ticked =
+        ParseCliArguments(Split("chart|--ops|--" + std::string(option.word))).options.value();
+    chart::OptionSet expected;
+    expected.Set(option.id);
+    EXPECT_EQ(ticked.request.options, expected) << option.word;
+  }
+  EXPECT_TRUE(o.request.options.Has(chart::Option::kNames));
   // Date texts as the boxes hold them: no leading zeros; a T may join date and time.
   for (const char* at : {"2000-01-01 09:05", "2000-01-01T09:05", "02000-1-001T9:5"}) {
     EXPECT_EQ(ParseCliArguments(Split(std::string("table|--at|") + at)).options.value().at->boxes,
