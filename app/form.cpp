@@ -51,7 +51,7 @@ constexpr int kNumberWidth = 855;  // [twips]
 // Keyboard focus order (the TabIndex of each input): the date and time 0..4,
 // the site list 5, exit 6, readout 7, the coordinates 8 and 9, the compass
 // rose 10..13, the planetarium button 14, the two interval lists 15 and 16,
-// the display options from 17 on, in the order of chart::kOptions.
+// the display options from 17 on, in the order of chart::kOptionRows.
 
 // The site list, the date and time boxes with their units, and the site label.
 void LayOutSiteAndDate(Form1& form) {
@@ -100,7 +100,7 @@ void LayOutCompass(Form1& form) {
   PlaceButton(form.Command3, {9240, 360, 855, 495}, "プラネタリウム", 14);
 }
 
-// Where the chart's option boxes stand, in the order of chart::kOptions.
+// Where the chart's option boxes stand, in the order of chart::kOptionRows.
 constexpr std::array<Bounds, chart::kOptionCount> kOptionBounds{{{11040, 240, 855, 255},
                                                                  {11040, 600, 975, 255},
                                                                  {12120, 240, 1695, 255},
@@ -110,8 +110,8 @@ constexpr std::array<Bounds, chart::kOptionCount> kOptionBounds{{{11040, 240, 85
 void LayOutOptionsAndButtons(Form1& form) {
   for (std::size_t i = 0; i < form.chkOP.size(); ++i) {
     Place(form.chkOP[i], kOptionBounds[i], Gothic(kRegularPoints), 17 + static_cast<int>(i));
-    form.chkOP[i].Caption = chart::kOptions[i].caption;
-    form.chkOP[i].Value = chart::kOptions[i].onAtStart ? 1 : 0;
+    form.chkOP[i].Caption = chart::kOptionRows[i].caption;
+    form.chkOP[i].Value = chart::kOptionRows[i].onAtStart ? 1 : 0;
   }
   PlaceButton(form.Command2, {13920, 240, 615, 375}, "数値", 7);
   PlaceButton(form.Command1, {14520, 840, 615, 375}, "終了", 6);

@@ -56,7 +56,7 @@ class Form1 {
   ListBox lstINTV1;                    // animation time step [minutes]
   ListBox lstINTV2;                    // animation display interval [seconds], " 0" stops
   std::array<OptionButton, 4> optDIR;  // north, east, south, west
-  std::array<CheckBox, chart::kOptionCount> chkOP;  // the chart's options, as chart::kOptions
+  std::array<CheckBox, chart::kOptionCount> chkOP;  // the chart's options, as chart::kOptionRows
   CommandButton Command1;                           // "終了": save the start file and exit
   CommandButton Command2;                           // "数値": numeric readout
   CommandButton Command3;                           // "プラネタリウム": chart and animation

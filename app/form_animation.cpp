@@ -99,7 +99,7 @@ void Form1::SetTimerFromDisplayInterval() {
 // The view of every selected direction option (exactly one in practice), with
 // the display options as the boxes show them now.
 void Form1::DrawSelectedView() {
-  for (const chart::OptionRow& option : chart::kOptions) {
+  for (const chart::OptionRow& option : chart::kOptionRows) {
     skyChart.Options.Set(option.id, chkOP[static_cast<std::size_t>(option.id)].Value == 1);
   }
   if (optDIR[0].Value) skyChart.DrawNorth();

@@ -1,15 +1,30 @@
+#include <array>
 #include <cstddef>
+#include <string>
+#include <string_view>
 
 #include "app/form.h"
+#include "chart/bodies.h"
 #include "text/number_text.h"
+#include "text/utf8.h"
 
 namespace app {
 namespace {
 
-// Readout names of the six bodies: a space and two characters each (the Moon's
-// one character padded by an ideographic space), so that the column lines up.
-constexpr const char* kBodyNames[astro::kBodyCount] = {" 太陽", " 月　", " 金星",
-                                                       " 火星", " 木星", " 土星"};
+// Readout names of the six bodies: a blank and the label in two characters (the
+// Moon's one character padded by an ideographic space), so that the column lines up.
+const std::array<std::string, astro::kBodyCount>& BodyReadoutNames() {
+  static const std::array<std::string, astro::kBodyCount> names = [] {
+    std::array<std::string, astro::kBodyCount> padded;
+    for (std::size_t i = 0; i < padded.size(); ++i) {
+      const std::string_view label = chart::kBodyRows[i].label;
+      const bool one_character = text::FirstCodePoint(label).length == label.size();
+      padded[i] = " " + std::string(label) + (one_character ? "\u3000" : "");
+    }
+    return padded;
+  }();
+  return names;
+}
 constexpr int kFirstStarRow = astro::kBodyCount + 1;  // row of bright star 1
 
 }  // namespace
@@ -25,7 +40,7 @@ bool Form1::CalcSky() {
   for (std::size_t i = 0; i < astro::kBodyCount; ++i) {
     ReadoutAlt[i + 1] = observation.BodyAlt[i];
     ReadoutAz[i + 1] = observation.BodyAz[i];
-    ReadoutName[i + 1] = kBodyNames[i];
+    ReadoutName[i + 1] = BodyReadoutNames()[i];
   }
   return true;
 }

@@ -48,7 +48,7 @@ std::vector<RequestFault> ApplyRequest(Form1& form, const SkyRequest& request) {
       form.optDIR[d].Value = static_cast<int>(d) == *request.direction;
     }
   }
-  for (const chart::OptionRow& option : chart::kOptions) {
+  for (const chart::OptionRow& option : chart::kOptionRows) {
     if (request.options.Has(option.id)) form.chkOP[static_cast<std::size_t>(option.id)].Value = 1;
   }
   if (request.step) {
@@ -83,7 +83,7 @@ SkyRequest RequestFromForm(const Form1& form) {
   for (std::size_t d = 0; d < form.optDIR.size(); ++d) {
     if (form.optDIR[d].Value) request.direction = static_cast<int>(d);
   }
-  for (const chart::OptionRow& option : chart::kOptions) {
+  for (const chart::OptionRow& option : chart::kOptionRows) {
     request.options.Set(option.id, form.chkOP[static_cast<std::size_t>(option.id)].Value == 1);
   }
   const std::string step = form.lstINTV1.Text();

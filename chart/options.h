@@ -24,33 +24,33 @@ struct OptionRow {
   Layer layer;               // what it draws, and where in the drawing order
 };
 
-inline constexpr std::array<OptionRow, 4> kOptions{{
+inline constexpr std::array<OptionRow, 4> kOptionRows{{
     {Option::kEquator, "equator", "赤道", false, Layer::kEquator},
     {Option::kEcliptic, "ecliptic", "黄道", false, Layer::kEcliptic},
     {Option::kGrid, "grid", "高度・方位線", false, Layer::kGrid},
     {Option::kNames, "names", "星の名前", false, Layer::kNames},
 }};
-inline constexpr std::size_t kOptionCount = kOptions.size();
+inline constexpr std::size_t kOptionCount = kOptionRows.size();
 
 // Each row stands at the place its identity names, and names its layer by the
 // layer's own name.
 constexpr bool OptionRowsInOrder() {
   for (std::size_t i = 0; i < kOptionCount; ++i) {
-    if (static_cast<std::size_t>(kOptions[i].id) != i) return false;
-    if (kOptions[i].word != LayerName(kOptions[i].layer)) return false;
+    if (static_cast<std::size_t>(kOptionRows[i].id) != i) return false;
+    if (kOptionRows[i].word != LayerName(kOptionRows[i].layer)) return false;
   }
   return true;
 }
 static_assert(OptionRowsInOrder());
 
 constexpr const OptionRow& RowOf(Option option) {
-  return kOptions[static_cast<std::size_t>(option)];
+  return kOptionRows[static_cast<std::size_t>(option)];
 }
 
 // Given: a word (from a command line or an address). Returned: the option it
 // names, or nullopt.
 constexpr std::optional<Option> OptionOfWord(std::string_view word) {
-  for (const OptionRow& row : kOptions) {
+  for (const OptionRow& row : kOptionRows) {
     if (row.word == word) return row.id;
   }
   return std::nullopt;

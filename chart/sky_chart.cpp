@@ -5,6 +5,7 @@
 
 #include "astro/angles.h"
 #include "astro/ephemeris.h"
+#include "chart/bodies.h"
 #include "chart/winkel_tripel.h"
 
 namespace chart {
@@ -13,13 +14,6 @@ namespace chart {
 struct SkyChart::View {
   double centre_azimuth;                  // [degrees, north 0, east 90]
   std::array<std::string_view, 3> words;  // at the left, the middle and the right
-};
-
-// How a body appears on the chart.
-struct SkyChart::Body {
-  int index;               // into BodyAlt / BodyAz
-  double radius;           // of its disc [twips]
-  std::string_view label;  // shown beside it when names are on
 };
 
 namespace {
@@ -78,16 +72,13 @@ void SkyChart::Draw(const View& view) {
   if (Options.Has(Option::kEquator) || Options.Has(Option::kEcliptic)) {
     DrawEclipticAndEquator(view);
   }
-  // The Sun, the Moon and Venus are bright enough for the day sky.
-  static constexpr std::array<Body, 3> kDayBodies = {Body{astro::kSun, 100, "太陽"},
-                                                     Body{astro::kMoon, 120, "月"},
-                                                     Body{astro::kVenus, 50, "金星"}};
-  static constexpr std::array<Body, 3> kNightBodies = {Body{astro::kMars, 50, "火星"},
-                                                       Body{astro::kJupiter, 50, "木星"},
-                                                       Body{astro::kSaturn, 40, "土星"}};
-  for (const Body& body : kDayBodies) DrawBody(view, body);
+  for (const BodyRow& body : kBodyRows) {
+    if (body.byDay) DrawBody(view, body);
+  }
   if (SunNotAboveHorizon()) {
-    for (const Body& body : kNightBodies) DrawBody(view, body);
+    for (const BodyRow& body : kBodyRows) {
+      if (!body.byDay) DrawBody(view, body);
+    }
     DrawStars(view);
   }
   for (std::size_t place = 0; place < view.words.size(); ++place) {
@@ -140,7 +131,7 @@ void SkyChart::DrawEclipticAndEquator(const View& view) {
   }
 }
 
-void SkyChart::DrawBody(const View& view, const Body& body) {
+void SkyChart::DrawBody(const View& view, const BodyRow& body) {
   const auto slot = static_cast<std::size_t>(body.index);
   if (!(observation_.BodyAlt[slot] >= 0)) return;
   const auto point = Project(view, {observation_.BodyAlt[slot], observation_.BodyAz[slot]});

@@ -7,6 +7,7 @@
 
 #include "astro/observation.h"
 #include "catalog/star_tables.h"
+#include "chart/bodies.h"
 #include "chart/options.h"
 #include "chart/surface.h"
 
@@ -74,7 +75,6 @@ class SkyChart {
 
  private:
   struct View;
-  struct Body;
   struct WindowPoint {
     double x, y;  // [twips]
   };
@@ -95,7 +95,7 @@ class SkyChart {
   // The dotted ecliptic and celestial equator, each only under its option.
   void DrawEclipticAndEquator(const View& view);
   // One body as a disc with its optional label, when it is above the horizon.
-  void DrawBody(const View& view, const Body& body);
+  void DrawBody(const View& view, const BodyRow& body);
   // The chart catalogue stars above the horizon, with their optional names.
   void DrawStars(const View& view);
   // Notes what was just drawn, for Drawn().

@@ -227,7 +227,7 @@ std::string WriteAddress(const app::SkyRequest& request, bool ops) {
   if (request.direction) {
     add("dir", std::string(app::kDirectionWords[static_cast<std::size_t>(*request.direction)]));
   }
-  for (const chart::OptionRow& option : chart::kOptions) {
+  for (const chart::OptionRow& option : chart::kOptionRows) {
     if (request.options.Has(option.id)) add(option.word, std::nullopt);
   }
   if (request.step) add("step", request.step);

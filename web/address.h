@@ -15,7 +15,7 @@ namespace web {
 //   site=NAME|POSITION   lat=TEXT  lon=TEXT   at=YYYY-MM-DDTHH:MM (or a blank for the T)|now
 //   tz=ZONE (the zone of `at`: a time-zone database name, UTC, local or JST)
 //   year= month= day= hour= minute= TEXT     dir=north|east|south|west
-//   the chart's option words (chart::kOptions: equator, grid, ...)   step=MINUTES
+//   the chart's option words (chart::kOptionRows: equator, grid, ...)   step=MINUTES
 //   ops                                       (the drawing's operations shown as text)
 struct PageAddress {
   app::SkyRequest request;          // its instant: `at` as written, in the zone of `tz`

@@ -150,7 +150,7 @@ struct OptionSpec {
   Error (*apply)(CliOptions&, const std::string& value);
 };
 
-constexpr OptionSpec kOptions[] = {
+constexpr OptionSpec kOptionSpecs[] = {
     {"--site", kControlCommands, true, SetText<&app::SkyRequest::site>},
     {"--lat", kControlCommands, true, SetText<&app::SkyRequest::latitude>},
     {"--lon", kControlCommands, true, SetText<&app::SkyRequest::longitude>},
@@ -188,7 +188,7 @@ const CommandName* FindCommand(std::string_view word) {
 }
 
 const OptionSpec* FindOption(std::string_view name) {
-  for (const OptionSpec& option : kOptions) {
+  for (const OptionSpec& option : kOptionSpecs) {
     if (option.name == name) return &option;
   }
   return nullptr;

@@ -12,7 +12,7 @@ namespace {
 std::string ChartOptionLines() {
   constexpr std::size_t kDescriptionColumn = 32;
   std::string lines;
-  for (const chart::OptionRow& option : chart::kOptions) {
+  for (const chart::OptionRow& option : chart::kOptionRows) {
     std::string flag = "  --" + std::string(option.word);
     flag.resize(std::max(kDescriptionColumn, flag.size() + 1), ' ');
     lines += flag + "tick " + std::string(option.caption) + "\n";

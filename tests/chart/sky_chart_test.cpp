@@ -407,7 +407,7 @@ TEST(ViewsTest, EveryOptionOnlyFiniteValues) {
         ChartRig rig;
         SetUpSky(rig, view, Up(-5));
         rig.observation.horizontal = {.SidTime = sidereal, .SiteLat = latitude};
-        for (const OptionRow& option : kOptions) rig.chart.Options.Set(option.id);
+        for (const OptionRow& option : kOptionRows) rig.chart.Options.Set(option.id);
         rig.Draw(view);
         const Operation& first = rig.surface.Operations()[2];
         ASSERT_TRUE(first.kind == Kind::kPSet && first.colour == RGB(186, 186, 186));

@@ -35,7 +35,7 @@ TEST(ReadAddress, ReadsEveryParameterOfTheSky) {
     EXPECT_TRUE(a.request.options.Has(option));
   }
   // Every option of the chart has its word.
-  for (const chart::OptionRow& option : chart::kOptions) {
+  for (const chart::OptionRow& option : chart::kOptionRows) {
     EXPECT_TRUE(ReadAddress(option.word).request.options.Has(option.id)) << option.word;
   }
   EXPECT_EQ(a.request.step, "30");

@@ -120,7 +120,7 @@ TEST(CliOptions, ReadsTheControlsOfTheWindowAndThePictureOptions) {
   EXPECT_EQ(std::tie(o.request.dateBoxes[0], o.request.dateBoxes[4]),
             std::make_tuple(std::nullopt, "7"));
   // Each of the chart's options has its flag, which ticks that option alone.
-  for (const chart::OptionRow& option : chart::kOptions) {
+  for (const chart::OptionRow& option : chart::kOptionRows) {
     const CliOptions ticked =
         ParseCliArguments(Split("chart|--ops|--" + std::string(option.word))).options.value();
     chart::OptionSet expected;
