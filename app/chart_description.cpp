@@ -2,10 +2,22 @@
 
 #include <cmath>
 
+#include "app/control_lookup.h"
+#include "app/sites.h"
+#include "chart/directions.h"
 #include "text/number_text.h"
 
 namespace app {
 namespace {
+
+std::string Direction(const ChartSubject& subject) {
+  return std::string(chart::kDirectionRows[static_cast<std::size_t>(subject.direction)].caption);
+}
+
+// The site's name as the list shows it, without the blanks it may end in.
+std::string SiteName(int position) {
+  return std::string(TrimTrailingBlanks(kSites[static_cast<std::size_t>(position)].name));
+}
 
 std::string Instant(const ChartSubject& subject) {
   const auto& b = subject.dateBoxes;
@@ -35,10 +47,10 @@ std::string NameDigits(const std::string& box, std::size_t width) {
 
 std::string DescribeChart(const ChartSubject& subject,
                           const std::vector<chart::DrawnObject>& drawn) {
-  const std::string site = subject.site.empty() ? "緯度 " + text::BoxNumber(subject.latitude) +
-                                                      " 経度 " + text::BoxNumber(subject.longitude)
-                                                : subject.site;
-  std::string words = subject.direction + "の空、" + site + "、" + Instant(subject) + ": ";
+  const std::string site = subject.site ? SiteName(*subject.site)
+                                        : "緯度 " + text::BoxNumber(subject.latitude) + " 経度 " +
+                                              text::BoxNumber(subject.longitude);
+  std::string words = Direction(subject) + "の空、" + site + "、" + Instant(subject) + ": ";
   bool any = false;
   for (const chart::DrawnObject& object : drawn) {
     if (object.name.empty() || !object.visible) continue;
@@ -51,19 +63,19 @@ std::string DescribeChart(const ChartSubject& subject,
 }
 
 std::string ChartCaption(const ChartSubject& subject) {
-  const std::string where = subject.site.empty()
-                                ? Coordinates(subject)
-                                : subject.site + "（" + Coordinates(subject) + "）";
-  return where + " " + Instant(subject) + "（日本標準時） " + subject.direction + "の空";
+  const std::string where = subject.site
+                                ? SiteName(*subject.site) + "（" + Coordinates(subject) + "）"
+                                : Coordinates(subject);
+  return where + " " + Instant(subject) + "（日本標準時） " + Direction(subject) + "の空";
 }
 
 std::string ChartFileName(const ChartSubject& subject) {
   const auto& b = subject.dateBoxes;
-  const std::string site = subject.site.empty() ? text::BoxNumber(subject.latitude) + "_" +
-                                                      text::BoxNumber(subject.longitude)
-                                                : subject.site;
+  const std::string site =
+      subject.site ? SiteName(*subject.site)
+                   : text::BoxNumber(subject.latitude) + "_" + text::BoxNumber(subject.longitude);
   return site + "_" + NameDigits(b[0], 4) + "-" + NameDigits(b[1], 2) + "-" + NameDigits(b[2], 2) +
-         "_" + NameDigits(b[3], 2) + NameDigits(b[4], 2) + "_" + subject.direction;
+         "_" + NameDigits(b[3], 2) + NameDigits(b[4], 2) + "_" + Direction(subject);
 }
 
 }  // namespace app

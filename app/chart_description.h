@@ -1,6 +1,7 @@
 #pragma once
 
 #include <array>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -12,9 +13,9 @@ namespace app {
 // keeps it with every drawing, for the chart's words, its printed caption and
 // the name it is saved under.
 struct ChartSubject {
-  std::string direction;                 // the view's option caption: 北, 東, 南 or 西
-  std::string site;                      // the site list's name; empty for the typed entry
-  double latitude = 0, longitude = 0;    // [degrees, north and east positive] as computed
+  int direction = 0;                   // the view, 0 north .. 3 west (chart::kDirectionRows)
+  std::optional<int> site;             // its position in the site list; none for typed coordinates
+  double latitude = 0, longitude = 0;  // [degrees, north and east positive] as computed
   std::array<std::string, 5> dateBoxes;  // the date and time box texts, Japan Standard Time
 };
 

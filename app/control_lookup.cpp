@@ -57,17 +57,14 @@ std::optional<int> WholeInt(std::string_view text) {
   return value;
 }
 
-std::optional<int> FindSite(const std::vector<std::string>& items, std::string_view wanted) {
+std::optional<int> FindSite(std::string_view wanted) {
   const std::string_view name = TrimTrailingBlanks(wanted);
-  for (std::size_t p = 0; p < items.size(); ++p) {
-    if (!name.empty() && TrimTrailingBlanks(items[p]) == name) return static_cast<int>(p);
+  for (std::size_t p = 0; p < kSites.size(); ++p) {
+    if (!name.empty() && TrimTrailingBlanks(kSites[p].name) == name) return static_cast<int>(p);
   }
   std::optional<int> position = WholeInt(TrimBlanks(wanted));
   if (!position) position = SiteOfLatinName(wanted);
-  if (position && *position >= 0 && *position < kSiteCount &&
-      static_cast<std::size_t>(*position) < items.size()) {
-    return position;
-  }
+  if (position && *position >= 0 && *position < kSiteCount) return position;
   return std::nullopt;
 }
 

@@ -21,13 +21,13 @@ std::string_view TrimBlanks(std::string_view text);
 //           it does not fit an int).
 std::optional<int> WholeInt(std::string_view text);
 
-// Given:    the site list's items and the user's choice: an entry's name
-//           (trailing blanks ignored on both sides of the comparison), a list
-//           position 0..74, or a site's Latin name from the site table ("Tokyo",
-//           or Mumbai for Bombay) compared as text::FoldedName folds both:
-//           "tokyo", "TŌKYŌ", "new-york" and "São Paulo" are found too.
+// Given:    the user's choice of a site: its name in the site table (trailing
+//           blanks ignored on both sides of the comparison), a list position
+//           0..74, or its Latin name ("Tokyo", or Mumbai for Bombay) compared
+//           as text::FoldedName folds both: "tokyo", "TŌKYŌ", "new-york" and
+//           "São Paulo" are found too.
 // Returned: the list position, or nullopt when nothing matches.
-std::optional<int> FindSite(const std::vector<std::string>& items, std::string_view wanted);
+std::optional<int> FindSite(std::string_view wanted);
 
 // Given:    the time-step list's items and a number of minutes as text.
 // Returned: the position of the item with that number, or nullopt.

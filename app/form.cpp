@@ -91,10 +91,9 @@ void LayOutIntervals(Form1& form) {
 void LayOutCompass(Form1& form) {
   const Bounds direction_bounds[] = {
       {9480, 0, 495, 375}, {10200, 480, 495, 375}, {9480, 960, 495, 375}, {8640, 480, 495, 375}};
-  const char* direction_captions[] = {"北", "東", "南", "西"};
   for (std::size_t i = 0; i < form.optDIR.size(); ++i) {
     Place(form.optDIR[i], direction_bounds[i], Gothic(kRegularPoints), 10 + static_cast<int>(i));
-    form.optDIR[i].Caption = direction_captions[i];
+    form.optDIR[i].Caption = chart::kDirectionRows[i].caption;
     form.optDIR[i].Value = i == 2;
   }
   PlaceButton(form.Command3, {9240, 360, 855, 495}, "プラネタリウム", 14);

@@ -51,11 +51,11 @@ class Form1 {
   ListBox lstCITY;                // observing site
   std::array<TextBox, 5> txtYMD;  // year, month, day, hour, minute (Japan Standard Time)
   Label Label1, Label2, Label3, Label4, Label5, Label6, Label7, Label8, Label9, Label10;
-  TextBox txtIDO;                      // latitude [degrees, north positive]
-  TextBox txtKEIDO;                    // longitude [degrees, east positive]
-  ListBox lstINTV1;                    // animation time step [minutes]
-  ListBox lstINTV2;                    // animation display interval [seconds], " 0" stops
-  std::array<OptionButton, 4> optDIR;  // north, east, south, west
+  TextBox txtIDO;    // latitude [degrees, north positive]
+  TextBox txtKEIDO;  // longitude [degrees, east positive]
+  ListBox lstINTV1;  // animation time step [minutes]
+  ListBox lstINTV2;  // animation display interval [seconds], " 0" stops
+  std::array<OptionButton, chart::kDirectionRows.size()> optDIR;  // as chart::kDirectionRows
   std::array<CheckBox, chart::kOptionCount> chkOP;  // the chart's options, as chart::kOptionRows
   CommandButton Command1;                           // "終了": save the start file and exit
   CommandButton Command2;                           // "数値": numeric readout

@@ -118,11 +118,12 @@ void Form1::DescribeDrawnView() {
   const auto last = std::find_if(optDIR.rbegin(), optDIR.rend(),
                                  [](const OptionButton& direction) { return direction.Value; });
   if (last == optDIR.rend()) return;
-  ChartSubject subject{
-      last->Caption, "", observation.horizontal.SiteLat, observation.horizontal.SiteLon, {}};
-  if (UsesTableCoordinates(lstCITY.ListIndex)) {
-    subject.site = std::string(TrimTrailingBlanks(lstCITY.Text()));
-  }
+  ChartSubject subject{static_cast<int>(optDIR.rend() - last - 1),
+                       std::nullopt,
+                       observation.horizontal.SiteLat,
+                       observation.horizontal.SiteLon,
+                       {}};
+  if (UsesTableCoordinates(lstCITY.ListIndex)) subject.site = lstCITY.ListIndex;
   for (std::size_t b = 0; b < txtYMD.size(); ++b) subject.dateBoxes[b] = txtYMD[b].Text;
   ChartDescription = DescribeChart(subject, skyChart.Drawn());
   ChartOnWindow = std::move(subject);

@@ -15,17 +15,10 @@ bool IsDecimalDigits(std::string_view text) {
 
 }  // namespace
 
-std::optional<int> DirectionOfWord(std::string_view word) {
-  for (std::size_t d = 0; d < kDirectionWords.size(); ++d) {
-    if (word == kDirectionWords[d]) return static_cast<int>(d);
-  }
-  return std::nullopt;
-}
-
 std::vector<RequestFault> ApplyRequest(Form1& form, const SkyRequest& request) {
   std::vector<RequestFault> faults;
   if (request.site) {
-    if (const auto position = FindSite(form.lstCITY.items, *request.site)) {
+    if (const auto position = FindSite(*request.site)) {
       form.lstCITY.ListIndex = *position;
       form.ApplySiteSelection();
     } else {

@@ -27,14 +27,6 @@ struct SkyRequest {
   friend bool operator==(const SkyRequest&, const SkyRequest&) = default;
 };
 
-// The directions as the command line and the address name them, in the order
-// of the direction options.
-inline constexpr std::array<std::string_view, 4> kDirectionWords = {"north", "east", "south",
-                                                                    "west"};
-
-// Given: a word. Returned: the direction it names (0 north .. 3 west), or nullopt.
-std::optional<int> DirectionOfWord(std::string_view word);
-
 // What a request asked for that its list does not hold; the control is left as it was.
 enum class RequestFault { kUnknownSite, kUnknownStep };
 

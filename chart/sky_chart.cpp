@@ -6,15 +6,10 @@
 #include "astro/angles.h"
 #include "astro/ephemeris.h"
 #include "chart/bodies.h"
+#include "chart/directions.h"
 #include "chart/winkel_tripel.h"
 
 namespace chart {
-
-// What sets the four views apart: where they look and the words under the horizon.
-struct SkyChart::View {
-  double centre_azimuth;                  // [degrees, north 0, east 90]
-  std::array<std::string_view, 3> words;  // at the left, the middle and the right
-};
 
 namespace {
 
@@ -43,26 +38,22 @@ SkyChart::SkyChart(const astro::Observation& observation, const catalog::StarTab
     : observation_(observation), chart_stars_(chart_stars), surface_(surface) {}
 
 void SkyChart::DrawNorth() {
-  static constexpr View kNorth{0, {"北西", "北", "北東"}};
-  Draw(kNorth);
+  Draw(kDirectionRows[0]);
 }
 
 void SkyChart::DrawEast() {
-  static constexpr View kEast{90, {"東北", "東", "東南"}};
-  Draw(kEast);
+  Draw(kDirectionRows[1]);
 }
 
 void SkyChart::DrawSouth() {
-  static constexpr View kSouth{180, {"南東", "南", "南西"}};
-  Draw(kSouth);
+  Draw(kDirectionRows[2]);
 }
 
 void SkyChart::DrawWest() {
-  static constexpr View kWest{270, {"西南", "西", "西北"}};
-  Draw(kWest);
+  Draw(kDirectionRows[3]);
 }
 
-void SkyChart::Draw(const View& view) {
+void SkyChart::Draw(const DirectionRow& view) {
   drawn_.clear();
   surface_.Cls();
   surface_.Line(static_cast<float>(CentreX - 7000), static_cast<float>(HorizonY),
@@ -96,15 +87,15 @@ bool SkyChart::SunBelowHorizon() const {
 
 // Where the projection gives up (zenith, or the guard beside the view centre)
 // the object is skipped rather than drawn at some other object's place.
-std::optional<SkyChart::WindowPoint> SkyChart::Project(const View& view,
+std::optional<SkyChart::WindowPoint> SkyChart::Project(const DirectionRow& view,
                                                        const astro::HorizontalPlace& place) const {
   const std::optional<ChartPoint> point =
-      PlotInView(place.altitude, place.azimuth, view.centre_azimuth);
+      PlotInView(place.altitude, place.azimuth, view.centreAzimuth);
   if (!point) return std::nullopt;
   return WindowPoint{CentreX + ScaleX * point->x, HorizonY - ScaleY * point->y};
 }
 
-void SkyChart::DrawEclipticAndEquator(const View& view) {
+void SkyChart::DrawEclipticAndEquator(const DirectionRow& view) {
   const astro::Horizontal& horizontal = observation_.horizontal;
   const Colour ecliptic_colour = SunBelowHorizon() ? kNightEclipticColour : kDayEclipticColour;
   const auto dot = [&](bool wanted, const astro::HorizontalPlace& place, Colour colour) {
@@ -131,7 +122,7 @@ void SkyChart::DrawEclipticAndEquator(const View& view) {
   }
 }
 
-void SkyChart::DrawBody(const View& view, const BodyRow& body) {
+void SkyChart::DrawBody(const DirectionRow& view, const BodyRow& body) {
   const auto slot = static_cast<std::size_t>(body.index);
   if (!(observation_.BodyAlt[slot] >= 0)) return;
   const auto point = Project(view, {observation_.BodyAlt[slot], observation_.BodyAz[slot]});
@@ -145,7 +136,7 @@ void SkyChart::DrawBody(const View& view, const BodyRow& body) {
          {observation_.BodyAlt[slot], observation_.BodyAz[slot]}, *point, body.radius);
 }
 
-void SkyChart::DrawStars(const View& view) {
+void SkyChart::DrawStars(const DirectionRow& view) {
   for (int row = 1; row <= catalog::kChartStarCount; ++row) {
     const astro::HorizontalPlace place =
         observation_.horizontal.PlaceOf(chart_stars_.StarTable(catalog::kRightAscension, row),

@@ -8,6 +8,7 @@
 #include "astro/observation.h"
 #include "catalog/star_tables.h"
 #include "chart/bodies.h"
+#include "chart/directions.h"
 #include "chart/options.h"
 #include "chart/surface.h"
 
@@ -74,7 +75,6 @@ class SkyChart {
   const std::vector<DrawnObject>& Drawn() const { return drawn_; }
 
  private:
-  struct View;
   struct WindowPoint {
     double x, y;  // [twips]
   };
@@ -82,7 +82,7 @@ class SkyChart {
     float x, y;  // [twips], as handed to PSet
   };
 
-  void Draw(const View& view);
+  void Draw(const DirectionRow& view);
   // The Sun is not above the horizon: Mars, Jupiter, Saturn and the stars are
   // drawn, also with the Sun exactly on the horizon.
   bool SunNotAboveHorizon() const;
@@ -91,13 +91,14 @@ class SkyChart {
   bool SunBelowHorizon() const;
   // Projects an object for the view and maps it onto the window; nothing where
   // the projection has no result (the object is then skipped).
-  std::optional<WindowPoint> Project(const View& view, const astro::HorizontalPlace& place) const;
+  std::optional<WindowPoint> Project(const DirectionRow& view,
+                                     const astro::HorizontalPlace& place) const;
   // The dotted ecliptic and celestial equator, each only under its option.
-  void DrawEclipticAndEquator(const View& view);
+  void DrawEclipticAndEquator(const DirectionRow& view);
   // One body as a disc with its optional label, when it is above the horizon.
-  void DrawBody(const View& view, const BodyRow& body);
+  void DrawBody(const DirectionRow& view, const BodyRow& body);
   // The chart catalogue stars above the horizon, with their optional names.
-  void DrawStars(const View& view);
+  void DrawStars(const DirectionRow& view);
   // Notes what was just drawn, for Drawn().
   void Record(DrawnObject::Kind kind, int index, std::string_view name,
               const astro::HorizontalPlace& place, const WindowPoint& point, double radius);

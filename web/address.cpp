@@ -6,6 +6,7 @@
 #include "app/control_lookup.h"
 #include "app/sites.h"
 #include "app/zoned_instant.h"
+#include "chart/directions.h"
 #include "web/address_message.h"
 
 namespace web {
@@ -156,7 +157,7 @@ class AddressReader {
       if (Valued(parameter)) address_.zone = parameter.value;
     } else if (name == "dir") {
       if (!Valued(parameter)) return;
-      if (const auto direction = app::DirectionOfWord(*parameter.value)) {
+      if (const auto direction = chart::DirectionOfWord(*parameter.value)) {
         request.direction = direction;
       } else {
         Reject(parameter, "方向は north, east, south, west のどれかです");
@@ -225,7 +226,7 @@ std::string WriteAddress(const app::SkyRequest& request, bool ops) {
     if (boxes[b]) add(kDateBoxes[b], boxes[b]);
   }
   if (request.direction) {
-    add("dir", std::string(app::kDirectionWords[static_cast<std::size_t>(*request.direction)]));
+    add("dir", std::string(chart::kDirectionRows[static_cast<std::size_t>(*request.direction)].id));
   }
   for (const chart::OptionRow& option : chart::kOptionRows) {
     if (request.options.Has(option.id)) add(option.word, std::nullopt);

@@ -5,6 +5,7 @@
 #include <utility>
 
 #include "app/control_lookup.h"
+#include "chart/directions.h"
 #include "platform/cli/text_output.h"
 #include "platform/qt/image_export.h"
 
@@ -86,7 +87,7 @@ Error SetTimeZone(CliOptions& o, const std::string& v) {
 }
 
 Error SetDirection(CliOptions& o, const std::string& v) {
-  o.request.direction = app::DirectionOfWord(v);
+  o.request.direction = chart::DirectionOfWord(v);
   if (o.request.direction) return {};
   return "--dir wants north, east, south or west, got " + Quoted(v);
 }

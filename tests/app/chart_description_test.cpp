@@ -120,7 +120,7 @@ TEST(ChartDescription, NamesEveryBodyAndStarTheChartLabelsAndNothingElse) {
 }
 
 TEST(ChartDescription, SaysWhenNothingNamedIsUpAndNamesTypedCoordinates) {
-  const ChartSubject pole{"北", "", -89, 0, {"2000", "1", "1", "0", "0"}};
+  const ChartSubject pole{0, std::nullopt, -89, 0, {"2000", "1", "1", "0", "0"}};
   EXPECT_EQ(DescribeChart(pole, {}),
             "北の空、緯度 -89 経度 0、2000年1月1日 0時0分: 名前のある天体は見えません");
   testing::FakeWindow window;
@@ -135,15 +135,15 @@ TEST(ChartDescription, SaysWhenNothingNamedIsUpAndNamesTypedCoordinates) {
 // The printed caption and the file name say where, when and which way, with
 // the hemispheres in words and only characters a file name may hold.
 TEST(ChartDescription, CaptionAndFileNameOfTheChart) {
-  const ChartSubject tokyo{"東", "東京", 35.65, 139.75, {"2006", "1", "15", "20", "0"}};
+  const ChartSubject tokyo{1, 12, 35.65, 139.75, {"2006", "1", "15", "20", "0"}};
   EXPECT_EQ(ChartCaption(tokyo),
             "東京（北緯 35.65°、東経 139.75°） 2006年1月15日 20時0分（日本標準時） 東の空");
   EXPECT_EQ(ChartFileName(tokyo), "東京_2006-01-15_2000_東");
-  const ChartSubject typed{"西", "", -33.9, -18.4, {"2024", "6", "21", "23", "30"}};
+  const ChartSubject typed{3, std::nullopt, -33.9, -18.4, {"2024", "6", "21", "23", "30"}};
   EXPECT_EQ(ChartCaption(typed),
             "南緯 33.9°、西経 18.4° 2024年6月21日 23時30分（日本標準時） 西の空");
   EXPECT_EQ(ChartFileName(typed), "-33.9_-18.4_2024-06-21_2330_西");
-  const ChartSubject odd{"南", "ロンドン", 51.15, -0.18, {"2e3", "1/2", "3", "4", "5"}};
+  const ChartSubject odd{2, 67, 51.15, -0.18, {"2e3", "1/2", "3", "4", "5"}};
   EXPECT_EQ(ChartFileName(odd), "ロンドン_0023-12-03_0405_南");
 }
 

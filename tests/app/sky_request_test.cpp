@@ -20,25 +20,17 @@
 namespace app {
 namespace {
 
-std::vector<std::string> SiteNames() {
-  std::vector<std::string> names;
-  names.reserve(kSites.size());
-  for (const Site& site : kSites) names.emplace_back(site.name);
-  return names;
-}
-
 TEST(FindSite, FindsSitesByNameOrPosition) {
-  const std::vector<std::string> names = SiteNames();
   // "ニューデリー" is stored with a trailing blank; positions count from 0.
   const std::pair<const char*, int> found[] = {
       {"札幌", 0},           {"東京", 12},     {"東京 ", 12}, {"入力", 48}, {"ニューデリー", 61},
       {"ニューデリー ", 61}, {"ホノルル", 74}, {"0", 0},      {"12", 12},   {" 74", 74}};
-  for (const auto& [wanted, at] : found) EXPECT_EQ(FindSite(names, wanted), at) << wanted;
+  for (const auto& [wanted, at] : found) EXPECT_EQ(FindSite(wanted), at) << wanted;
   // Neither a name nor a position; "入力" has no Latin name; other spellings and
   // parts of Latin names.
   for (const char* wanted : {"75", "-1", "", " ", "-", "東", "12.0", "1e1", "input", "Tokio",
                              "Toukyou", "Tokyo2", "Tokyo Tower", "Toky", "York", "Peking"}) {
-    EXPECT_FALSE(FindSite(names, wanted)) << wanted;
+    EXPECT_FALSE(FindSite(wanted)) << wanted;
   }
 }
 
@@ -106,12 +98,11 @@ TEST(FindSite, LatinNamesResolveForAll74Sites) {
       {64, "Rome"},        {65, "Berlin"},        {66, "Paris"},     {67, "London"},
       {68, "Sao Paulo"},   {69, "Boston"},        {70, "New York"},  {71, "Chicago"},
       {72, "Los Angeles"}, {73, "San Francisco"}, {74, "Honolulu"}};
-  const std::vector<std::string> names = SiteNames();
   std::set<int> named;
   for (const auto& [position, name] : atlas) {
     named.insert(position);
     for (const std::string& spelling : Spellings(name)) {
-      EXPECT_EQ(FindSite(names, spelling), position) << spelling;
+      EXPECT_EQ(FindSite(spelling), position) << spelling;
     }
   }
   EXPECT_EQ(named.size(), 74u);
@@ -150,7 +141,8 @@ TEST(DateBoxesFromInstant, ReadsBothSeparatorsAndDropsLeadingZeros) {
 TEST(DirectionOfWord, NamesTheFourOptionsInTheirOrder) {
   const std::pair<const char*, std::optional<int>> words[] = {
       {"north", 0}, {"east", 1}, {"south", 2}, {"west", 3}, {"North", {}}, {"up", {}}, {"", {}}};
-  for (const auto& [word, direction] : words) EXPECT_EQ(DirectionOfWord(word), direction) << word;
+  for (const auto& [word, direction] : words)
+    EXPECT_EQ(chart::DirectionOfWord(word), direction) << word;
 }
 
 // A request sets what it names and nothing else; a site or step not in its
