@@ -4,6 +4,7 @@
 #include <array>
 #include <cstddef>
 
+#include "catalog/star_names.h"
 #include "catalog/star_tables.h"
 
 namespace catalog {
@@ -13,7 +14,7 @@ struct ChartStar {
   double ra_hours;   // right ascension [hours], 0 to 24
   double dec_deg;    // declination [degrees]
   double magnitude;  // visual magnitude, -1.46 to 3.99
-  const char* name;  // UTF-8; empty except for the twenty named bright stars
+  int hr;            // Bright Star Catalogue number, which names it (StarLabel)
 };
 
 // Row r of the table is element r - 1.
@@ -45,8 +46,12 @@ void StarTables::SetStars3() {
 
 void StarTables::SetStars4() {
   for (int row = 1; row <= kChartStarCount; ++row) {
-    StarName[static_cast<std::size_t>(row)] = Row(row).name;
+    StarName[static_cast<std::size_t>(row)] = StarLabel(Row(row).hr);
   }
+}
+
+int ChartStarHr(int row) {
+  return Row(row).hr;
 }
 
 StarTables ChartCatalogue() {

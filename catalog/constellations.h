@@ -1,8 +1,8 @@
 #pragma once
 
-// Constellation figures, the 88 constellation names, teaching asterisms and star
-// names, as constant tables. Places are at epoch 2003.5 like the chart catalogue's;
-// a star that is a chart catalogue row has exactly that row's place.
+// Constellation figures, the 88 constellation names and teaching asterisms,
+// and the stars they and the star names use, as constant tables. Places are at epoch 2003.5 like
+// the chart catalogue's; a star that is a chart catalogue row has exactly that row's place.
 
 #include <cstdint>
 #include <span>
@@ -15,7 +15,6 @@ inline constexpr int kSkyStarCount = 810;
 inline constexpr int kConstellationLineCount = 743;
 inline constexpr int kAsterismCount = 6;
 inline constexpr int kAsterismLineCount = 24;
-inline constexpr int kStarNameCount = 273;
 
 struct Constellation {
   std::string_view abbreviation;  // IAU, "Ori"
@@ -47,14 +46,6 @@ struct Asterism {
   double name_dec_deg;        // and declination [degrees]
 };
 
-struct StarName {
-  std::uint16_t star;          // index into SkyStars()
-  std::string_view id;         // Latin, lower case with hyphens, "sirius"
-  std::string_view japanese;   // UTF-8, "シリウス"
-  std::string_view bayer;      // Greek (or Latin) letter and component number, "α", "α1", ""
-  std::uint8_t constellation;  // index into Constellations()
-};
-
 // Returned: the 88 constellations in the IAU's order (alphabetical by Latin
 // name), Serpens as one.
 std::span<const Constellation, kConstellationCount> Constellations();
@@ -71,9 +62,5 @@ std::span<const Asterism, kAsterismCount> Asterisms();
 
 // Returned: the asterisms' lines, grouped by asterism in the order of Asterisms().
 std::span<const FigureLine, kAsterismLineCount> AsterismLines();
-
-// Returned: the named stars, by increasing HR; the twenty named stars of the
-// chart catalogue carry the program's names.
-std::span<const StarName, kStarNameCount> StarNames();
 
 }  // namespace catalog

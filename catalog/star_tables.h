@@ -37,6 +37,11 @@ struct StarTables {
   std::array<std::array<double, kStarRows>, 4> columns_{};
 };
 
+// Given: a row 1..496 of the chart catalogue, or 1..20 of the named bright
+// stars. Returned: the star's Bright Star Catalogue (HR) number, its identity.
+int ChartStarHr(int row);
+int BrightStarHr(int row);
+
 // Returned: a table holding the twenty named bright stars in rows 1..20
 // (SetBrightStars); the other rows are 0 and empty.
 StarTables BrightStarTable();

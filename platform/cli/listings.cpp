@@ -1,10 +1,14 @@
 #include "platform/cli/listings.h"
 
 #include <cstddef>
+#include <optional>
 #include <string>
+#include <string_view>
 
 #include "app/sites.h"
+#include "catalog/star_names.h"
 #include "catalog/star_tables.h"
+#include "chart/bodies.h"
 #include "platform/cli/text_output.h"
 #include "text/utf8.h"
 
@@ -13,6 +17,27 @@ namespace {
 
 constexpr auto kReadoutRows = static_cast<std::size_t>(app::kReadoutRows);  // rows 1..26
 
+// Who readout row r is: a body, by its identity, or a named bright star, by its
+// identity and HR number.
+struct RowIdentity {
+  std::string_view id;
+  std::optional<int> hr;
+};
+
+RowIdentity IdentityOfRow(std::size_t r) {
+  if (r <= astro::kBodyCount) return {chart::kBodyRows[r - 1].id, std::nullopt};
+  const int hr = catalog::BrightStarHr(static_cast<int>(r - astro::kBodyCount));
+  return {catalog::FindStarName(hr)->id, hr};
+}
+
+// ", \"id\": \"sun\"" and, for a star, ", \"hr\": 2491".
+std::string JsonIdentity(std::size_t r) {
+  const RowIdentity who = IdentityOfRow(r);
+  std::string text = ", \"id\": " + JsonString(who.id);
+  if (who.hr) text += ", \"hr\": " + std::to_string(*who.hr);
+  return text;
+}
+
 // The rows as a json array, `lead` before the first and `separator` between them.
 std::string JsonRows(const app::Form1& form, const char* lead, const char* separator) {
   std::string text = "[";
@@ -20,7 +45,7 @@ std::string JsonRows(const app::Form1& form, const char* lead, const char* separ
     text += r > 1 ? separator : lead;
     text += "{\"name\": " + JsonString(form.ReadoutName[r]) +
             ", \"alt\": " + JsonNumber(form.ReadoutAlt[r]) +
-            ", \"az\": " + JsonNumber(form.ReadoutAz[r]) + "}";
+            ", \"az\": " + JsonNumber(form.ReadoutAz[r]) + JsonIdentity(r) + "}";
   }
   return text + "]";
 }
@@ -45,8 +70,10 @@ std::string RowLine(const app::Form1& form, std::size_t r, OutputFormat format,
     return prefix + text::ValidUtf8(form.lblST[r - 1].Caption) + '\t' + form.lblH[r - 1].Caption +
            '\t' + form.lblV[r - 1].Caption + '\n';
   }
+  const RowIdentity who = IdentityOfRow(r);
   return prefix + CsvField(form.ReadoutName[r]) + ',' + ShortestNumber(form.ReadoutAlt[r]) + ',' +
-         ShortestNumber(form.ReadoutAz[r]) + std::string(kCsvLineEnd);
+         ShortestNumber(form.ReadoutAz[r]) + ',' + std::string(who.id) + ',' +
+         (who.hr ? std::to_string(*who.hr) : "") + std::string(kCsvLineEnd);
 }
 
 // The step number and the five boxes as the first fields of a series line.
@@ -83,7 +110,7 @@ void WriteReadout(const app::Form1& form, OutputFormat format, std::ostream& out
         << "}\n";
     return;
   }
-  if (format == OutputFormat::kCsv) out << "name,alt,az" << kCsvLineEnd;
+  if (format == OutputFormat::kCsv) out << "name,alt,az,id,hr" << kCsvLineEnd;
   for (std::size_t r = 1; form.ReadoutShown && r <= kReadoutRows; ++r) {
     out << RowLine(form, r, format, {});
   }
@@ -95,7 +122,7 @@ void SeriesWriter::Begin(const app::Form1& form) {
          << ", \"steps\": [";
   }
   if (format_ == OutputFormat::kCsv) {
-    out_ << "step,year,month,day,hour,minute,name,alt,az" << kCsvLineEnd;
+    out_ << "step,year,month,day,hour,minute,name,alt,az,id,hr" << kCsvLineEnd;
   }
 }
 
@@ -119,8 +146,9 @@ void SeriesWriter::End() {
 
 void WriteStars(OutputFormat format, std::ostream& out) {
   const catalog::StarTables stars = catalog::ChartCatalogue();
-  WriteList(format, out, "stars", "row,ra,dec,mag,name", catalog::kChartStarCount, [&](int i) {
+  WriteList(format, out, "stars", "row,ra,dec,mag,name,hr", catalog::kChartStarCount, [&](int i) {
     const int row = i + 1;
+    const std::string hr = std::to_string(catalog::ChartStarHr(row));
     const std::string ra = ShortestNumber(stars.StarTable(catalog::kRightAscension, row));
     const std::string dec = ShortestNumber(stars.StarTable(catalog::kDeclination, row));
     const std::string mag = ShortestNumber(stars.StarTable(catalog::kMagnitude, row));
@@ -129,13 +157,13 @@ void WriteStars(OutputFormat format, std::ostream& out) {
       case OutputFormat::kText:
         return std::to_string(row) + '\t' + ra + '\t' + dec + '\t' + mag + '\t' + name + '\n';
       case OutputFormat::kCsv:
-        return std::to_string(row) + ',' + ra + ',' + dec + ',' + mag + ',' + CsvField(name) +
-               std::string(kCsvLineEnd);
+        return std::to_string(row) + ',' + ra + ',' + dec + ',' + mag + ',' + CsvField(name) + ',' +
+               hr + std::string(kCsvLineEnd);
       case OutputFormat::kJson:
         break;
     }
     return "{\"row\": " + std::to_string(row) + ", \"ra\": " + ra + ", \"dec\": " + dec +
-           ", \"mag\": " + mag + ", \"name\": " + JsonString(name) + "}";
+           ", \"mag\": " + mag + ", \"name\": " + JsonString(name) + ", \"hr\": " + hr + "}";
   });
 }
 

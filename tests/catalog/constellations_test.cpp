@@ -13,6 +13,7 @@
 #include <string_view>
 #include <vector>
 
+#include "catalog/star_names.h"
 #include "catalog/star_tables.h"
 
 namespace catalog {
@@ -333,14 +334,14 @@ constexpr std::array<NamedBrightStar, kBrightStarCount> kNamedBright{{
 TEST(Constellations, NamedBrightStarsKeepTheirNamesAndPlaces) {
   const StarTables bright = BrightStarTable();
   std::set<std::string_view> ids;
-  for (const StarName& name : StarNames()) {
+  for (const StarNameRow& name : StarNames()) {
     EXPECT_TRUE(ids.insert(name.id).second) << "id " << name.id << " twice";
     EXPECT_LT(name.constellation, kConstellationCount) << name.id;
   }
   for (const NamedBrightStar& expected : kNamedBright) {
     SCOPED_TRACE(expected.id);
     int found = 0;
-    for (const StarName& name : StarNames()) {
+    for (const StarNameRow& name : StarNames()) {
       if (name.id != expected.id) continue;
       ++found;
       const SkyStar& star = SkyStars()[name.star];
@@ -348,6 +349,10 @@ TEST(Constellations, NamedBrightStarsKeepTheirNamesAndPlaces) {
       EXPECT_EQ(name.japanese, expected.japanese);
       EXPECT_EQ(star.ra_hours, bright.StarTable(kRightAscension, expected.bright_row));
       EXPECT_EQ(star.dec_deg, bright.StarTable(kDeclination, expected.bright_row));
+      // The readout's row is this star, under the label the chart prints.
+      EXPECT_EQ(BrightStarHr(expected.bright_row), expected.hr);
+      EXPECT_EQ(bright.StarName[static_cast<std::size_t>(expected.bright_row)], name.label);
+      EXPECT_EQ(StarLabel(expected.hr), name.label);
     }
     EXPECT_EQ(found, 1);
   }

@@ -59,8 +59,8 @@ import unicodedata
 
 sys.dont_write_bytecode = True  # keep tools/starcat free of a cache folder
 sys.path.insert(0, os.path.join(os.path.dirname(os.path.abspath(__file__)), "..", "starcat"))
-from make_chart_stars import (EPOCH_YEAR, Star, decimal_text,  # noqa: E402
-                              precess, separation_arcsec)
+from make_chart_stars import (EPOCH_YEAR, FIXED_ROWS, Star,  # noqa: E402
+                              decimal_text, precess, separation_arcsec)
 
 PAIR_ARCMIN = 1.0  # the brightest catalogue star this close to a vertex is taken
 SEARCH_ARCMIN = 6.0  # farthest match; bsc5_faint.txt holds every faint star this close
@@ -71,6 +71,10 @@ BSC_HEADER_COLUMNS = """\
 # Columns: declination [deg, J2000], right ascension [hours, J2000], V magnitude,
 # quoted Flamsteed number / Bayer letter / constellation, HR, HD, SAO.
 #    Dec      RA   Mag         Name  BSN     HD    SAO"""
+
+# The labels the chart and the readout print (half-width katakana, the pole
+# star in kanji): HR -> label, for the twenty named stars.
+CHART_LABELS = {hr: row[4] for hr, row in FIXED_ROWS.items() if row[4]}
 
 # The twenty named stars of the chart catalogue: HR -> Latin identifier.
 NAMED_STAR_IDS = {
@@ -122,8 +126,7 @@ GREEK = {
 LATIN_OF_GREEK = dict(GREEK.values())
 BAYER_PATTERN = re.compile(r"^([α-ωA-Za-z])([0-9]?)$")  # a letter, maybe a component number
 
-CHART_ROW_PATTERN = re.compile(
-    r'^\{([-0-9.]+), ([-0-9.]+), ([-0-9.]+), "([^"]*)"\},  // (\d+) HR (\d+)')
+CHART_ROW_PATTERN = re.compile(r'^\{([-0-9.]+), ([-0-9.]+), ([-0-9.]+), (\d+)\},  // (\d+) HR')
 
 INPUTS = {
     "official": "tools/constellations/official_names.tsv",
@@ -199,14 +202,14 @@ def read_catalogue(*paths):
 
 
 def read_chart_rows(path):
-    """{HR: (row, RA text, Dec text, V text, name)} of the chart catalogue."""
+    """{HR: (row, RA text, Dec text, V text)} of the chart catalogue."""
     rows = {}
     with open(path, encoding="utf-8") as source:
         for line in source:
             match = CHART_ROW_PATTERN.match(line)
             if match:
-                ra, dec, v, name, row, hr = match.groups()
-                rows[int(hr)] = (int(row), ra, dec, v, name)
+                ra, dec, v, hr, row = match.groups()
+                rows[int(hr)] = (int(row), ra, dec, v)
     if len(rows) != 496:
         sys.exit(f"{path}: {len(rows)} rows, expected 496")
     return rows
@@ -386,7 +389,7 @@ def star_names(entries, catalogue, official, report):
     for hr, identifier in NAMED_STAR_IDS.items():
         if hr not in named:
             sys.exit(f"named chart star HR {hr} has no d3-celestial name")
-        japanese = unicodedata.normalize("NFKC", catalogue.chart_rows[hr][4])
+        japanese = unicodedata.normalize("NFKC", CHART_LABELS[hr])
         if named[hr][1] != japanese:
             report.append(f"  HR {hr} {identifier}: {named[hr][1]} in d3-celestial, "
                           f"the program's {japanese} used")
@@ -400,7 +403,7 @@ def star_names(entries, catalogue, official, report):
     for japanese, hrs in sorted(japanese_names.items()):
         if len(hrs) > 1:
             report.append(f"  {japanese} names HR {sorted(hrs)}")
-    return [(hr, *named[hr]) for hr in sorted(named)]
+    return [(hr, *named[hr][:2], CHART_LABELS.get(hr, ""), *named[hr][2:]) for hr in sorted(named)]
 
 
 def asterism_segments(figure_hrs, by_hr, report):
@@ -493,13 +496,14 @@ def render(output_dir, official, points, sky, segments, asterism_lines, names):
         out.append(f"{{{a}, {index_of[s]}, {index_of[t]}}},  // {ASTERISMS[a][0]} HR {s} - HR {t}")
     files["asterism_lines_data.inc"] = out
     out = header("Star names, by HR number",
-                 "{star, Latin identifier, Japanese name, Bayer letter, constellation}, "
-                 "indexes into sky_stars_data.inc and constellations_data.inc",
+                 "{star, Latin identifier, Japanese name, label on the chart and in the "
+                 "readout, Bayer letter, constellation}, indexes into sky_stars_data.inc and "
+                 "constellations_data.inc",
                  "the star names of " + D3_CREDIT + "; the twenty named chart stars keep "
-                 "the program's names")
-    for hr, identifier, japanese, bayer, constellation in names:
-        out.append(f'{{{index_of[hr]}, "{identifier}", "{japanese}", "{bayer}", {constellation}}},'
-                   f"  // HR {hr} {official[constellation][0]}")
+                 "the program's names and labels (tools/starcat/make_chart_stars.py)")
+    for hr, identifier, japanese, label, bayer, constellation in names:
+        out.append(f'{{{index_of[hr]}, "{identifier}", "{japanese}", "{label}", "{bayer}", '
+                   f"{constellation}}},  // HR {hr} {official[constellation][0]}")
     files["star_names_data.inc"] = out
     return {name: write(os.path.join(output_dir, name), lines) for name, lines in files.items()}
 

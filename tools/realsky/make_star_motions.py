@@ -6,7 +6,7 @@ Usage: make_star_motions.py hipparcos_bsc.txt star_motion_data.inc
 
 Reads the Hipparcos places and proper motions of the Bright Star Catalogue
 stars (see extract_hipparcos.py) and writes one C++ initializer row for each
-star of the chart catalogue (its HR numbers are in the comments of
+star of the chart catalogue (its HR numbers are in the rows of
 catalog/chart_stars_data.inc; the twenty named bright stars are among them)
 and each HR number listed in the extra file, by increasing HR:
   {HR, right ascension [hours], declination [deg], proper motion in right
@@ -25,11 +25,14 @@ import re
 import sys
 
 HERE = os.path.dirname(os.path.abspath(__file__))
+sys.dont_write_bytecode = True  # keep tools/starcat free of a cache folder
+sys.path.insert(0, os.path.join(HERE, "..", "starcat"))
+from make_chart_stars import FIXED_ROWS  # noqa: E402
 DEFAULT_CHART = os.path.join(HERE, "..", "..", "catalog", "chart_stars_data.inc")
 DEFAULT_EXTRA = os.path.join(HERE, "extra_hr.txt")
-NAMED_STAR_COUNT = 20  # chart rows that carry a name
+NAMED_HRS = {hr for hr, row in FIXED_ROWS.items() if row[4]}  # the twenty named stars
 CHART_EPOCH_YEAR = 2003.5  # Julian epoch of the chart's fixed places
-CHART_ROW = re.compile(r'^\{([-\d.]+), ([-\d.]+), [-\d.]+, "([^"]*)"\},\s+// \d+ HR (\d+)\b')
+CHART_ROW = re.compile(r'^\{([-\d.]+), ([-\d.]+), [-\d.]+, (\d+)\},\s+// \d+ HR')
 
 
 def read_source(path):
@@ -46,14 +49,13 @@ def read_source(path):
 
 
 def read_chart(path):
-    """Returns [(HR, ra [hours], dec [deg], name)] of the chart catalogue's rows."""
+    """Returns [(HR, ra [hours], dec [deg])] of the chart catalogue's rows."""
     rows = []
     with open(path, encoding="utf-8") as lines:
         for line in lines:
             match = CHART_ROW.match(line)
             if match:
-                rows.append((int(match.group(4)), float(match.group(1)), float(match.group(2)),
-                             match.group(3)))
+                rows.append((int(match.group(3)), float(match.group(1)), float(match.group(2))))
     return rows
 
 
@@ -119,9 +121,9 @@ def main():
     args = parser.parse_args()
     source = read_source(args.source)
     chart = read_chart(args.chart)
-    named = [row for row in chart if row[3]]
-    if len(named) != NAMED_STAR_COUNT:
-        sys.exit(f"{args.chart}: {len(named)} named rows, expected {NAMED_STAR_COUNT}")
+    named = [row for row in chart if row[0] in NAMED_HRS]
+    if len(named) != len(NAMED_HRS):
+        sys.exit(f"{args.chart}: {len(named)} named rows, expected {len(NAMED_HRS)}")
     wanted = {row[0] for row in chart} | set(read_extra(args.extra))
     missing = sorted(hr for hr in wanted if hr not in source)
     if missing:
@@ -137,7 +139,7 @@ def main():
 
     print(f"{len(wanted)} stars written. Named stars, fixed chart place against the catalogue"
           f" place moved and precessed to {CHART_EPOCH_YEAR} [arcmin]:")
-    for hr, ra_hours, dec, name in named:
+    for hr, ra_hours, dec in named:
         ra_e, dec_e = precessed_place(*moved_place(source[hr], CHART_EPOCH_YEAR - 2000), CHART_EPOCH_YEAR)
         print(f"  HR {hr:4d} {separation_arcmin(ra_hours * 15, dec, ra_e, dec_e):6.2f}")
 

@@ -207,16 +207,27 @@ TEST(CliTable, CsvAndTextHoldTheRowsOfTheJson) {
   const QJsonArray rows = Json("table|--format|json" + at)["rows"].toArray();
   const auto csv = ParseCsv(Invoke("table|--format|csv" + at).out);
   ASSERT_EQ(csv.size(), 27u);
-  EXPECT_EQ(csv[0], (std::vector<std::string>{"name", "alt", "az"}));
+  EXPECT_EQ(csv[0], (std::vector<std::string>{"name", "alt", "az", "id", "hr"}));
   const std::string text = Invoke("table" + at).out;
   EXPECT_EQ(std::count(text.begin(), text.end(), '\n'), 26);
   for (std::size_t r = 1; r < csv.size(); ++r) {
     const QJsonObject row = rows[static_cast<qsizetype>(r - 1)].toObject();
     SCOPED_TRACE(row["name"].toString().toStdString());
-    EXPECT_EQ(csv[r], (std::vector<std::string>{row["name"].toString().toStdString(),
-                                                JsonNumber(row["alt"].toDouble()),
-                                                JsonNumber(row["az"].toDouble())}));
+    const std::string hr = row.contains("hr") ? std::to_string(row["hr"].toInt()) : "";
+    EXPECT_EQ(csv[r],
+              (std::vector<std::string>{
+                  row["name"].toString().toStdString(), JsonNumber(row["alt"].toDouble()),
+                  JsonNumber(row["az"].toDouble()), row["id"].toString().toStdString(), hr}));
   }
+  // Bodies by their identities, stars also by their Bright Star Catalogue numbers.
+  const auto identity = [&](qsizetype r) {
+    const QJsonObject row = rows[r].toObject();
+    return row["id"].toString().toStdString() + " " + std::to_string(row["hr"].toInt());
+  };
+  EXPECT_EQ(identity(0), "sun 0");
+  EXPECT_EQ(identity(5), "saturn 0");
+  EXPECT_EQ(identity(12), "sirius 2491");
+  EXPECT_EQ(identity(25), "polaris 424");
 }
 
 // Each step of a series is the table a single run gives for the same boxes;
@@ -234,7 +245,7 @@ TEST(CliTable, SeriesStepsAreTheTablesOfSingleRunsAtTheSameBoxes) {
   const auto csv = ParseCsv(Invoke(series + "|--format|csv").out);
   ASSERT_EQ(csv.size(), 1u + 4 * 26);
   EXPECT_EQ(csv[0], (std::vector<std::string>{"step", "year", "month", "day", "hour", "minute",
-                                              "name", "alt", "az"}));
+                                              "name", "alt", "az", "id", "hr"}));
   for (int step = 0; step < 4; ++step) {
     SCOPED_TRACE(step);
     const QJsonArray boxes = steps[step].toObject()["boxes"].toArray();
@@ -251,7 +262,8 @@ TEST(CliTable, SeriesStepsAreTheTablesOfSingleRunsAtTheSameBoxes) {
       for (const auto& box : boxes) record.push_back(box.toString().toStdString());
       record.insert(record.end(),
                     {row["name"].toString().toStdString(), JsonNumber(row["alt"].toDouble()),
-                     JsonNumber(row["az"].toDouble())});
+                     JsonNumber(row["az"].toDouble()), row["id"].toString().toStdString(),
+                     row.contains("hr") ? std::to_string(row["hr"].toInt()) : ""});
       EXPECT_EQ(csv[static_cast<std::size_t>(1 + step * 26 + r)], record);
     }
   }
@@ -295,11 +307,12 @@ TEST(CliListings, SitesAndStarsInTextJsonAndCsv) {
   const auto stars = ParseCsv(Invoke("stars|--format|csv").out);
   const QJsonObject first = Json("stars|--format|json")["stars"].toArray()[0].toObject();
   ASSERT_EQ(stars.size(), 1u + catalog::kChartStarCount);
-  EXPECT_EQ(stars[0], (std::vector<std::string>{"row", "ra", "dec", "mag", "name"}));
-  EXPECT_EQ(stars[1],
-            (std::vector<std::string>{
-                "1", JsonNumber(first["ra"].toDouble()), JsonNumber(first["dec"].toDouble()),
-                JsonNumber(first["mag"].toDouble()), first["name"].toString().toStdString()}));
+  EXPECT_EQ(stars[0], (std::vector<std::string>{"row", "ra", "dec", "mag", "name", "hr"}));
+  EXPECT_EQ(stars[1], (std::vector<std::string>{
+                          "1", JsonNumber(first["ra"].toDouble()),
+                          JsonNumber(first["dec"].toDouble()), JsonNumber(first["mag"].toDouble()),
+                          first["name"].toString().toStdString(), "472"}));  // Achernar
+  EXPECT_EQ(first["hr"].toInt(), 472);
 }
 
 // Bad values exit 2, boxes without a computable instant 3 (naming the box and
