@@ -58,7 +58,7 @@ void SaveChart(QWidget& window, const chart::RecordingSurface& drawing, chart::C
       [&](QPainter& painter) { PaintChart(painter, drawing, sky, chart::Palette::kScreen); });
   if (failure) {
     Tell(window, QStringLiteral("星図を保存できませんでした。"),
-         QStringLiteral("ファイル: ") + path, QString::fromStdString(*failure));
+         QStringLiteral("ファイル: ") + path, QString::fromStdString(failure->text));
   }
 }
 
