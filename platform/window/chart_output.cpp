@@ -16,6 +16,7 @@
 #include "platform/qt/image_export.h"
 #include "platform/qt/painter_surface.h"
 #include "platform/qt/print_page.h"
+#include "platform/window/failure_reason.h"
 
 namespace platform {
 namespace {
@@ -58,7 +59,7 @@ void SaveChart(QWidget& window, const chart::RecordingSurface& drawing, chart::C
       [&](QPainter& painter) { PaintChart(painter, drawing, sky, chart::Palette::kScreen); });
   if (failure) {
     Tell(window, QStringLiteral("星図を保存できませんでした。"),
-         QStringLiteral("ファイル: ") + path, QString::fromStdString(failure->text));
+         QStringLiteral("ファイル: ") + path, JapaneseReason(*failure));
   }
 }
 
