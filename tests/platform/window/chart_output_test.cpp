@@ -6,6 +6,7 @@
 #include <QAction>
 #include <QApplication>
 #include <QClipboard>
+#include <QDir>
 #include <QFileDialog>
 #include <QImage>
 #include <QLineEdit>
@@ -22,6 +23,7 @@
 #include "platform/qt/painter_surface.h"
 #include "platform/window/main_window.h"
 #include "tests/platform/fakes.h"
+#include "tests/platform/qt/file_size_limit.h"
 #include "tests/platform/window/widgets.h"
 
 namespace platform {
@@ -63,6 +65,11 @@ class ChartOutputTest : public ::testing::Test {
     return nullptr;
   }
   void DrawChart() { Find<QPushButton>(w, "Command3").click(); }
+  // The print dialog's box for the PDF file it prints to.
+  static QLineEdit* FileBox(QPrintDialog& dialog) {
+    return dialog.findChild<QLineEdit*>(QStringLiteral("filename"));
+  }
+  QStringList Files() const { return QDir(dir.path()).entryList(QDir::Files | QDir::Hidden); }
   // Ctrl and a key pressed in the window, which must be the active one for its
   // keys to work, and the dialog it opens answered.
   template <class Dialog>
@@ -166,9 +173,8 @@ TEST_F(ChartOutputTest, CtrlPPrintsThePage) {
   Press<QPrintDialog>(Qt::Key_P, [&](QPrintDialog& dialog) {
     landscape = dialog.printer()->pageLayout().orientation() == QPageLayout::Landscape;
     // Without a printer the dialog prints to a file, named in its own box.
-    auto* file = dialog.findChild<QLineEdit*>(QStringLiteral("filename"));
-    ASSERT_NE(file, nullptr);
-    file->setText(path);
+    ASSERT_NE(FileBox(dialog), nullptr);
+    FileBox(dialog)->setText(path);
     dialog.accept();
   });
   EXPECT_TRUE(landscape);
@@ -188,13 +194,60 @@ TEST_F(ChartOutputTest, APrintThatFailsSaysSo) {
       told = box.text() + "\n" + box.informativeText();
       box.accept();
     });
-    auto* file = dialog.findChild<QLineEdit*>(QStringLiteral("filename"));
-    ASSERT_NE(file, nullptr);
-    file->setText(path);
+    ASSERT_NE(FileBox(dialog), nullptr);
+    FileBox(dialog)->setText(path);
     dialog.accept();
   });
   EXPECT_TRUE(told.startsWith(QStringLiteral("星図を印刷できませんでした。\nファイル: ") + path))
       << told.toStdString();
+}
+
+// Save and print start in one folder with the chart's name: the print
+// dialog's file box holds the name the save dialog offers, as a PDF.
+TEST_F(ChartOutputTest, PrintOffersTheFileSaveOffersAsAPdf) {
+  DrawChart();
+  QString saved;
+  Press<QFileDialog>(Qt::Key_S, [&saved](QFileDialog& dialog) {
+    saved = dialog.selectedFiles().value(0);
+    dialog.reject();
+  });
+  QString printed;
+  Press<QPrintDialog>(Qt::Key_P, [&printed](QPrintDialog& dialog) {
+    ASSERT_NE(FileBox(dialog), nullptr);
+    printed = FileBox(dialog)->text();
+    dialog.reject();
+  });
+  ASSERT_TRUE(saved.endsWith(".png")) << saved.toStdString();
+  EXPECT_EQ(printed.toStdString(), saved.chopped(4).toStdString() + ".pdf");
+}
+
+// A page printed to a PDF file on a full disk: the older file is left whole,
+// nothing else is left behind, and a box names the file and the reason.
+TEST_F(ChartOutputTest, APrintToAFullDiskKeepsTheOlderFileAndSaysWhy) {
+  DrawChart();
+  const QString path = dir.filePath(QStringLiteral("page.pdf"));
+  QFile older(path);
+  ASSERT_TRUE(older.open(QIODevice::WriteOnly));
+  older.write("%PDF-1.4 an older page, whole");
+  older.close();
+  QString told;
+  {
+    const platform_test::FileSizeLimit full_disk(16);
+    Press<QPrintDialog>(Qt::Key_P, [&](QPrintDialog& dialog) {
+      WhenOpen<QMessageBox>([&told](QMessageBox& box) {
+        told = box.text() + "\n" + box.informativeText();
+        box.accept();
+      });
+      ASSERT_NE(FileBox(dialog), nullptr);
+      FileBox(dialog)->setText(path);
+      dialog.accept();
+    });
+  }
+  ASSERT_TRUE(older.open(QIODevice::ReadOnly));
+  EXPECT_EQ(older.readAll().toStdString(), "%PDF-1.4 an older page, whole");
+  EXPECT_EQ(Files().join(" ").toStdString(), "page.pdf");
+  EXPECT_EQ(told.toStdString(), "星図を印刷できませんでした。\nファイル: " + path.toStdString() +
+                                    "\n理由: ファイルが大きすぎます");
 }
 
 }  // namespace
