@@ -3,7 +3,6 @@
 #include <QApplication>
 #include <QClipboard>
 #include <QDir>
-#include <QFileDialog>
 #include <QImage>
 #include <QMessageBox>
 #include <QPainter>
@@ -17,6 +16,7 @@
 #include "platform/qt/painter_surface.h"
 #include "platform/qt/print_page.h"
 #include "platform/window/failure_reason.h"
+#include "platform/window/picture_save_dialog.h"
 
 namespace platform {
 namespace {
@@ -70,10 +70,10 @@ bool PrintsToFile(const QPrinter& printer) {
 
 void SaveChart(QWidget& window, const chart::RecordingSurface& drawing, chart::Colour sky,
                const app::ChartSubject& subject) {
-  const QString path = QFileDialog::getSaveFileName(
-      &window, QStringLiteral("星図を保存"), OfferedFile(subject, ".png"),
-      QStringLiteral("PNG 画像 (*.png);;SVG 画像 (*.svg);;PDF 文書 (*.pdf)"));
-  if (path.isEmpty()) return;
+  PictureSaveDialog dialog(window, QStringLiteral("星図を保存"), OfferedFile(subject, ".png"),
+                           QStringLiteral("PNG 画像 (*.png);;SVG 画像 (*.svg);;PDF 文書 (*.pdf)"));
+  if (dialog.exec() != QDialog::Accepted) return;
+  const QString path = dialog.ChosenFile();
   const auto failure = WritePicture(
       path.toStdString(), kFormSizePx, PixelRatio(window),
       [&](QPainter& painter) { PaintChart(painter, drawing, sky, chart::Palette::kScreen); });

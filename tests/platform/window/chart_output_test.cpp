@@ -51,6 +51,25 @@ void WhenOpen(std::function<void(Dialog&)> answer) {
   });
 }
 
+// Closes each message box that opens while it lives, keeping the last one's
+// informative text: a box no case waits for cannot hang the test.
+class BoxCloser {
+ public:
+  BoxCloser() {
+    QObject::connect(&timer_, &QTimer::timeout, [this] {
+      if (auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget())) {
+        told = box->informativeText();
+        box->accept();
+      }
+    });
+    timer_.start(10);
+  }
+  QString told;
+
+ private:
+  QTimer timer_;
+};
+
 class ChartOutputTest : public ::testing::Test {
  protected:
   void SetUp() override {
@@ -65,9 +84,13 @@ class ChartOutputTest : public ::testing::Test {
     return nullptr;
   }
   void DrawChart() { Find<QPushButton>(w, "Command3").click(); }
-  // The print dialog's box for the PDF file it prints to.
+  // The print dialog's box for the PDF file it prints to, or the save
+  // dialog's for the name typed.
   static QLineEdit* FileBox(QPrintDialog& dialog) {
     return dialog.findChild<QLineEdit*>(QStringLiteral("filename"));
+  }
+  static QLineEdit* FileBox(QFileDialog& dialog) {
+    return dialog.findChild<QLineEdit*>(QStringLiteral("fileNameEdit"));
   }
   QStringList Files() const { return QDir(dir.path()).entryList(QDir::Files | QDir::Hidden); }
   // Ctrl and a key pressed in the window, which must be the active one for its
@@ -165,7 +188,8 @@ TEST_F(ChartOutputTest, CtrlSSavesThePictureUnderTheNameChosen) {
   EXPECT_EQ(QImage(dir.filePath("sky.png")).size(), QSize(kClientWidthPx, kClientHeightPx));
 }
 
-// Ctrl+P prints through the print dialog: here to a PDF file, one landscape page.
+// Ctrl+P prints through the print dialog: here to a PDF file, one landscape
+// page.
 TEST_F(ChartOutputTest, CtrlPPrintsThePage) {
   DrawChart();
   const QString path = dir.filePath(QStringLiteral("page.pdf"));
@@ -219,6 +243,63 @@ TEST_F(ChartOutputTest, PrintOffersTheFileSaveOffersAsAPdf) {
   });
   ASSERT_TRUE(saved.endsWith(".png")) << saved.toStdString();
   EXPECT_EQ(printed.toStdString(), saved.chopped(4).toStdString() + ".pdf");
+}
+
+// A name typed without a suffix takes the type chosen; one with double quotes
+// is the one name it is (Qt's dialog would read "a" "b" as names in quotes);
+// an existing file is replaced once the user says yes; a name of no picture
+// type is refused in Japanese.
+TEST_F(ChartOutputTest, CtrlSSavesTheNameAsTypedWithTheChosenTypesSuffix) {
+  DrawChart();
+  struct Case {
+    const char* typed;
+    const char* filter;
+    const char* saved;  // the one file in the folder afterwards
+    const char* told;   // in the failure box, if any
+  };
+  const Case cases[] = {
+      {"sky", "SVG 画像 (*.svg)", "sky.svg", ""},
+      {"星\"図", "PNG 画像 (*.png)", "星\"図.png", ""},
+      {"\"a\" \"b\"", "PDF 文書 (*.pdf)", "\"a\" \"b\".pdf", ""},
+      {"sky.txt", "PNG 画像 (*.png)", "",
+       "理由: ファイル名が .png、.svg、.pdf のどれでも終わっていません"},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.typed);
+    for (const QString& file : Files()) QFile::remove(dir.filePath(file));
+    const BoxCloser boxes;
+    Press<QFileDialog>(Qt::Key_S, [&](QFileDialog& dialog) {
+      dialog.setDirectory(dir.path());
+      dialog.selectNameFilter(QString::fromUtf8(c.filter));
+      QLineEdit* name = FileBox(dialog);
+      ASSERT_NE(name, nullptr);
+      name->setText(QString::fromUtf8(c.typed));
+      QTest::keyClick(name, Qt::Key_Return);
+    });
+    EXPECT_EQ(Files().join(" ").toStdString(), c.saved);
+    EXPECT_EQ(boxes.told.section(u'\n', -1).toStdString(), c.told);
+  }
+  // An existing file, replaced once the user says yes.
+  const QString existing = dir.filePath(QStringLiteral("\"a\" \"b\".pdf"));
+  QFile older(existing);
+  ASSERT_TRUE(older.open(QIODevice::WriteOnly));
+  older.close();
+  QString asked;
+  Press<QFileDialog>(Qt::Key_S, [&](QFileDialog& dialog) {
+    dialog.setDirectory(dir.path());
+    QLineEdit* name = FileBox(dialog);
+    ASSERT_NE(name, nullptr);
+    name->setText(QStringLiteral("\"a\" \"b\".pdf"));
+    WhenOpen<QMessageBox>([&asked](QMessageBox& box) {
+      asked = box.text();
+      QAbstractButton* yes = box.button(QMessageBox::Yes);
+      yes != nullptr ? yes->click() : box.reject();
+    });
+    QTest::keyClick(name, Qt::Key_Return);
+  });
+  EXPECT_TRUE(asked.startsWith(QStringLiteral("\"a\" \"b\".pdf"))) << asked.toStdString();
+  ASSERT_TRUE(older.open(QIODevice::ReadOnly));
+  EXPECT_EQ(older.read(5), "%PDF-");
 }
 
 // A page printed to a PDF file on a full disk: the older file is left whole,
