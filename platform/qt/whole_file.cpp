@@ -1,5 +1,7 @@
 #include "platform/qt/whole_file.h"
 
+#include <unistd.h>
+
 #include <QFileInfo>
 #include <QSaveFile>
 #include <cerrno>
@@ -18,10 +20,13 @@ FileFailure Refusal(int error_number, const QString& words) {
 
 // QSaveFile refuses two targets in words of its own before asking the
 // system: an existing file it may not write, and a folder. Returned: the
-// system's number for the same refusal, or 0.
+// system's number for the same refusal (EACCES, or EROFS on a read-only
+// disk), or 0.
 int RefusedTarget(const QString& path) {
   const QFileInfo target(path);
-  if (target.exists() && !target.isWritable()) return EACCES;
+  if (target.exists() && !target.isWritable()) {
+    return access(QFile::encodeName(path).constData(), W_OK) != 0 ? errno : EACCES;
+  }
   if (target.isDir()) return EISDIR;
   return 0;
 }
