@@ -55,7 +55,7 @@ void PictureSaveDialog::AcceptAsOneName(const QString& typed) {
     if (answer != QMessageBox::Yes) return;
   }
   chosen_ = target.absoluteFilePath();
-  QDialog::accept();
+  done(Accepted);
 }
 
 }  // namespace platform
