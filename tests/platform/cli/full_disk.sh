@@ -88,13 +88,13 @@ free_disk
 check "the start file survives a full disk" env FULL_DISK_FOLDER="$disk" \
   "$platform_tests" --gtest_filter='StartFileOnAFullDisk.*' --gtest_brief=1
 
-# A read-only disk holding an older file: refused with the system's reason.
+# A read-only disk holding a file: refused as read-only, not as not permitted.
 read_only="$disk/read-only"
 mkdir "$read_only"
 mount -t tmpfs -o size=64k tmpfs "$read_only"
 echo "an older file" >"$read_only/old.txt"
 mount -o remount,ro "$read_only"
-check "a read-only disk refuses, keeping the older file" env READ_ONLY_FOLDER="$read_only" \
+check "a read-only disk refuses as read-only" env READ_ONLY_FOLDER="$read_only" \
   "$platform_tests" --gtest_filter='WholeFileOnAReadOnlyDisk.*' --gtest_brief=1
 umount "$read_only"
 rmdir "$read_only"
