@@ -45,7 +45,9 @@ void PictureSaveDialog::AcceptAsOneName(const QString& typed) {
     setDirectory(path);
     return;
   }
-  if (!QFileInfo(path).fileName().contains(u'.')) path += u'.' + defaultSuffix();
+  if (!defaultSuffix().isEmpty() && !QFileInfo(path).fileName().contains(u'.')) {
+    path += u'.' + defaultSuffix();
+  }
   const QFileInfo target(path);
   if (target.exists() && !testOption(DontConfirmOverwrite)) {
     const auto answer = QMessageBox::warning(
