@@ -160,7 +160,7 @@ std::optional<CliFailure> WriteChart(const HeadlessForm& headless, const CliOpti
   const auto failure = WritePicture(path, kFormSizePx, options.scale, [&](QPainter& painter) {
     PaintChart(painter, headless.drawing, headless.form.BackColor, options.palette);
   });
-  if (failure) return WriteFailure("write " + Quoted(path), *failure);
+  if (failure) return WriteFailure("write " + Quoted(path), failure->text);
   return std::nullopt;
 }
 
@@ -264,7 +264,7 @@ int RunPrint(const CliOptions& options, CliEnvironment& environment, std::ostrea
   }
   const auto failure = WritePrintedPage(options.out, headless.drawing, form.BackColor,
                                         app::ChartCaption(*form.ChartOnWindow));
-  if (failure) return Report(WriteFailure("write " + Quoted(options.out), *failure), err);
+  if (failure) return Report(WriteFailure("write " + Quoted(options.out), failure->text), err);
   return kCliOk;
 }
 
@@ -283,7 +283,7 @@ int RunWindow(const CliOptions& options, CliEnvironment& environment, std::ostre
   QCoreApplication::processEvents();
   const auto failure = WritePicture(options.out, window.size(), options.scale,
                                     [&](QPainter& painter) { window.render(&painter); });
-  if (failure) return Report(WriteFailure("write " + Quoted(options.out), *failure), err);
+  if (failure) return Report(WriteFailure("write " + Quoted(options.out), failure->text), err);
   return kCliOk;
 }
 

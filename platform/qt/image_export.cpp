@@ -9,8 +9,6 @@
 #include <cmath>
 
 #include "app/screen_units.h"
-#include "platform/qt/print_page.h"
-#include "platform/qt/whole_file.h"
 #include "text/folded_name.h"
 
 namespace platform {
@@ -62,7 +60,7 @@ bool WritePdf(QIODevice& file, QSize size_px, const Painting& paint) {
 
 // Draws a file's contents in memory, then writes the file in one piece;
 // `failure` says why when the drawing fails.
-std::optional<std::string> WriteDrawn(const std::string& path,
+std::optional<FileFailure> WriteDrawn(const std::string& path,
                                       const std::function<bool(QIODevice&)>& draw,
                                       const char* failure) {
   QByteArray contents;
@@ -70,7 +68,7 @@ std::optional<std::string> WriteDrawn(const std::string& path,
   buffer.open(QIODevice::WriteOnly);
   const bool drawn = draw(buffer);
   buffer.close();
-  if (!drawn) return failure;
+  if (!drawn) return FileFailure{FileFailure::Cause::kNotDrawn, 0, failure};
   return WriteWholeFile(QString::fromStdString(path), contents);
 }
 
@@ -86,7 +84,7 @@ bool IsPicturePath(std::string_view path) {
   return suffix == "png" || suffix == "svg" || suffix == "pdf";
 }
 
-std::optional<std::string> WritePicture(const std::string& path, QSize size_px, int png_scale,
+std::optional<FileFailure> WritePicture(const std::string& path, QSize size_px, int png_scale,
                                         const Painting& paint) {
   const std::string suffix = LowerSuffix(path);
   std::function<bool(QIODevice&)> draw;
@@ -97,17 +95,18 @@ std::optional<std::string> WritePicture(const std::string& path, QSize size_px, 
   } else if (suffix == "pdf") {
     draw = [&](QIODevice& file) { return WritePdf(file, size_px, paint); };
   } else {
-    return "not a .png, .svg or .pdf file";
+    return FileFailure{FileFailure::Cause::kNotPictureName, 0, "not a .png, .svg or .pdf file"};
   }
   return WriteDrawn(path, draw, "the picture could not be drawn");
 }
 
-std::optional<std::string> WritePrintedPage(const std::string& path,
+std::optional<FileFailure> WritePrintedPage(const std::string& path,
                                             const chart::RecordingSurface& drawing,
-                                            chart::Colour sky, const std::string& caption) {
+                                            chart::Colour sky, const std::string& caption,
+                                            const QPageLayout& layout) {
   const auto draw = [&](QIODevice& file) {
     QPdfWriter writer(&file);
-    writer.setPageLayout(ChartPageLayout());
+    writer.setPageLayout(layout);
     writer.setResolution(kPrintDotsPerInch);
     writer.setTitle(QString::fromStdString(caption));
     return PaintOn(writer,

@@ -6,7 +6,6 @@
 #include <QString>
 
 #include "app/start_file.h"
-#include "platform/qt/whole_file.h"
 
 namespace platform {
 
@@ -26,8 +25,14 @@ std::optional<std::string> StartFile::ReadLine() {
       static_cast<std::uint64_t>(info.size()));
 }
 
-std::optional<std::string> StartFile::Write(const std::string& contents) {
+std::optional<FileFailure> StartFile::Replace(const std::string& contents) {
   return WriteWholeFile(QString::fromStdString(path_), QByteArray::fromStdString(contents));
+}
+
+std::optional<std::string> StartFile::Write(const std::string& contents) {
+  const auto failure = Replace(contents);
+  if (failure) return failure->text;
+  return std::nullopt;
 }
 
 std::string StartFile::Location() const {

@@ -5,6 +5,7 @@
 #include <string>
 
 #include "app/services.h"
+#include "platform/qt/whole_file.h"
 
 namespace platform {
 
@@ -20,8 +21,10 @@ class StartFile final : public app::StartFileStore {
   std::optional<std::string> ReadLine() override;
 
   // Given: the whole new contents. Returned: nullopt once they replaced the
-  // file, otherwise the system's reason. Notes: written whole or not at all
+  // file, otherwise why not. Notes: written whole or not at all
   // (WriteWholeFile): a failure leaves the old file exactly as it was.
+  std::optional<FileFailure> Replace(const std::string& contents);
+  // Returned: as Replace, the reason in the system's words.
   std::optional<std::string> Write(const std::string& contents) override;
   // Returned: the file's absolute path.
   std::string Location() const override;

@@ -3,7 +3,6 @@
 #include <QApplication>
 #include <QClipboard>
 #include <QDir>
-#include <QFileDialog>
 #include <QImage>
 #include <QMessageBox>
 #include <QPainter>
@@ -16,6 +15,8 @@
 #include "platform/qt/image_export.h"
 #include "platform/qt/painter_surface.h"
 #include "platform/qt/print_page.h"
+#include "platform/window/failure_reason.h"
+#include "platform/window/picture_save_dialog.h"
 
 namespace platform {
 namespace {
@@ -32,52 +33,86 @@ void Tell(QWidget& window, const QString& what, const QString& place, const QStr
   box.exec();
 }
 
-// The file a printer writes, or else the printer itself; Qt gives no reason
-// when a printer cannot start or finish a job.
-void TellPrintFailure(QWidget& window, const QPrinter& printer, const QString& reason) {
-  const QString place = printer.outputFileName().isEmpty()
-                            ? QStringLiteral("プリンター: ") + printer.printerName()
-                            : QStringLiteral("ファイル: ") + printer.outputFileName();
-  Tell(window, QStringLiteral("星図を印刷できませんでした。"), place, reason);
+// A printer gives no reason when it cannot start or finish a job.
+void TellPrinterFailure(QWidget& window, const QPrinter& printer, const QString& reason) {
+  Tell(window, QStringLiteral("星図を印刷できませんでした。"),
+       QStringLiteral("プリンター: ") + printer.printerName(), reason);
+}
+
+// Where the chart's files start, saved or printed: the user's pictures
+// folder, or the current folder where there is none.
+QDir ChartFolder() {
+  const QString pictures = QStandardPaths::writableLocation(QStandardPaths::PicturesLocation);
+  return !pictures.isEmpty() && QDir(pictures).exists() ? QDir(pictures) : QDir::current();
+}
+
+// The file, named for the chart, that the save and print dialogs offer.
+QString OfferedFile(const app::ChartSubject& subject, const char* suffix) {
+  return ChartFolder().filePath(QString::fromStdString(app::ChartFileName(subject)) + suffix);
+}
+
+// Qt's print dialog shows the printer's output file in its file box, and
+// otherwise a name of its own in the current or the home folder. Naming a
+// PDF file also turns the printer to PDF output, and the dialog would then
+// open on its file entry: the printer chosen before is chosen again.
+void OfferPrintFile(QPrinter& printer, const QString& path) {
+  const QString printer_name = printer.printerName();  // empty without a printer
+  printer.setOutputFileName(path);
+  if (!printer_name.isEmpty()) printer.setPrinterName(printer_name);
+}
+
+// True when the dialog chose its file entry (PDF to a file) over a printer.
+bool PrintsToFile(const QPrinter& printer) {
+  return printer.outputFormat() == QPrinter::PdfFormat && !printer.outputFileName().isEmpty();
 }
 
 }  // namespace
 
 void SaveChart(QWidget& window, const chart::RecordingSurface& drawing, chart::Colour sky,
                const app::ChartSubject& subject) {
-  QString folder = QStandardPaths::writableLocation(QStandardPaths::PicturesLocation);
-  if (folder.isEmpty() || !QDir(folder).exists()) folder = QDir::currentPath();
-  const QString offered =
-      QDir(folder).filePath(QString::fromStdString(app::ChartFileName(subject)) + ".png");
-  const QString path = QFileDialog::getSaveFileName(
-      &window, QStringLiteral("星図を保存"), offered,
-      QStringLiteral("PNG 画像 (*.png);;SVG 画像 (*.svg);;PDF 文書 (*.pdf)"));
-  if (path.isEmpty()) return;
+  PictureSaveDialog dialog(window, QStringLiteral("星図を保存"), OfferedFile(subject, ".png"),
+                           QStringLiteral("PNG 画像 (*.png);;SVG 画像 (*.svg);;PDF 文書 (*.pdf)"));
+  if (dialog.exec() != QDialog::Accepted) return;
+  const QString path = dialog.ChosenFile();
   const auto failure = WritePicture(
       path.toStdString(), kFormSizePx, PixelRatio(window),
       [&](QPainter& painter) { PaintChart(painter, drawing, sky, chart::Palette::kScreen); });
   if (failure) {
     Tell(window, QStringLiteral("星図を保存できませんでした。"),
-         QStringLiteral("ファイル: ") + path, QString::fromStdString(*failure));
+         QStringLiteral("ファイル: ") + path, JapaneseReason(*failure));
   }
 }
 
+// A PDF file is drawn in memory and written whole, as the command line's
+// print writes it: a full disk leaves an older file as it was, and says so.
 void PrintChart(QWidget& window, const chart::RecordingSurface& drawing, chart::Colour sky,
                 const app::ChartSubject& subject) {
   QPrinter printer(QPrinter::HighResolution);
   printer.setPageLayout(ChartPageLayout());
   printer.setDocName(QString::fromStdString(app::ChartFileName(subject)));
+  OfferPrintFile(printer, OfferedFile(subject, ".pdf"));
   QPrintDialog dialog(&printer, &window);
   dialog.setWindowTitle(QStringLiteral("星図を印刷"));
   if (dialog.exec() != QDialog::Accepted) return;
-  QPainter painter;
-  if (!painter.begin(&printer)) {
-    TellPrintFailure(window, printer, QStringLiteral("印刷を始められませんでした"));
+  const std::string caption = app::ChartCaption(subject);
+  if (PrintsToFile(printer)) {
+    const QString path = printer.outputFileName();
+    const auto failure =
+        WritePrintedPage(path.toStdString(), drawing, sky, caption, printer.pageLayout());
+    if (failure) {
+      Tell(window, QStringLiteral("星図を印刷できませんでした。"),
+           QStringLiteral("ファイル: ") + path, JapaneseReason(*failure));
+    }
     return;
   }
-  PaintChartPage(painter, drawing, sky, app::ChartCaption(subject));
+  QPainter painter;
+  if (!painter.begin(&printer)) {
+    TellPrinterFailure(window, printer, QStringLiteral("印刷を始められませんでした"));
+    return;
+  }
+  PaintChartPage(painter, drawing, sky, caption);
   if (!painter.end()) {
-    TellPrintFailure(window, printer, QStringLiteral("印刷を終えられませんでした"));
+    TellPrinterFailure(window, printer, QStringLiteral("印刷を終えられませんでした"));
   }
 }
 

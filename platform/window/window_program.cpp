@@ -6,12 +6,12 @@
 #include <QTimer>
 
 #include "platform/qt/fonts.h"
-#include "platform/qt/start_file.h"
 #include "platform/qt/system_clock.h"
 #include "platform/window/form_scale.h"
 #include "platform/window/main_window.h"
 #include "platform/window/qt_japanese.h"
 #include "platform/window/scaled_style.h"
+#include "platform/window/window_start_file.h"
 
 namespace platform {
 namespace {
@@ -41,7 +41,7 @@ int RunWindowProgram(QApplication& application, const std::optional<MenuStart>& 
   InstallQtJapaneseTexts();
 
   SystemClock clock;
-  StartFile start_file;
+  WindowStartFile start_file;
   ApplicationProcess process;
   MainWindow window(clock, start_file, process);
   // The whole form on the screen, however small it is or however large its

@@ -2,7 +2,8 @@
 # A full disk, for real: a small tmpfs mounted in a mount namespace of this
 # test alone (as root, or in a user namespace otherwise). On it, nothing the
 # programs write may replace a good file with a short one or leave a partial
-# or empty file behind, and every failure must be reported.
+# or empty file behind, and every failure must be reported; on a read-only
+# disk the writer names the refusal as such.
 #
 #   full_disk.sh CLI PLATFORM_TESTS
 #
@@ -86,6 +87,17 @@ rm -f stars.txt
 free_disk
 check "the start file survives a full disk" env FULL_DISK_FOLDER="$disk" \
   "$platform_tests" --gtest_filter='StartFileOnAFullDisk.*' --gtest_brief=1
+
+# A read-only disk holding a file: refused as read-only, not as not permitted.
+read_only="$disk/read-only"
+mkdir "$read_only"
+mount -t tmpfs -o size=64k tmpfs "$read_only"
+echo "an older file" >"$read_only/old.txt"
+mount -o remount,ro "$read_only"
+check "a read-only disk refuses as read-only" env READ_ONLY_FOLDER="$read_only" \
+  "$platform_tests" --gtest_filter='WholeFileOnAReadOnlyDisk.*' --gtest_brief=1
+umount "$read_only"
+rmdir "$read_only"
 
 cd /
 umount "$disk"

@@ -93,7 +93,7 @@ TEST_F(CliPictures, WindowPicturesAsPngSvgAndPdf) {
   window.show();
   const auto failure = WritePicture(Path("shown.png"), window.size(), 1,
                                     [&](QPainter& painter) { window.render(&painter); });
-  ASSERT_FALSE(failure) << *failure;
+  ASSERT_FALSE(failure) << failure->text;
   EXPECT_EQ(QImage(QString::fromStdString(Path("shown.png"))).convertToFormat(QImage::Format_RGB32),
             window.grab().toImage().convertToFormat(QImage::Format_RGB32));
 }

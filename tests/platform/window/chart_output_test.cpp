@@ -6,6 +6,7 @@
 #include <QAction>
 #include <QApplication>
 #include <QClipboard>
+#include <QDir>
 #include <QFileDialog>
 #include <QImage>
 #include <QLineEdit>
@@ -22,6 +23,7 @@
 #include "platform/qt/painter_surface.h"
 #include "platform/window/main_window.h"
 #include "tests/platform/fakes.h"
+#include "tests/platform/qt/file_size_limit.h"
 #include "tests/platform/window/widgets.h"
 
 namespace platform {
@@ -49,6 +51,25 @@ void WhenOpen(std::function<void(Dialog&)> answer) {
   });
 }
 
+// Closes each message box that opens while it lives, keeping the last one's
+// informative text: a box no case waits for cannot hang the test.
+class BoxCloser {
+ public:
+  BoxCloser() {
+    QObject::connect(&timer_, &QTimer::timeout, [this] {
+      if (auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget())) {
+        told = box->informativeText();
+        box->accept();
+      }
+    });
+    timer_.start(10);
+  }
+  QString told;
+
+ private:
+  QTimer timer_;
+};
+
 class ChartOutputTest : public ::testing::Test {
  protected:
   void SetUp() override {
@@ -63,6 +84,15 @@ class ChartOutputTest : public ::testing::Test {
     return nullptr;
   }
   void DrawChart() { Find<QPushButton>(w, "Command3").click(); }
+  // The print dialog's box for the PDF file it prints to, or the save
+  // dialog's for the name typed.
+  static QLineEdit* FileBox(QPrintDialog& dialog) {
+    return dialog.findChild<QLineEdit*>(QStringLiteral("filename"));
+  }
+  static QLineEdit* FileBox(QFileDialog& dialog) {
+    return dialog.findChild<QLineEdit*>(QStringLiteral("fileNameEdit"));
+  }
+  QStringList Files() const { return QDir(dir.path()).entryList(QDir::Files | QDir::Hidden); }
   // Ctrl and a key pressed in the window, which must be the active one for its
   // keys to work, and the dialog it opens answered.
   template <class Dialog>
@@ -158,7 +188,8 @@ TEST_F(ChartOutputTest, CtrlSSavesThePictureUnderTheNameChosen) {
   EXPECT_EQ(QImage(dir.filePath("sky.png")).size(), QSize(kClientWidthPx, kClientHeightPx));
 }
 
-// Ctrl+P prints through the print dialog: here to a PDF file, one landscape page.
+// Ctrl+P prints through the print dialog: here to a PDF file, one landscape
+// page.
 TEST_F(ChartOutputTest, CtrlPPrintsThePage) {
   DrawChart();
   const QString path = dir.filePath(QStringLiteral("page.pdf"));
@@ -166,9 +197,8 @@ TEST_F(ChartOutputTest, CtrlPPrintsThePage) {
   Press<QPrintDialog>(Qt::Key_P, [&](QPrintDialog& dialog) {
     landscape = dialog.printer()->pageLayout().orientation() == QPageLayout::Landscape;
     // Without a printer the dialog prints to a file, named in its own box.
-    auto* file = dialog.findChild<QLineEdit*>(QStringLiteral("filename"));
-    ASSERT_NE(file, nullptr);
-    file->setText(path);
+    ASSERT_NE(FileBox(dialog), nullptr);
+    FileBox(dialog)->setText(path);
     dialog.accept();
   });
   EXPECT_TRUE(landscape);
@@ -188,13 +218,117 @@ TEST_F(ChartOutputTest, APrintThatFailsSaysSo) {
       told = box.text() + "\n" + box.informativeText();
       box.accept();
     });
-    auto* file = dialog.findChild<QLineEdit*>(QStringLiteral("filename"));
-    ASSERT_NE(file, nullptr);
-    file->setText(path);
+    ASSERT_NE(FileBox(dialog), nullptr);
+    FileBox(dialog)->setText(path);
     dialog.accept();
   });
   EXPECT_TRUE(told.startsWith(QStringLiteral("星図を印刷できませんでした。\nファイル: ") + path))
       << told.toStdString();
+}
+
+// Save and print start in one folder with the chart's name: the print
+// dialog's file box holds the name the save dialog offers, as a PDF.
+TEST_F(ChartOutputTest, PrintOffersTheFileSaveOffersAsAPdf) {
+  DrawChart();
+  QString saved;
+  Press<QFileDialog>(Qt::Key_S, [&saved](QFileDialog& dialog) {
+    saved = dialog.selectedFiles().value(0);
+    dialog.reject();
+  });
+  QString printed;
+  Press<QPrintDialog>(Qt::Key_P, [&printed](QPrintDialog& dialog) {
+    ASSERT_NE(FileBox(dialog), nullptr);
+    printed = FileBox(dialog)->text();
+    dialog.reject();
+  });
+  ASSERT_TRUE(saved.endsWith(".png")) << saved.toStdString();
+  EXPECT_EQ(printed.toStdString(), saved.chopped(4).toStdString() + ".pdf");
+}
+
+// A name typed without a suffix takes the type chosen; one with double quotes
+// is the one name it is (Qt's dialog would read "a" "b" as names in quotes);
+// an existing file is replaced once the user says yes; a name of no picture
+// type is refused in Japanese.
+TEST_F(ChartOutputTest, CtrlSSavesTheNameAsTypedWithTheChosenTypesSuffix) {
+  DrawChart();
+  struct Case {
+    const char* typed;
+    const char* filter;
+    const char* saved;  // the one file in the folder afterwards
+    const char* told;   // in the failure box, if any
+  };
+  const Case cases[] = {
+      {"sky", "SVG 画像 (*.svg)", "sky.svg", ""},
+      {"星\"図", "PNG 画像 (*.png)", "星\"図.png", ""},
+      {"\"a\" \"b\"", "PDF 文書 (*.pdf)", "\"a\" \"b\".pdf", ""},
+      {"sky.txt", "PNG 画像 (*.png)", "",
+       "理由: ファイル名が .png、.svg、.pdf のどれでも終わっていません"},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.typed);
+    for (const QString& file : Files()) QFile::remove(dir.filePath(file));
+    const BoxCloser boxes;
+    Press<QFileDialog>(Qt::Key_S, [&](QFileDialog& dialog) {
+      dialog.setDirectory(dir.path());
+      dialog.selectNameFilter(QString::fromUtf8(c.filter));
+      QLineEdit* name = FileBox(dialog);
+      ASSERT_NE(name, nullptr);
+      name->setText(QString::fromUtf8(c.typed));
+      QTest::keyClick(name, Qt::Key_Return);
+    });
+    EXPECT_EQ(Files().join(" ").toStdString(), c.saved);
+    EXPECT_EQ(boxes.told.section(u'\n', -1).toStdString(), c.told);
+  }
+  // An existing file, replaced once the user says yes.
+  const QString existing = dir.filePath(QStringLiteral("\"a\" \"b\".pdf"));
+  QFile older(existing);
+  ASSERT_TRUE(older.open(QIODevice::WriteOnly));
+  older.close();
+  QString asked;
+  Press<QFileDialog>(Qt::Key_S, [&](QFileDialog& dialog) {
+    dialog.setDirectory(dir.path());
+    QLineEdit* name = FileBox(dialog);
+    ASSERT_NE(name, nullptr);
+    name->setText(QStringLiteral("\"a\" \"b\".pdf"));
+    WhenOpen<QMessageBox>([&asked](QMessageBox& box) {
+      asked = box.text();
+      QAbstractButton* yes = box.button(QMessageBox::Yes);
+      yes != nullptr ? yes->click() : box.reject();
+    });
+    QTest::keyClick(name, Qt::Key_Return);
+  });
+  EXPECT_TRUE(asked.startsWith(QStringLiteral("\"a\" \"b\".pdf"))) << asked.toStdString();
+  ASSERT_TRUE(older.open(QIODevice::ReadOnly));
+  EXPECT_EQ(older.read(5), "%PDF-");
+}
+
+// A page printed to a PDF file on a full disk: the older file is left whole,
+// nothing else is left behind, and a box names the file and the reason.
+TEST_F(ChartOutputTest, APrintToAFullDiskKeepsTheOlderFileAndSaysWhy) {
+  DrawChart();
+  const QString path = dir.filePath(QStringLiteral("page.pdf"));
+  QFile older(path);
+  ASSERT_TRUE(older.open(QIODevice::WriteOnly));
+  older.write("%PDF-1.4 an older page, whole");
+  older.close();
+  QString told;
+  {
+    const platform_test::FileSizeLimit full_disk(16);
+    Press<QPrintDialog>(Qt::Key_P, [&](QPrintDialog& dialog) {
+      WhenOpen<QMessageBox>([&told](QMessageBox& box) {
+        told = box.text() + "\n" + box.informativeText();
+        box.accept();
+      });
+      ASSERT_NE(FileBox(dialog), nullptr);
+      FileBox(dialog)->setText(path);
+      dialog.accept();
+    });
+  }
+  ASSERT_TRUE(older.open(QIODevice::ReadOnly));
+  EXPECT_EQ(older.readAll().toStdString(), "%PDF-1.4 an older page, whole");
+  EXPECT_EQ(Files().join(" ").toStdString(), "page.pdf");
+  EXPECT_EQ(told.toStdString(), "星図を印刷できませんでした。\nファイル: " + path.toStdString() +
+                                    "\n理由: ファイルが大きすぎます");
 }
 
 }  // namespace
