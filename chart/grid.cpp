@@ -1,6 +1,8 @@
+#include <array>
 #include <cstddef>
 #include <cstdint>
 #include <cstring>
+#include <optional>
 
 #include "chart/sky_chart.h"
 #include "chart/winkel_tripel.h"
@@ -13,9 +15,6 @@ namespace {
 constexpr WinkelGuards kAzimuthLineGuards{0.0001, 0.000001, true};
 constexpr WinkelGuards kAltitudeCircleGuards{0.00001, 0.00001, false};
 
-constexpr Colour kNightGridColour = RGB(186, 186, 186);
-constexpr Colour kDayGridColour = RGB(77, 77, 77);
-
 std::uint64_t Bits(double value) {
   std::uint64_t bits = 0;
   std::memcpy(&bits, &value, sizeof bits);
@@ -24,9 +23,11 @@ std::uint64_t Bits(double value) {
 
 // Whether two mappings are the same to the bit: a zero of the other sign, or a
 // NaN, can change the dots, so numeric equality is not enough.
-bool SameBits(const std::array<double, 4>& a, const std::array<double, 4>& b) {
-  for (std::size_t i = 0; i < a.size(); ++i) {
-    if (Bits(a[i]) != Bits(b[i])) return false;
+bool SameBits(const WindowMapping& a, const WindowMapping& b) {
+  const std::array<double, 4> as{a.ScaleX, a.ScaleY, a.CentreX, a.HorizonY};
+  const std::array<double, 4> bs{b.ScaleX, b.ScaleY, b.CentreX, b.HorizonY};
+  for (std::size_t i = 0; i < as.size(); ++i) {
+    if (Bits(as[i]) != Bits(bs[i])) return false;
   }
   return true;
 }
@@ -34,17 +35,18 @@ bool SameBits(const std::array<double, 4>& a, const std::array<double, 4>& b) {
 }  // namespace
 
 void SkyChart::UpdateGridDots() {
-  const std::array<double, 4> mapping{ScaleX, ScaleY, CentreX, HorizonY};
+  const WindowMapping mapping = Mapping();
   if (grid_dots_ready_ && SameBits(mapping, grid_mapping_)) return;
   grid_dots_ready_ = false;
   grid_dots_.clear();
+  // The grid lies the same in every view: its azimuths are offsets from the centre.
+  const ViewProjection projection(0, mapping);
   // One dot of the grid at altitude t and azimuth offset a from the view centre [degrees].
-  const auto dot = [this](double t, double a, const WinkelGuards& guards) {
+  const auto dot = [&](double t, double a, const WinkelGuards& guards) {
     const std::optional<ChartPoint> point = WinkelTripel(t, a, guards);
     if (!point) return;
-    const double x = CentreX + ScaleX * point->x;  // [twips]
-    const double y = HorizonY - ScaleY * point->y;
-    grid_dots_.push_back({static_cast<float>(x), static_cast<float>(y)});
+    const WindowPoint at = projection.ToWindow(*point);
+    grid_dots_.push_back({static_cast<float>(at.x), static_cast<float>(at.y)});
   };
   // Lines of equal azimuth every 15 degrees, dotted every degree of altitude.
   for (int a = -180; a <= 180; a += 15) {
@@ -60,7 +62,7 @@ void SkyChart::UpdateGridDots() {
 
 void SkyChart::DrawGrid() {
   UpdateGridDots();
-  const Colour colour = SunBelowHorizon() ? kNightGridColour : kDayGridColour;
+  const Colour colour = SunNow().GridColour();
   for (const GridDot& dot : grid_dots_) surface_.PSet(dot.x, dot.y, colour);
 }
 

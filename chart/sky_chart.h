@@ -8,15 +8,13 @@
 #include "astro/observation.h"
 #include "catalog/star_tables.h"
 #include "chart/bodies.h"
+#include "chart/day_night.h"
 #include "chart/directions.h"
 #include "chart/options.h"
 #include "chart/surface.h"
+#include "chart/view_projection.h"
 
 namespace chart {
-
-// The drawing area the charts are laid out on: the window's client area [twips].
-inline constexpr double kChartWidth = 15600;
-inline constexpr double kChartHeight = 9600;
 
 // A body or star as the last view drew it: for the chart in words and for
 // naming what lies under a point.
@@ -74,31 +72,22 @@ class SkyChart {
   // refer to the chart's constant labels and catalogue.
   const std::vector<DrawnObject>& Drawn() const { return drawn_; }
 
+  // The window mapping in use.
+  WindowMapping Mapping() const { return {ScaleX, ScaleY, CentreX, HorizonY}; }
+
  private:
-  struct WindowPoint {
-    double x, y;  // [twips]
-  };
   struct GridDot {
     float x, y;  // [twips], as handed to PSet
   };
 
   void Draw(const DirectionRow& view);
-  // The Sun is not above the horizon: Mars, Jupiter, Saturn and the stars are
-  // drawn, also with the Sun exactly on the horizon.
-  bool SunNotAboveHorizon() const;
-  // The Sun is below the horizon: the grid and the dotted ecliptic take their
-  // night colours; with the Sun exactly on the horizon they keep the day's.
-  bool SunBelowHorizon() const;
-  // Projects an object for the view and maps it onto the window; nothing where
-  // the projection has no result (the object is then skipped).
-  std::optional<WindowPoint> Project(const DirectionRow& view,
-                                     const astro::HorizontalPlace& place) const;
+  DayNight SunNow() const { return DayNight(observation_.BodyAlt[astro::kSun]); }
   // The dotted ecliptic and celestial equator, each only under its option.
-  void DrawEclipticAndEquator(const DirectionRow& view);
+  void DrawEclipticAndEquator(const ViewProjection& projection);
   // One body as a disc with its optional label, when it is above the horizon.
-  void DrawBody(const DirectionRow& view, const BodyRow& body);
+  void DrawBody(const ViewProjection& projection, const BodyRow& body);
   // The chart catalogue stars above the horizon, with their optional names.
-  void DrawStars(const DirectionRow& view);
+  void DrawStars(const ViewProjection& projection);
   // Notes what was just drawn, for Drawn().
   void Record(DrawnObject::Kind kind, int index, std::string_view name,
               const astro::HorizontalPlace& place, const WindowPoint& point, double radius);
@@ -116,7 +105,7 @@ class SkyChart {
   // The grid's dots in drawing order: they depend on nothing but the window
   // mapping, so they are projected once and kept until the mapping changes.
   std::vector<GridDot> grid_dots_;
-  std::array<double, 4> grid_mapping_{};  // ScaleX, ScaleY, CentreX, HorizonY of grid_dots_
+  WindowMapping grid_mapping_{};  // of grid_dots_
   bool grid_dots_ready_ = false;
 };
 

@@ -1,0 +1,44 @@
+// The dotted ecliptic and celestial equator.
+
+#include <cmath>
+
+#include "astro/angles.h"
+#include "chart/sky_chart.h"
+
+namespace chart {
+namespace {
+
+// Obliquity of the ecliptic fixed for the dotted line: sine and cosine of 23.44 degrees.
+constexpr double kCosObliquity = 0.91748;
+constexpr double kSinObliquity = 0.39777;
+
+}  // namespace
+
+void SkyChart::DrawEclipticAndEquator(const ViewProjection& projection) {
+  const astro::Horizontal& horizontal = observation_.horizontal;
+  const Colour ecliptic_colour = SunNow().EclipticColour();
+  const auto dot = [&](bool wanted, const astro::HorizontalPlace& place, Colour colour) {
+    if (!wanted || !(place.altitude >= 0)) return;
+    if (const auto point = projection.ToWindow(place)) {
+      surface_.PSet(static_cast<float>(point->x), static_cast<float>(point->y), colour);
+    }
+  };
+  // One dot per degree of ecliptic longitude; the last repeats the first.
+  for (int i = 0; i <= 360; ++i) {
+    const double s = std::sin(i * astro::kRad);
+    const double c = std::cos(i * astro::kRad);
+    // The ecliptic point as an equatorial unit vector.
+    const double y = s * kCosObliquity;
+    const double x = c;
+    const double z = s * kSinObliquity;
+    double a = astro::AngleFromRatio(y, x);  // right ascension [degrees]
+    if (a < 0) a += 360;
+    const double ra = a / 15;  // [hours]
+    const double dec = std::atan(z / std::sqrt(1 - z * z)) * astro::kDeg;
+    dot(Options.Has(Option::kEcliptic), horizontal.PlaceOf(ra, dec), ecliptic_colour);
+    // The equator point at the same right ascension.
+    dot(Options.Has(Option::kEquator), horizontal.PlaceOf(ra, 0), DayNight::kEquatorColour);
+  }
+}
+
+}  // namespace chart
