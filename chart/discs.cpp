@@ -21,12 +21,18 @@ void SkyChart::DrawBody(const ViewProjection& projection, const BodyRow& body) {
   const astro::HorizontalPlace place{observation_.BodyAlt[slot], observation_.BodyAz[slot]};
   const auto point = projection.ToWindow(place);
   if (!point) return;
+  surface_.CurrentLayer = Layer::kBodies;
   surface_.FillColor = kBodyColour;
   surface_.FillStyle = 0;
   surface_.Circle(static_cast<float>(point->x), static_cast<float>(point->y),
                   static_cast<float>(body.radius), kBodyColour);
-  if (Options.Has(Option::kNames)) Label(point->x + kLabelShift, point->y, body.label);
+  if (Options.Has(Option::kNames)) Name(*point, body.label);
   Record(DrawnObject::Kind::kBody, body.index, body.label, place, *point, body.radius);
+}
+
+void SkyChart::Name(const WindowPoint& disc, std::string_view name) {
+  surface_.CurrentLayer = Layer::kNames;
+  Label(disc.x + kLabelShift, disc.y, name);
 }
 
 void SkyChart::DrawStars(const ViewProjection& projection) {
@@ -37,13 +43,14 @@ void SkyChart::DrawStars(const ViewProjection& projection) {
     if (!(place.altitude >= 0)) continue;
     const auto point = projection.ToWindow(place);
     if (!point) continue;
+    surface_.CurrentLayer = Layer::kStars;
     surface_.FillColor = kStarColour;
     // Brighter stars get larger discs: 50 twips at magnitude 0, 10 at magnitude 4.
     const double radius = (5 - chart_stars_.StarTable(catalog::kMagnitude, row)) * 10;
     surface_.Circle(static_cast<float>(point->x), static_cast<float>(point->y),
                     static_cast<float>(radius), kStarColour);
     const std::string_view name = chart_stars_.StarName[static_cast<std::size_t>(row)];
-    if (Options.Has(Option::kNames)) Label(point->x + kLabelShift, point->y, name);
+    if (Options.Has(Option::kNames)) Name(*point, name);
     Record(DrawnObject::Kind::kStar, row, name, place, *point, radius);
   }
 }

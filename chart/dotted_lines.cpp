@@ -17,9 +17,11 @@ constexpr double kSinObliquity = 0.39777;
 void SkyChart::DrawEclipticAndEquator(const ViewProjection& projection) {
   const astro::Horizontal& horizontal = observation_.horizontal;
   const Colour ecliptic_colour = SunNow().EclipticColour();
-  const auto dot = [&](bool wanted, const astro::HorizontalPlace& place, Colour colour) {
+  const auto dot = [&](Layer layer, bool wanted, const astro::HorizontalPlace& place,
+                       Colour colour) {
     if (!wanted || !(place.altitude >= 0)) return;
     if (const auto point = projection.ToWindow(place)) {
+      surface_.CurrentLayer = layer;
       surface_.PSet(static_cast<float>(point->x), static_cast<float>(point->y), colour);
     }
   };
@@ -35,9 +37,11 @@ void SkyChart::DrawEclipticAndEquator(const ViewProjection& projection) {
     if (a < 0) a += 360;
     const double ra = a / 15;  // [hours]
     const double dec = std::atan(z / std::sqrt(1 - z * z)) * astro::kDeg;
-    dot(Options.Has(Option::kEcliptic), horizontal.PlaceOf(ra, dec), ecliptic_colour);
+    dot(Layer::kEcliptic, Options.Has(Option::kEcliptic), horizontal.PlaceOf(ra, dec),
+        ecliptic_colour);
     // The equator point at the same right ascension.
-    dot(Options.Has(Option::kEquator), horizontal.PlaceOf(ra, 0), DayNight::kEquatorColour);
+    dot(Layer::kEquator, Options.Has(Option::kEquator), horizontal.PlaceOf(ra, 0),
+        DayNight::kEquatorColour);
   }
 }
 

@@ -63,6 +63,7 @@ void SkyChart::UpdateGridDots() {
 void SkyChart::DrawGrid() {
   UpdateGridDots();
   const Colour colour = SunNow().GridColour();
+  surface_.CurrentLayer = Layer::kGrid;
   for (const GridDot& dot : grid_dots_) surface_.PSet(dot.x, dot.y, colour);
 }
 

@@ -53,6 +53,7 @@ void PaletteSurface::Share() {
   target_.FillColor = MapColour(palette_, ColourUse::kDisc, FillColor);
   target_.CurrentX = CurrentX;
   target_.CurrentY = CurrentY;
+  target_.CurrentLayer = CurrentLayer;
 }
 
 void PaletteSurface::Cls() {

@@ -120,6 +120,7 @@ void RecordingSurface::Replay(Surface& target) const {
                                      [](const auto& op) { return op.kind == Kind::kCls; });
   for (auto op = last_cls.base(); op != operations_.end(); ++op) {
     const auto& v = op->values;
+    target.CurrentLayer = op->layer;
     switch (op->kind) {
       case Kind::kCls:
         break;
@@ -151,6 +152,7 @@ void RecordingSurface::Clear() {
 
 void RecordingSurface::Record(Operation operation, std::size_t value_count) {
   ++received_count_;
+  operation.layer = CurrentLayer;
   for (std::size_t i = 0; i < value_count; ++i) {
     if (!std::isfinite(operation.values[i])) ++non_finite_count_;
   }

@@ -38,10 +38,11 @@ class RecordingSurface : public Surface {
   struct Operation {
     Kind kind = Kind::kCls;
     std::array<float, 4> values{};
-    Colour colour{};      // BackColor (cls) or the drawing colour
-    bool filled = false;  // circle only: drawn with FillStyle 0
-    Colour fill{};        // circle only: FillColor when filled
-    std::string text;     // print only
+    Colour colour{};                // BackColor (cls) or the drawing colour
+    bool filled = false;            // circle only: drawn with FillStyle 0
+    Colour fill{};                  // circle only: FillColor when filled
+    std::string text;               // print only
+    Layer layer = Layer::kHorizon;  // the CurrentLayer it was drawn in (not in the text form)
   };
 
   explicit RecordingSurface(Keep keep = Keep::kEverything) : keep_(keep) {}

@@ -40,6 +40,7 @@ void SkyChart::DrawWest() {
 void SkyChart::Draw(const DirectionRow& view) {
   const ViewProjection projection(view.centreAzimuth, Mapping());
   drawn_.clear();
+  surface_.CurrentLayer = Layer::kHorizon;
   surface_.Cls();
   surface_.Line(static_cast<float>(CentreX - 7000), static_cast<float>(HorizonY),
                 static_cast<float>(CentreX + 8500), static_cast<float>(HorizonY), kHorizonColour);
@@ -57,6 +58,7 @@ void SkyChart::Draw(const DirectionRow& view) {
     }
     DrawStars(projection);
   }
+  surface_.CurrentLayer = Layer::kDirections;
   for (std::size_t place = 0; place < view.words.size(); ++place) {
     Label(kWordX[place], HorizonY + kWordDrop, view.words[place]);
   }

@@ -88,6 +88,8 @@ class SkyChart {
   void DrawBody(const ViewProjection& projection, const BodyRow& body);
   // The chart catalogue stars above the horizon, with their optional names.
   void DrawStars(const ViewProjection& projection);
+  // The name beside a disc centred there.
+  void Name(const WindowPoint& disc, std::string_view name);
   // Notes what was just drawn, for Drawn().
   void Record(DrawnObject::Kind kind, int index, std::string_view name,
               const astro::HorizontalPlace& place, const WindowPoint& point, double radius);

@@ -3,6 +3,7 @@
 #include <string_view>
 
 #include "chart/colour.h"
+#include "chart/layers.h"
 
 namespace chart {
 
@@ -30,6 +31,9 @@ class Surface {
   Colour FillColor{};  // fill colour of closed shapes
   float CurrentX = 0;  // where the next Print begins [twips]
   float CurrentY = 0;
+  // The part of the chart the next operations belong to: a picture may keep
+  // the parts apart (the groups of an SVG); drawing on a screen ignores it.
+  Layer CurrentLayer = Layer::kHorizon;
 };
 
 }  // namespace chart

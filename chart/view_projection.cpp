@@ -11,7 +11,8 @@ namespace {
 
 constexpr double kRadiansPerDegree = std::numbers::pi / 180;
 constexpr double kStandardParallelCos = 0.5;  // cos 60 degrees
-constexpr double kViewHalfWidthGuard = 0.0001;  // taken off |azimuth offset| by PlotInView [degrees]
+constexpr double kViewHalfWidthGuard =
+    0.0001;  // taken off |azimuth offset| by PlotInView [degrees]
 
 // A direction on the horizontal sphere: x toward the east, y toward the north,
 // z toward the zenith.

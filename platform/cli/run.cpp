@@ -157,9 +157,8 @@ std::string FramePath(const std::string& folder, int tick, int last_tick) {
 
 std::optional<CliFailure> WriteChart(const HeadlessForm& headless, const CliOptions& options,
                                      const std::string& path) {
-  const auto failure = WritePicture(path, kFormSizePx, options.scale, [&](QPainter& painter) {
-    PaintChart(painter, headless.drawing, headless.form.BackColor, options.palette);
-  });
+  const auto failure = WriteChartPicture(path, headless.drawing, headless.form.BackColor,
+                                         options.palette, options.scale);
   if (failure) return WriteFailure("write " + Quoted(path), failure->text);
   return std::nullopt;
 }

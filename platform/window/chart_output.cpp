@@ -74,9 +74,8 @@ void SaveChart(QWidget& window, const chart::RecordingSurface& drawing, chart::C
                            QStringLiteral("PNG 画像 (*.png);;SVG 画像 (*.svg);;PDF 文書 (*.pdf)"));
   if (dialog.exec() != QDialog::Accepted) return;
   const QString path = dialog.ChosenFile();
-  const auto failure = WritePicture(
-      path.toStdString(), kFormSizePx, PixelRatio(window),
-      [&](QPainter& painter) { PaintChart(painter, drawing, sky, chart::Palette::kScreen); });
+  const auto failure = WriteChartPicture(path.toStdString(), drawing, sky, chart::Palette::kScreen,
+                                         PixelRatio(window));
   if (failure) {
     Tell(window, QStringLiteral("星図を保存できませんでした。"),
          QStringLiteral("ファイル: ") + path, JapaneseReason(*failure));

@@ -5,10 +5,14 @@
 
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QImage>
+#include <QPainter>
+#include <QSvgRenderer>
 #include <QTemporaryDir>
 #include <algorithm>
 #include <cstddef>
+#include <cstdlib>
 #include <iterator>
 #include <set>
 #include <sstream>
@@ -74,6 +78,37 @@ TEST_F(CliPictures, ScaleDrawsTheSamePictureAtMorePixelsNotAnEnlargedBitmap) {
     EXPECT_GT(MixedBlocks(image, scale), 1000);  // discs, words and dots drawn at full resolution
   }
   EXPECT_EQ(Written("window" + kNightSky + "|--scale|2", "window.png").size(), QSize(2080, 1280));
+}
+
+// The chart as SVG: the layers as groups a drawing program can hide, in
+// drawing order, small enough to mail, and the same picture as the PNG where
+// both are drawn at the window's size (only the words' edges differ).
+TEST_F(CliPictures, ChartSvgKeepsItsLayersApartAndLooksAsThePng) {
+  const QImage png = Written("chart" + kNightSky, "sky.png");
+  ASSERT_EQ(Invoke("chart" + kNightSky + "|--out|" + Path("sky.svg")).status, kCliOk);
+  const QString svg_path = dir.filePath("sky.svg");
+  EXPECT_LT(QFileInfo(svg_path).size(), 300'000);
+  const std::string svg = Head("sky.svg", 1'000'000);
+  std::size_t at = 0;
+  for (const char* layer :
+       {"horizon", "grid", "ecliptic", "equator", "bodies", "stars", "names", "directions"}) {
+    at = svg.find(std::string("<g id=\"") + layer + "\"", at);
+    EXPECT_NE(at, std::string::npos) << layer;
+  }
+  QImage rendered(png.size(), QImage::Format_RGB32);
+  QPainter painter(&rendered);
+  QSvgRenderer(svg_path).render(&painter);
+  painter.end();
+  int different = 0;
+  for (int y = 0; y < png.height(); ++y) {
+    for (int x = 0; x < png.width(); ++x) {
+      const QColor a = png.pixelColor(x, y), b = rendered.pixelColor(x, y);
+      different += std::abs(a.red() - b.red()) + std::abs(a.green() - b.green()) +
+                       std::abs(a.blue() - b.blue()) >
+                   96;
+    }
+  }
+  EXPECT_LT(different, png.width() * png.height() / 1000) << "pixels unlike the PNG's";
 }
 
 // The window's picture is what the window shows, and an .svg or .pdf name gets one.
