@@ -99,11 +99,17 @@ void LayOutCompass(Form1& form) {
   PlaceButton(form.Command3, {9240, 360, 855, 495}, "プラネタリウム", 14);
 }
 
-// Where the chart's option boxes stand, in the order of chart::kOptionRows.
+// Where the chart's option boxes stand, in the order of chart::kOptionRows:
+// the window's first four, then the others in the free space beneath them.
 constexpr std::array<Bounds, chart::kOptionCount> kOptionBounds{{{11040, 240, 855, 255},
                                                                  {11040, 600, 975, 255},
                                                                  {12120, 240, 1695, 255},
-                                                                 {12120, 600, 1935, 255}}};
+                                                                 {12120, 600, 1935, 255},
+                                                                 {11040, 960, 1095, 255},
+                                                                 {12120, 960, 1095, 255},
+                                                                 {13200, 960, 1335, 255},
+                                                                 {11040, 1320, 1335, 255},
+                                                                 {12480, 1320, 1335, 255}}};
 
 // The display options as they are at start, and the readout and exit buttons.
 void LayOutOptionsAndButtons(Form1& form) {

@@ -15,14 +15,19 @@ enum class Layer : std::size_t {
   kGrid,
   kEcliptic,
   kEquator,
+  kConstellations,  // the figures' lines and their fainter stars
+  kAsterisms,
   kBodies,
+  kPhases,  // the dark part of the Moon
   kStars,
   kNames,
-  kDirections,  // the three words under the horizon
+  kConstellationNames,  // the constellations' and the asterisms' names
+  kDirections,          // the three words under the horizon
 };
 
-inline constexpr std::array<std::string_view, 8> kLayerNames = {
-    "horizon", "grid", "ecliptic", "equator", "bodies", "stars", "names", "directions"};
+inline constexpr std::array<std::string_view, 12> kLayerNames = {
+    "horizon", "grid",   "ecliptic", "equator", "constellations",      "asterisms",
+    "bodies",  "phases", "stars",    "names",   "constellation-names", "directions"};
 inline constexpr std::size_t kLayerCount = kLayerNames.size();
 
 // Returned: the layer's name, ASCII: the id of its group in an SVG picture.

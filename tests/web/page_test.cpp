@@ -89,16 +89,18 @@ TEST_F(PageTest, ElementsStandWhereTheWindowsControlsStandInItsFocusOrder) {
   EXPECT_TRUE(Element("lblH(0)").layout.bold);
   EXPECT_FALSE(Element("Label1").layout.bold);
 
-  // The document holds the inputs in the window's focus order, then the
-  // captions, then the readout table row by row.
-  const char* order[] = {"txtYMD(0)", "txtYMD(1)", "txtYMD(2)", "txtYMD(3)", "txtYMD(4)",
-                         "lstCITY",   "Command1",  "Command2",  "txtIDO",    "txtKEIDO",
-                         "optDIR(0)", "optDIR(1)", "optDIR(2)", "optDIR(3)", "Command3",
-                         "lstINTV1",  "lstINTV2",  "chkOP(0)",  "chkOP(1)",  "chkOP(2)",
-                         "chkOP(3)",  "Label1",    "Label2"};
+  // The document holds the inputs in the window's focus order (the window's
+  // own first), then the captions, then the readout table row by row.
+  const char* order[] = {
+      "txtYMD(0)", "txtYMD(1)", "txtYMD(2)", "txtYMD(3)", "txtYMD(4)", "lstCITY",   "Command1",
+      "Command2",  "txtIDO",    "txtKEIDO",  "optDIR(0)", "optDIR(1)", "optDIR(2)", "optDIR(3)",
+      "Command3",  "lstINTV1",  "lstINTV2",  "chkOP(0)",  "chkOP(1)",  "chkOP(2)",  "chkOP(3)"};
   for (std::size_t i = 0; i < std::size(order); ++i) {
     EXPECT_EQ(browser.documentOrder.at(i), Id(order[i])) << order[i];
   }
+  const auto inputs = static_cast<std::size_t>(std::ranges::count_if(
+      app::FormControls(Form()), [](const auto& entry) { return app::Base(entry).TabIndex >= 0; }));
+  EXPECT_EQ(browser.documentOrder.at(inputs), Id("Label1"));
   EXPECT_EQ(
       browser.documentOrder.at(browser.elements.size() - 3 * std::size_t{app::kReadoutLabels}),
       Id("lblST(0)"));

@@ -249,8 +249,10 @@ TEST_F(MainWindowTest, TheAnimationWaitsWhileTheUserTypes) {
   EXPECT_EQ(Text(Find<QLineEdit>(w, "txtYMD(3)")) + ":" + Text(minute), "22:5");
 }
 
+// The window's controls in their own order, the further ones after them,
+// the chart last.
 TEST_F(MainWindowTest, FocusFollowsTheTabOrder) {
-  const std::vector<QWidget*> expected = {
+  const std::vector<QWidget*> window_order = {
       &Find<QLineEdit>(w, "txtYMD(0)"),    &Find<QLineEdit>(w, "txtYMD(1)"),
       &Find<QLineEdit>(w, "txtYMD(2)"),    &Find<QLineEdit>(w, "txtYMD(3)"),
       &Find<QLineEdit>(w, "txtYMD(4)"),    &Find<QListWidget>(w, "lstCITY"),
@@ -261,14 +263,21 @@ TEST_F(MainWindowTest, FocusFollowsTheTabOrder) {
       &Find<QPushButton>(w, "Command3"),   &Find<QListWidget>(w, "lstINTV1"),
       &Find<QListWidget>(w, "lstINTV2"),   &Find<QCheckBox>(w, "chkOP(0)"),
       &Find<QCheckBox>(w, "chkOP(1)"),     &Find<QCheckBox>(w, "chkOP(2)"),
-      &Find<QCheckBox>(w, "chkOP(3)"),     &Find<QWidget>(w, "chart")};  // the chart last
+      &Find<QCheckBox>(w, "chkOP(3)")};
   std::vector<QWidget*> chain;
-  QWidget* next = expected.front();
+  QWidget* next = window_order.front();
   do {
     if (next->focusPolicy() & Qt::TabFocus) chain.push_back(next);
     next = next->nextInFocusChain();
-  } while (next != expected.front() && chain.size() < 100);
-  EXPECT_EQ(chain, expected);
+  } while (next != window_order.front() && chain.size() < 200);
+  ASSERT_GT(chain.size(), window_order.size());
+  EXPECT_EQ(std::vector<QWidget*>(chain.begin(), chain.begin() + 21), window_order);
+  EXPECT_EQ(chain.back(), &Find<QWidget>(w, "chart"));
+  std::size_t inputs = 0;
+  for (const app::ControlEntry& entry : app::FormControls(w.Form())) {
+    inputs += app::Base(entry).TabIndex >= 0;
+  }
+  EXPECT_EQ(chain.size(), inputs + 1);
 }
 
 // A disc as the views draw a body or a star [twips].
