@@ -13,6 +13,7 @@ constexpr Colour kPaper = Grey(255);
 constexpr Colour kInk = Grey(0);
 constexpr Colour kHorizonGrey = Grey(80);
 constexpr Colour kGridGrey = Grey(160);
+constexpr Colour kShadeGrey = Grey(200);
 
 // Coloured dots: 32 for black up to 134 for white, by luminance (ITU-R BT.601
 // weights), so that the red equator prints darker than the yellow ecliptic.
@@ -21,18 +22,22 @@ Colour DotGrey(Colour colour) {
   return Grey(static_cast<std::uint8_t>(32 + luminance * 2 / 5));
 }
 
+bool IsGrey(Colour colour) {
+  return colour.r == colour.g && colour.g == colour.b;
+}
+
 Colour PrintColour(ColourUse use, Colour colour) {
   switch (use) {
     case ColourUse::kSky:
       return kPaper;
     case ColourUse::kLine:
-      return kHorizonGrey;
-    case ColourUse::kDot: {
-      const bool grey = colour.r == colour.g && colour.g == colour.b;
-      return grey ? kGridGrey : DotGrey(colour);
-    }
+      return IsGrey(colour) ? kHorizonGrey : DotGrey(colour);
+    case ColourUse::kDot:
+      return IsGrey(colour) ? kGridGrey : DotGrey(colour);
     case ColourUse::kDisc:
       return kInk;
+    case ColourUse::kShade:
+      return kShadeGrey;
   }
   return colour;
 }
@@ -54,6 +59,7 @@ void PaletteSurface::Share() {
   target_.CurrentX = CurrentX;
   target_.CurrentY = CurrentY;
   target_.CurrentLayer = CurrentLayer;
+  target_.DrawWidth = DrawWidth;
 }
 
 void PaletteSurface::Cls() {
@@ -79,6 +85,12 @@ void PaletteSurface::Circle(float x, float y, float radius, Colour colour) {
 void PaletteSurface::Print(std::string_view utf8_text) {
   Share();
   target_.Print(utf8_text);
+}
+
+void PaletteSurface::Polygon(std::span<const PointF> points) {
+  Share();
+  target_.FillColor = MapColour(palette_, ColourUse::kShade, FillColor);
+  target_.Polygon(points);
 }
 
 }  // namespace chart

@@ -12,17 +12,19 @@ enum class Palette { kScreen, kPrint };
 
 // What a colour is used for on the chart.
 enum class ColourUse {
-  kSky,   // the background cleared to
-  kLine,  // solid lines: the horizon
-  kDot,   // single dots: the grid, the dotted equator and ecliptic
-  kDisc,  // outline and fill of the bodies and stars
+  kSky,    // the background cleared to
+  kLine,   // solid lines: the horizon, the constellations' figures
+  kDot,    // single dots: the grid, the dotted equator and ecliptic
+  kDisc,   // outline and fill of the bodies and stars
+  kShade,  // the fill of shapes over a disc: the unlit part of the Moon
 };
 
 // Given: a palette, a use and the colour the chart asked for. Returned: the
 // colour to draw. Notes: the screen palette returns the colour unchanged; the
-// print palette turns grey dots (the grid) light grey and coloured dots
-// darker greys by their luminance, so that the equator, the ecliptic and the
-// grid stay apart.
+// print palette turns grey dots (the grid) light grey and coloured dots and
+// lines darker greys by their luminance, so that the equator, the ecliptic,
+// the grid and the figures stay apart; grey lines (the horizon) mid grey,
+// discs black and the shade over a disc light grey.
 Colour MapColour(Palette palette, ColourUse use, Colour colour);
 
 // The colour of the chart's words: white on the screen, black in print.
@@ -40,6 +42,7 @@ class PaletteSurface final : public Surface {
   void PSet(float x, float y, Colour colour) override;
   void Circle(float x, float y, float radius, Colour colour) override;
   void Print(std::string_view utf8_text) override;
+  void Polygon(std::span<const PointF> points) override;
 
  private:
   // Copies the surface state to the target, its colours mapped.

@@ -37,6 +37,7 @@ std::string FormatOperation(const RecordingSurface::Operation& operation) {
       out = "line";
       for (const float value : v) AppendNumber(out, value);
       AppendColour(out, operation.colour);
+      if (operation.width != 1) AppendNumber(out, operation.width);
       break;
     case Kind::kPSet:
       out = "pset";
@@ -59,6 +60,14 @@ std::string FormatOperation(const RecordingSurface::Operation& operation) {
       out += ' ';
       out += operation.text;
       break;
+    case Kind::kPolygon:
+      out = "polygon";
+      for (const PointF& point : operation.points) {
+        AppendNumber(out, point.x);
+        AppendNumber(out, point.y);
+      }
+      AppendColour(out, operation.fill);
+      break;
   }
   return out;
 }
@@ -76,6 +85,7 @@ void RecordingSurface::Line(float x1, float y1, float x2, float y2, Colour colou
   operation.kind = Kind::kLine;
   operation.values = {x1, y1, x2, y2};
   operation.colour = colour;
+  operation.width = DrawWidth;
   Record(std::move(operation), 4);
 }
 
@@ -105,6 +115,17 @@ void RecordingSurface::Print(std::string_view utf8_text) {
   Record(std::move(operation), 2);
 }
 
+void RecordingSurface::Polygon(std::span<const PointF> points) {
+  Operation operation;
+  operation.kind = Kind::kPolygon;
+  operation.fill = FillColor;
+  operation.points.assign(points.begin(), points.end());
+  for (const PointF& point : points) {
+    if (!std::isfinite(point.x) || !std::isfinite(point.y)) ++non_finite_count_;
+  }
+  Record(std::move(operation), 0);
+}
+
 std::string RecordingSurface::Text() const {
   std::string text;
   for (const Operation& operation : operations_) {
@@ -125,6 +146,7 @@ void RecordingSurface::Replay(Surface& target) const {
       case Kind::kCls:
         break;
       case Kind::kLine:
+        target.DrawWidth = op->width;
         target.Line(v[0], v[1], v[2], v[3], op->colour);
         break;
       case Kind::kPSet:
@@ -139,6 +161,10 @@ void RecordingSurface::Replay(Surface& target) const {
         target.CurrentX = v[0];
         target.CurrentY = v[1];
         target.Print(op->text);
+        break;
+      case Kind::kPolygon:
+        target.FillColor = op->fill;
+        target.Polygon(op->points);
         break;
     }
   }

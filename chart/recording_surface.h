@@ -23,9 +23,11 @@ namespace chart {
 //   circle X Y RADIUS R G B FR FG FB           (outline colour, then FillColor)
 //   circle X Y RADIUS R G B                    (FillStyle not 0: transparent, no fill)
 //   print X Y TEXT                             (CurrentX CurrentY, UTF-8 text)
+//   line X1 Y1 X2 Y2 R G B WIDTH               (a line DrawWidth wide, when not 1)
+//   polygon X1 Y1 X2 Y2 ... FR FG FB           (its points, then FillColor)
 class RecordingSurface : public Surface {
  public:
-  enum class Kind { kCls, kLine, kPSet, kCircle, kPrint };
+  enum class Kind { kCls, kLine, kPSet, kCircle, kPrint, kPolygon };
 
   // What the surface keeps.
   enum class Keep {
@@ -40,8 +42,10 @@ class RecordingSurface : public Surface {
     std::array<float, 4> values{};
     Colour colour{};                // BackColor (cls) or the drawing colour
     bool filled = false;            // circle only: drawn with FillStyle 0
-    Colour fill{};                  // circle only: FillColor when filled
+    Colour fill{};                  // circle: FillColor when filled; polygon: FillColor
     std::string text;               // print only
+    float width = 1;                // line only: DrawWidth [window pixels]
+    std::vector<PointF> points;     // polygon only
     Layer layer = Layer::kHorizon;  // the CurrentLayer it was drawn in (not in the text form)
   };
 
@@ -52,6 +56,7 @@ class RecordingSurface : public Surface {
   void PSet(float x, float y, Colour colour) override;
   void Circle(float x, float y, float radius, Colour colour) override;
   void Print(std::string_view utf8_text) override;
+  void Polygon(std::span<const PointF> points) override;
 
   // The kept operations, oldest first.
   const std::vector<Operation>& Operations() const { return operations_; }

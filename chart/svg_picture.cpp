@@ -90,7 +90,7 @@ class LayerWriter {
       std::size_t end = i + 1;
       const bool runs = first.kind == Kind::kPSet || first.kind == Kind::kLine;
       while (runs && end < operations.size() && operations[end]->kind == first.kind &&
-             operations[end]->colour == first.colour) {
+             operations[end]->colour == first.colour && operations[end]->width == first.width) {
         ++end;
       }
       switch (first.kind) {
@@ -106,6 +106,9 @@ class LayerWriter {
         case Kind::kPrint:
           Word(first);
           break;
+        case Kind::kPolygon:
+          Shape(first);
+          break;
         case Kind::kCls:
           break;
       }
@@ -117,8 +120,8 @@ class LayerWriter {
   // Each dot the whole pixel the screen sets for it: the one whose top left
   // corner is nearest its point.
   void Dots(const std::vector<const Operation*>& operations, std::size_t from, std::size_t to) {
-    out_ += "<path fill=\"" + Hex(MapColour(palette_, ColourUse::kDot, operations[from]->colour)) +
-            "\" d=\"";
+    out_ += "<path shape-rendering=\"crispEdges\" fill=\"" +
+            Hex(MapColour(palette_, ColourUse::kDot, operations[from]->colour)) + "\" d=\"";
     // Each move is relative to the last dot [pixels].
     long long last_x = 0, last_y = 0;
     for (std::size_t i = from; i < to; ++i) {
@@ -133,8 +136,12 @@ class LayerWriter {
     out_ += "\"/>\n";
   }
 
+  // One-pixel lines sharp, as on the screen; wider ones smooth, with round ends.
   void Lines(const std::vector<const Operation*>& operations, std::size_t from, std::size_t to) {
-    out_ += "<path fill=\"none\" stroke-width=\"1\" stroke=\"" +
+    const float width = operations[from]->width;
+    out_ += std::string("<path fill=\"none\"") +
+            (width == 1 ? " shape-rendering=\"crispEdges\"" : " stroke-linecap=\"round\"") +
+            " stroke-width=\"" + Number(width) + "\" stroke=\"" +
             Hex(MapColour(palette_, ColourUse::kLine, operations[from]->colour)) + "\" d=\"";
     for (std::size_t i = from; i < to; ++i) {
       const auto& v = operations[i]->values;
@@ -149,6 +156,14 @@ class LayerWriter {
             Number(radius) + "\" stroke=\"" +
             Hex(MapColour(palette_, ColourUse::kDisc, op.colour)) + "\" fill=\"" +
             (op.filled ? Hex(MapColour(palette_, ColourUse::kDisc, op.fill)) : "none") + "\"/>\n";
+  }
+
+  void Shape(const Operation& op) {
+    out_ += "<path fill=\"" + Hex(MapColour(palette_, ColourUse::kShade, op.fill)) + "\" d=\"";
+    for (std::size_t i = 0; i < op.points.size(); ++i) {
+      out_ += (i == 0 ? "M" : "L") + Px(op.points[i].x) + " " + Px(op.points[i].y);
+    }
+    out_ += "Z\"/>\n";
   }
 
   // The text's top left at the operation's place, as Print puts it.
@@ -193,13 +208,11 @@ std::string SvgPicture(const RecordingSurface& drawing, Colour sky, Palette pale
                                  [kind](const Operation* op) { return op->kind == kind; });
     };
     out += "<g id=\"" + std::string(kLayerNames[layer]) + "\"";
-    // The words take the window's face; dots and lines stay sharp single
-    // pixels, as on the screen.
+    // The words take the window's face.
     if (holds(Kind::kPrint)) {
       out += " font-family=\"" + Escaped(font.families) + "\" font-size=\"" + Number(font.pixels) +
              "\" fill=\"" + Hex(WordColour(palette)) + "\"";
     }
-    if (holds(Kind::kPSet) || holds(Kind::kLine)) out += " shape-rendering=\"crispEdges\"";
     out += ">\n";
     writer.Write(layers[layer]);
     out += "</g>\n";

@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cstdlib>
 #include <string>
+#include <vector>
 
 #include "app/screen_units.h"
 #include "chart/palette.h"
@@ -32,7 +33,8 @@ void js_announce(const char* words);
 void js_set_print_caption(const char* text);
 void js_replace_address_query(const char* query);
 void js_canvas_clear(int canvas, int rgb);
-void js_canvas_line(int canvas, double x1, double y1, double x2, double y2, int rgb);
+void js_canvas_line(int canvas, double x1, double y1, double x2, double y2, int rgb, double width);
+void js_canvas_polygon(int canvas, const double* xy, int count, int rgb);
 void js_canvas_dot(int canvas, double x, double y, int rgb);
 void js_canvas_circle(int canvas, double x, double y, double radius, int rgb, int fill_rgb);
 void js_canvas_text(int canvas, double x, double y, const char* text);
@@ -82,7 +84,19 @@ void CanvasSurface::Cls() {
 }
 
 void CanvasSurface::Line(float x1, float y1, float x2, float y2, chart::Colour colour) {
-  js_canvas_line(static_cast<int>(picture_), Px(x1), Px(y1), Px(x2), Px(y2), Rgb(colour));
+  js_canvas_line(static_cast<int>(picture_), Px(x1), Px(y1), Px(x2), Px(y2), Rgb(colour),
+                 DrawWidth);
+}
+
+void CanvasSurface::Polygon(std::span<const chart::PointF> points) {
+  std::vector<double> xy;
+  xy.reserve(2 * points.size());
+  for (const chart::PointF& point : points) {
+    xy.push_back(Px(point.x));
+    xy.push_back(Px(point.y));
+  }
+  js_canvas_polygon(static_cast<int>(picture_), xy.data(), static_cast<int>(points.size()),
+                    Rgb(FillColor));
 }
 
 void CanvasSurface::PSet(float x, float y, chart::Colour colour) {

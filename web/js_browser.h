@@ -12,7 +12,8 @@ class CanvasSurface final : public chart::Surface {
 
   // Fills the whole canvas with BackColor.
   void Cls() override;
-  // A one-pixel line on whole device pixels, so that level lines stay sharp.
+  // A line DrawWidth window pixels wide; a one-pixel line on whole device
+  // pixels, so that level lines stay sharp.
   void Line(float x1, float y1, float x2, float y2, chart::Colour colour) override;
   // A square dot one window pixel wide.
   void PSet(float x, float y, chart::Colour colour) override;
@@ -21,6 +22,8 @@ class CanvasSurface final : public chart::Surface {
   // Text in the window's default face and the canvas's colour of words
   // (chart::WordColour), its top left at (CurrentX, CurrentY).
   void Print(std::string_view utf8_text) override;
+  // Filled with FillColor.
+  void Polygon(std::span<const chart::PointF> points) override;
 
  private:
   Picture picture_;

@@ -79,17 +79,44 @@ mergeInto(LibraryManager.library, {
   },
 
   js_canvas_line__deps: ['$canvases'],
-  js_canvas_line: function (index, x1, y1, x2, y2, rgb) {
+  js_canvas_line: function (index, x1, y1, x2, y2, rgb, width) {
     var surface = canvases.list[index];
     var context = surface.context;
     canvases.fillDots(surface);
     canvases.setStroke(surface, page.colour(rgb));
     context.beginPath();
-    context.moveTo(canvases.onPixels(x1, surface.scaleX, surface.line),
-                   canvases.onPixels(y1, surface.scaleY, surface.line));
-    context.lineTo(canvases.onPixels(x2, surface.scaleX, surface.line),
-                   canvases.onPixels(y2, surface.scaleY, surface.line));
-    context.stroke();
+    if (width === 1) {
+      context.moveTo(canvases.onPixels(x1, surface.scaleX, surface.line),
+                     canvases.onPixels(y1, surface.scaleY, surface.line));
+      context.lineTo(canvases.onPixels(x2, surface.scaleX, surface.line),
+                     canvases.onPixels(y2, surface.scaleY, surface.line));
+      context.stroke();
+    } else {
+      // A wider line: smooth, with round ends where the pieces of a figure meet.
+      context.lineWidth = width;
+      context.lineCap = 'round';
+      context.moveTo(x1, y1);
+      context.lineTo(x2, y2);
+      context.stroke();
+      context.lineWidth = surface.line / surface.scaleX;
+      context.lineCap = 'butt';
+    }
+    surface.drawn += 1;
+  },
+
+  js_canvas_polygon__deps: ['$canvases'],
+  js_canvas_polygon: function (index, xy, count, rgb) {
+    var surface = canvases.list[index];
+    var context = surface.context;
+    canvases.fillDots(surface);
+    canvases.setFill(surface, page.colour(rgb));
+    context.beginPath();
+    for (var i = 0; i < count; i++) {
+      var x = HEAPF64[(xy >> 3) + 2 * i], y = HEAPF64[(xy >> 3) + 2 * i + 1];
+      if (i === 0) context.moveTo(x, y); else context.lineTo(x, y);
+    }
+    context.closePath();
+    context.fill();
     surface.drawn += 1;
   },
 

@@ -2,6 +2,7 @@
 
 #include <QFontMetricsF>
 #include <QPen>
+#include <QPolygonF>
 #include <QString>
 #include <algorithm>
 
@@ -29,8 +30,10 @@ void PainterSurface::Cls() {
 
 void PainterSurface::Line(float x1, float y1, float x2, float y2, chart::Colour colour) {
   ForgetDotPen();
-  painter_.setRenderHint(QPainter::Antialiasing, false);
-  painter_.setPen(QPen(ToQColor(colour), 1.0));
+  painter_.setRenderHint(QPainter::Antialiasing, DrawWidth > 1);
+  QPen pen(ToQColor(colour), DrawWidth);
+  pen.setCapStyle(Qt::RoundCap);
+  painter_.setPen(pen);
   painter_.drawLine(QPointF(app::PixelsFromTwips(x1), app::PixelsFromTwips(y1)),
                     QPointF(app::PixelsFromTwips(x2), app::PixelsFromTwips(y2)));
 }
@@ -57,6 +60,20 @@ void PainterSurface::Circle(float x, float y, float radius, chart::Colour colour
   }
   const double r = std::max(app::PixelsFromTwips(radius), kMinimumRadiusPx);
   painter_.drawEllipse(QPointF(app::PixelsFromTwips(x), app::PixelsFromTwips(y)), r, r);
+  painter_.setBrush(Qt::NoBrush);
+}
+
+void PainterSurface::Polygon(std::span<const chart::PointF> points) {
+  ForgetDotPen();
+  painter_.setRenderHint(QPainter::Antialiasing, true);
+  painter_.setPen(Qt::NoPen);
+  painter_.setBrush(ToQColor(FillColor));
+  QPolygonF polygon;
+  polygon.reserve(static_cast<qsizetype>(points.size()));
+  for (const chart::PointF& point : points) {
+    polygon.append(QPointF(app::PixelsFromTwips(point.x), app::PixelsFromTwips(point.y)));
+  }
+  painter_.drawPolygon(polygon);
   painter_.setBrush(Qt::NoBrush);
 }
 

@@ -32,7 +32,8 @@ class PainterSurface final : public chart::Surface {
 
   // Fills the whole device with BackColor, at any scale of the painter.
   void Cls() override;
-  // One-pixel line, not anti-aliased, like the window's own lines.
+  // A line DrawWidth wide: one pixel not anti-aliased, like the window's own
+  // lines, and wider lines anti-aliased.
   void Line(float x1, float y1, float x2, float y2, chart::Colour colour) override;
   // A square dot one logical pixel wide: at least one device pixel at any scale.
   void PSet(float x, float y, chart::Colour colour) override;
@@ -40,6 +41,8 @@ class PainterSurface final : public chart::Surface {
   void Circle(float x, float y, float radius, chart::Colour colour) override;
   // Text in the window's default face, in the word colour.
   void Print(std::string_view utf8_text) override;
+  // Anti-aliased, filled with FillColor.
+  void Polygon(std::span<const chart::PointF> points) override;
 
  private:
   // Forgets the dot pen: called by every operation that sets another pen.

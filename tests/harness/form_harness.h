@@ -11,6 +11,7 @@
 #include <deque>
 #include <functional>
 #include <optional>
+#include <span>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -110,6 +111,10 @@ class CheckingSurface : public chart::Surface {
   }
   void Print(std::string_view) override {
     Check(CurrentX), Check(CurrentY);
+    ++operations;
+  }
+  void Polygon(std::span<const chart::PointF> points) override {
+    for (const chart::PointF& point : points) Check(point.x), Check(point.y);
     ++operations;
   }
 
