@@ -33,6 +33,7 @@ void SkyChart::DrawBody(const ViewProjection& projection, const BodyRow& body) {
 void SkyChart::Name(const WindowPoint& disc, std::string_view name) {
   surface_.CurrentLayer = Layer::kNames;
   Label(disc.x + kLabelShift, disc.y, name);
+  if (!name.empty()) labels_.Add({disc.x + kLabelShift, disc.y, TextWidth(name), kTextHeight});
 }
 
 void SkyChart::DrawStars(const ViewProjection& projection) {

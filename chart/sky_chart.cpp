@@ -35,11 +35,12 @@ void SkyChart::DrawWest() {
 }
 
 // The chart's layers from the bottom up: the horizon, the grid, the dotted
-// lines, the bodies, by night the stars, each disc with its name, and the
-// direction words.
+// lines, the figures, the bodies, by night the stars, each disc with its
+// name, the figures' names and the direction words.
 void SkyChart::Draw(const DirectionRow& view) {
   const ViewProjection projection(view.centreAzimuth, Mapping());
   drawn_.clear();
+  labels_.Clear();
   surface_.CurrentLayer = Layer::kHorizon;
   surface_.Cls();
   surface_.Line(static_cast<float>(CentreX - 7000), static_cast<float>(HorizonY),
@@ -49,6 +50,8 @@ void SkyChart::Draw(const DirectionRow& view) {
   if (Options.Has(Option::kEquator) || Options.Has(Option::kEcliptic)) {
     DrawEclipticAndEquator(projection);
   }
+  if (Options.Has(Option::kConstellations)) DrawConstellations(projection);
+  if (Options.Has(Option::kAsterisms)) DrawAsterisms(projection);
   for (const BodyRow& body : kBodyRows) {
     if (body.byDay) DrawBody(projection, body);
   }
@@ -58,6 +61,7 @@ void SkyChart::Draw(const DirectionRow& view) {
     }
     DrawStars(projection);
   }
+  NameFigures(projection);
   surface_.CurrentLayer = Layer::kDirections;
   for (std::size_t place = 0; place < view.words.size(); ++place) {
     Label(kWordX[place], HorizonY + kWordDrop, view.words[place]);

@@ -1,15 +1,19 @@
 #pragma once
 
 #include <array>
+#include <cstddef>
 #include <optional>
+#include <span>
 #include <string_view>
 #include <vector>
 
 #include "astro/observation.h"
+#include "catalog/constellations.h"
 #include "catalog/star_tables.h"
 #include "chart/bodies.h"
 #include "chart/day_night.h"
 #include "chart/directions.h"
+#include "chart/label_boxes.h"
 #include "chart/options.h"
 #include "chart/surface.h"
 #include "chart/view_projection.h"
@@ -19,9 +23,15 @@ namespace chart {
 // A body or star as the last view drew it: for the chart in words and for
 // naming what lies under a point.
 struct DrawnObject {
-  enum class Kind { kBody, kStar };
+  enum class Kind {
+    kBody,           // index: astro::Body
+    kStar,           // index: chart catalogue row (1..496)
+    kFigureStar,     // a fainter star of the figures; index: catalog::SkyStars()
+    kConstellation,  // its name; index: catalog::Constellations()
+    kAsterism,       // its name; index: catalog::Asterisms()
+  };
   Kind kind;
-  int index;              // body index (astro::Body) or chart catalogue row (1..496)
+  int index;
   std::string_view name;  // its label ("月", "ﾍﾞｶﾞ"), whether or not labels are shown; empty
                           // for an unnamed star
   double altitude;  // [degrees above the horizon]
@@ -90,6 +100,22 @@ class SkyChart {
   void DrawStars(const ViewProjection& projection);
   // The name beside a disc centred there.
   void Name(const WindowPoint& disc, std::string_view name);
+  // A figure star's place [hours, degrees]: for a row of the chart catalogue
+  // exactly the place that row is drawn at.
+  astro::EquatorialPlace FigureStarPlace(std::size_t sky_star) const;
+  // Lines between figure stars along the sky, in a colour and width [window pixels].
+  void DrawFigureLines(const ViewProjection& projection, std::span<const catalog::FigureLine> lines,
+                       Colour colour, float width);
+  // The constellations' figures, with the fainter stars they join at night.
+  void DrawConstellations(const ViewProjection& projection);
+  // The asterisms' highlighted lines.
+  void DrawAsterisms(const ViewProjection& projection);
+  // The names of the asterisms and the constellations in view, under their options.
+  void NameFigures(const ViewProjection& projection);
+  // One name, centred on its place when that is above the horizon and on the
+  // chart, moved to where it covers no other words if it can be; noted in Drawn().
+  void NameFigure(const ViewProjection& projection, DrawnObject::Kind kind, int index,
+                  double ra_hours, double dec_deg, std::string_view name);
   // Notes what was just drawn, for Drawn().
   void Record(DrawnObject::Kind kind, int index, std::string_view name,
               const astro::HorizontalPlace& place, const WindowPoint& point, double radius);
@@ -103,6 +129,7 @@ class SkyChart {
   Surface& surface_;
 
   std::vector<DrawnObject> drawn_;
+  LabelBoxes labels_;  // the words on the chart so far
 
   // The grid's dots in drawing order: they depend on nothing but the window
   // mapping, so they are projected once and kept until the mapping changes.

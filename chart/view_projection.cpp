@@ -176,11 +176,13 @@ void ViewProjection::Segment(const astro::HorizontalPlace& from, const astro::Ho
       };
   constexpr double kBeside = 1e-9;  // keeps the ends off the seam and the horizon themselves
   for (std::size_t i = 0; i + 1 < cut_count; ++i) {
-    const double t0 = cuts[i] + (i > 0 ? kBeside : 0);
-    const double t1 = cuts[i + 1] - (i + 2 < cut_count ? kBeside : 0);
+    const bool first = i == 0, last = i + 2 == cut_count;
+    const double t0 = cuts[i] + (first ? 0 : kBeside);
+    const double t1 = cuts[i + 1] - (last ? 0 : kBeside);
     if (!(t1 > t0) || arc.At((t0 + t1) / 2).z < 0) continue;
-    const auto p0 = ToWindow(PlaceOf(arc.At(t0)));
-    const auto p1 = ToWindow(PlaceOf(arc.At(t1)));
+    // The line's own ends exactly where their places are drawn.
+    const auto p0 = ToWindow(first ? from : PlaceOf(arc.At(t0)));
+    const auto p1 = ToWindow(last ? to : PlaceOf(arc.At(t1)));
     if (p0 && p1) draw(t0, t1, *p0, *p1, 0);
   }
 }

@@ -119,6 +119,21 @@ TEST(ChartDescription, NamesEveryBodyAndStarTheChartLabelsAndNothingElse) {
   }
 }
 
+// With their names on the chart, the constellations in view are read out too.
+TEST(ChartDescription, NamesTheConstellationsOnTheChart) {
+  testing::FakeWindow window;
+  Form1& form = window.form;
+  form.Form_Load();
+  window.SetBoxes({"2026", "1", "15", "21", "0"});  // Tokyo, south
+  form.Command3_Click();
+  EXPECT_EQ(form.ChartDescription.find("オリオン座"), std::string::npos);
+  form.chkOP[static_cast<std::size_t>(chart::Option::kConstellationNames)].Value = 1;
+  form.Command3_Click();
+  for (const char* name : {"オリオン座 高度", "おおいぬ座 高度", "ふたご座 高度"}) {
+    EXPECT_NE(form.ChartDescription.find(name), std::string::npos) << name;
+  }
+}
+
 TEST(ChartDescription, SaysWhenNothingNamedIsUpAndNamesTypedCoordinates) {
   const ChartSubject pole{0, std::nullopt, -89, 0, {"2000", "1", "1", "0", "0"}};
   EXPECT_EQ(DescribeChart(pole, {}),

@@ -6,6 +6,7 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QFontMetricsF>
 #include <QImage>
 #include <QPainter>
 #include <QSvgRenderer>
@@ -20,6 +21,8 @@
 #include <tuple>
 #include <vector>
 
+#include "catalog/constellations.h"
+#include "platform/qt/fonts.h"
 #include "platform/qt/image_export.h"
 #include "platform/window/main_window.h"
 #include "tests/platform/cli/invoke.h"
@@ -109,6 +112,44 @@ TEST_F(CliPictures, ChartSvgKeepsItsLayersApartAndLooksAsThePng) {
     }
   }
   EXPECT_LT(different, png.width() * png.height() / 1000) << "pixels unlike the PNG's";
+}
+
+// The names of the figures, measured in the chart's own face, sit on no
+// other words in skies crowded with them (centred on their figures, some would).
+TEST_F(CliPictures, FigureNamesSitOnNoOtherWords) {
+  const QFontMetricsF metrics(WindowDefaultFont());
+  std::set<std::string> figure_names;
+  for (const auto& c : catalog::Constellations()) figure_names.emplace(c.japanese);
+  for (const auto& a : catalog::Asterisms()) figure_names.emplace(a.japanese);
+  for (const char* sky : {"|--at|2026-03-15 21:00|--dir|west", "|--at|2026-03-15 21:00|--dir|south",
+                          "|--at|2026-05-15 21:00|--dir|north"}) {
+    SCOPED_TRACE(sky);
+    const std::string ops = Invoke(std::string("chart|--ops|--site|東京|--names") + sky +
+                                   "|--constellations|--constellation-names|--asterisms")
+                                .out;
+    std::vector<std::pair<QRectF, bool>> words;  // and whether it names a figure
+    std::istringstream lines(ops);
+    for (std::string line; std::getline(lines, line);) {
+      if (line.rfind("print ", 0) != 0) continue;
+      std::istringstream fields(line.substr(6));
+      double x = 0, y = 0;
+      std::string text;
+      fields >> x >> y;
+      std::getline(fields >> std::ws, text);
+      if (y >= 9100) continue;  // the direction words under the horizon
+      const QRectF box = metrics.boundingRect(QString::fromStdString(text));
+      words.emplace_back(QRectF(x / 15, y / 15, box.width(), metrics.ascent()),
+                         figure_names.count(text) > 0);
+    }
+    EXPECT_GT(words.size(), 20u);
+    for (std::size_t i = 0; i < words.size(); ++i) {
+      for (std::size_t j = i + 1; j < words.size(); ++j) {
+        if (words[i].second || words[j].second) {
+          EXPECT_FALSE(words[i].first.intersects(words[j].first)) << i << " " << j;
+        }
+      }
+    }
+  }
 }
 
 // The window's picture is what the window shows, and an .svg or .pdf name gets one.
