@@ -4,6 +4,8 @@
 #include <cstddef>
 #include <utility>
 
+#include "app/intervals.h"
+
 namespace app {
 namespace {
 
@@ -81,10 +83,10 @@ void LayOutCoordinates(Form1& form) {
 void LayOutIntervals(Form1& form) {
   PlaceLabel(form.Label8, {6240, 240, 975, 255}, kRegularPoints, "間隔（分)");
   Place(form.lstINTV1, {6360, 480, 615, 510}, Gothic(kRegularPoints), 15);
-  form.lstINTV1.items = {" 2", " 5", "10", "15", "30", "60", "90", "120"};
+  form.lstINTV1.items.assign(kTimeSteps.begin(), kTimeSteps.end());
   PlaceLabel(form.Label9, {7440, 240, 1455, 255}, kRegularPoints, "表示間隔（秒）");
   Place(form.lstINTV2, {7560, 480, 615, 510}, Gothic(kRegularPoints), 16);
-  form.lstINTV2.items = {" 0", " 1", " 3", " 6", "10", "20", "30", "60"};
+  form.lstINTV2.items.assign(kDisplayIntervals.begin(), kDisplayIntervals.end());
 }
 
 // The compass rose around the planetarium button; the south view at start.

@@ -12,6 +12,7 @@
 #include <variant>
 #include <vector>
 
+#include "app/intervals.h"
 #include "app/sites.h"
 #include "chart/recording_surface.h"
 #include "platform/cli/instant.h"
@@ -318,7 +319,8 @@ std::optional<CliFailure> ApplyControls(app::Form1& form, const CliOptions& opti
                                               "; planetarium-cli sites lists them)"};
       case app::RequestFault::kUnknownStep:
         return CliFailure{kCliUsageError, "--step: no time step of " + Quoted(*request.step) +
-                                              " minutes in the list (2 5 10 15 30 60 90 120)"};
+                                              " minutes in the list (" + app::TimeStepsText() +
+                                              ")"};
     }
   }
   return std::nullopt;

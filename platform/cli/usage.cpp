@@ -2,6 +2,7 @@
 #include <cstddef>
 #include <string>
 
+#include "app/intervals.h"
 #include "chart/options.h"
 #include "platform/cli/options.h"
 
@@ -79,7 +80,8 @@ Controls (table, window, chart, print):
                                 raw text for one box (applied after --at)
   --dir north|east|south|west   view direction
 )" + ChartOptionLines() +
-         R"(  --step MINUTES                animation time step (2 5 10 15 30 60 90 120)
+         R"(  --step MINUTES                animation time step ()" + app::TimeStepsText() + R"(;
+                                1440: a day, the same time each day)
   --ticks N                     timer ticks after the planetarium button
 
 Pictures (window, chart):

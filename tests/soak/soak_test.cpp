@@ -106,7 +106,7 @@ std::string StepName(const ::testing::TestParamInfo<int>& step) {
   return std::to_string(step.param) + "min";
 }
 
-INSTANTIATE_TEST_SUITE_P(EveryTimeStep, Soak, ::testing::Values(2, 5, 10, 15, 30, 60, 90, 120),
-                         StepName);
+INSTANTIATE_TEST_SUITE_P(EveryTimeStep, Soak,
+                         ::testing::Values(2, 5, 10, 15, 30, 60, 90, 120, 1440), StepName);
 
 }  // namespace
