@@ -26,6 +26,9 @@ void SkyChart::DrawBody(const ViewProjection& projection, const BodyRow& body) {
   surface_.FillStyle = 0;
   surface_.Circle(static_cast<float>(point->x), static_cast<float>(point->y),
                   static_cast<float>(body.radius), kBodyColour);
+  if (body.index == astro::kMoon && Options.Has(Option::kPhases)) {
+    DrawPhase(projection, place, *point, body.radius);
+  }
   if (Options.Has(Option::kNames)) Name(*point, body.label);
   Record(DrawnObject::Kind::kBody, body.index, body.label, place, *point, body.radius);
 }

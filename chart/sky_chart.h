@@ -98,6 +98,9 @@ class SkyChart {
   void DrawBody(const ViewProjection& projection, const BodyRow& body);
   // The chart catalogue stars above the horizon, with their optional names.
   void DrawStars(const ViewProjection& projection);
+  // The Moon's unlit part over its disc, its lit side toward the Sun.
+  void DrawPhase(const ViewProjection& projection, const astro::HorizontalPlace& moon,
+                 const WindowPoint& centre, double radius);
   // The name beside a disc centred there.
   void Name(const WindowPoint& disc, std::string_view name);
   // A figure star's place [hours, degrees]: for a row of the chart catalogue

@@ -4,6 +4,7 @@
 
 #include <cmath>
 #include <cstdint>
+#include <numbers>
 #include <set>
 #include <utility>
 
@@ -99,6 +100,48 @@ TEST(Figures, LinesReadOnTheNightAndTheDaySky) {
       EXPECT_GE(Contrast(op.colour, sky), 3.0);
     }
     EXPECT_GT(lines, 200);
+  }
+}
+
+// The Moon in its phase, seen facing south from Tokyo: at the first quarter
+// of 2026-01-26 the evening Moon is lit on its right, toward the set Sun, and
+// dark on its left; the shade covers the unlit share of the disc, as
+// Astronomy Engine's Illumination gives it (1 - phase_fraction at 09:00 UT).
+TEST(Phases, TheLitSideFacesTheSunAndTheShadeItsShare) {
+  struct Case {
+    int day, hour;
+    double dark_share;  // of the disc: 1 minus the Moon's lit fraction
+    int dark_side;      // -1 the shade lies left of the centre, +1 right
+  } cases[] = {{26, 18, 0.479, -1}, {23, 18, 0.792, -1}, {30, 18, 0.087, -1}};
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.day);
+    astro::Observation observation;
+    observation.Compute(2026, 1, static_cast<double>(c.day), c.hour, 0, 35.65, 139.75);
+    const catalog::StarTables stars = catalog::ChartCatalogue();
+    RecordingSurface surface;
+    SkyChart chart(observation, stars, surface);
+    chart.Options.Set(Option::kPhases);
+    chart.DrawSouth();
+    const RecordingSurface::Operation* moon = nullptr;
+    const RecordingSurface::Operation* shade = nullptr;
+    for (const auto& op : surface.Operations()) {
+      if (op.kind == Kind::kCircle && op.values[2] == 120) moon = &op;
+      if (op.kind == Kind::kPolygon) shade = &op;
+    }
+    ASSERT_TRUE(moon && shade);
+    // The shoelace area and centroid of the shade.
+    double area = 0, cx = 0;
+    const auto& p = shade->points;
+    for (std::size_t i = 0; i < p.size(); ++i) {
+      const auto& a = p[i];
+      const auto& b = p[(i + 1) % p.size()];
+      const double cross = static_cast<double>(a.x) * b.y - static_cast<double>(b.x) * a.y;
+      area += cross / 2;
+      cx += (a.x + b.x) * cross / 6;
+    }
+    const double radius = moon->values[2];
+    EXPECT_NEAR(std::fabs(area) / (std::numbers::pi * radius * radius), c.dark_share, 0.03);
+    EXPECT_EQ((cx / area > moon->values[0]) ? 1 : -1, c.dark_side);
   }
 }
 
