@@ -1,7 +1,8 @@
 #pragma once
 
 // The names of the stars: one table for every name a person reads, by HR
-// number (the Bright Star Catalogue's), with each star's Latin identity.
+// number (the Bright Star Catalogue's), with each star's Latin identity. Their
+// constellations and Bayer letters are in star_designations.h.
 
 #include <cstdint>
 #include <span>
@@ -17,8 +18,6 @@ struct StarNameRow {
   std::string_view japanese;  // UTF-8, in full, "シリウス"
   std::string_view label;     // what the chart and the readout print, "ｼﾘｳｽ"; empty for the
                               // stars beyond the twenty named ones
-  std::string_view bayer;     // Greek (or Latin) letter and component number, "α", "α1", ""
-  std::uint8_t constellation;  // index into Constellations()
 };
 
 // Returned: the named stars, by increasing HR.

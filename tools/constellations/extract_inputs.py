@@ -10,6 +10,7 @@ BSC_FILE the star file of Debian's xplanet package
 
   d3-celestial/LICENSE                   the package's licence, unchanged
   d3-celestial/constellations.lines.json the figure lines, unchanged
+  d3-celestial/constellations.bounds.json the constellation boundaries, unchanged
   d3-celestial/constellations.names.json per constellation its id, Latin and
                                          Japanese name and label point
   d3-celestial/starnames.ja.json         the star names that have a Japanese
@@ -113,8 +114,10 @@ def main(argv):
     d3_target = os.path.join(target, "d3-celestial")
     os.makedirs(d3_target, exist_ok=True)
     shutil.copyfile(os.path.join(package, "LICENSE"), os.path.join(d3_target, "LICENSE"))
+    for unchanged in ("constellations.lines.json", "constellations.bounds.json"):
+        shutil.copyfile(os.path.join(package, "data", unchanged),
+                        os.path.join(d3_target, unchanged))
     lines_path = os.path.join(d3_target, "constellations.lines.json")
-    shutil.copyfile(os.path.join(package, "data", "constellations.lines.json"), lines_path)
     extract_constellation_names(os.path.join(package, "data", "constellations.json"),
                                 os.path.join(d3_target, "constellations.names.json"))
     hd_numbers = extract_star_names(os.path.join(package, "data", "starnames.json"),

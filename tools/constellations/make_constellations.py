@@ -1,9 +1,10 @@
 #!/usr/bin/env python3
-"""Generate the constellation figures, names, asterisms and star names of the chart.
+"""Generate the constellation figures, names, asterisms, star names and star
+designations of the chart.
 
 Usage: make_constellations.py REPOSITORY OUTPUT_DIR
 
-Reads its inputs from their places in the REPOSITORY checkout and writes six
+Reads its inputs from their places in the REPOSITORY checkout and writes seven
 C++ initializer lists into OUTPUT_DIR (catalog/ for the committed ones):
 
   constellations_data.inc        the 88 constellations, IAU order
@@ -12,6 +13,9 @@ C++ initializer lists into OUTPUT_DIR (catalog/ for the committed ones):
   asterisms_data.inc             the six teaching asterisms
   asterism_lines_data.inc        their lines
   star_names_data.inc            the stars with a Japanese name
+  star_designations_data.inc     constellation, Bayer letter and Flamsteed number
+                                 of every chart catalogue star and of every
+                                 star above
 
 A report (name differences, vertex matches, counts) goes to standard output.
 Standard library only; the output depends on nothing but the inputs.
@@ -47,6 +51,18 @@ name of its own: Izar's HD number is that of epsilon Boo B), except that the
 twenty named
 stars of the chart catalogue keep the program's own names (full-width) and
 Latin identifiers from NAMED_STAR_IDS.
+
+Designations
+------------
+Every star of the chart catalogue and of sky_stars_data.inc gets the Bayer
+letter (with its component number), Flamsteed number and constellation of its
+Bright Star Catalogue designation, which has Greek letters only; BAYER_ADDITIONS
+adds two it lacks. A star whose designation is empty takes the constellation
+its place lies in by the IAU boundaries (d3-celestial's corners, see
+constellation_boundaries.py); every other star of the inputs must lie in the
+constellation of its designation. The star names take their Bayer letters for
+the identifiers of shared names from here; d3-celestial's letters are compared
+and every difference is printed.
 """
 
 import json
@@ -61,6 +77,7 @@ sys.dont_write_bytecode = True  # keep tools/starcat free of a cache folder
 sys.path.insert(0, os.path.join(os.path.dirname(os.path.abspath(__file__)), "..", "starcat"))
 from make_chart_stars import (EPOCH_YEAR, FIXED_ROWS, Star,  # noqa: E402
                               decimal_text, precess, separation_arcsec)
+from constellation_boundaries import constellation_at, read_boundaries  # noqa: E402
 
 PAIR_ARCMIN = 1.0  # the brightest catalogue star this close to a vertex is taken
 SEARCH_ARCMIN = 6.0  # farthest match; bsc5_faint.txt holds every faint star this close
@@ -90,9 +107,11 @@ STAR_NAME_CORRECTIONS = {
               "Asellus Australis; its partner is アセルス・ボレアリス"),
 }
 
-# Corrections of d3-celestial's Bayer letters: HIP -> (given, corrected, why).
-BAYER_CORRECTIONS = {
-    "20535": ("undefined3", "υ3", "43 Eri is upsilon3 Eridani"),
+# Bayer letters the Bright Star Catalogue leaves out of a star's designation:
+# HR -> (letter, why). Both stars are named, HR 1393 among three Beemim.
+BAYER_ADDITIONS = {
+    1393: ("υ3", "43 Eri is upsilon3 Eridani"),
+    7775: ("β2", "HD 193452, the fainter star of the wide pair beta Capricorni"),
 }
 
 # The asterisms: identifier, Japanese name, polylines of HR numbers. Each star's
@@ -124,7 +143,6 @@ GREEK = {
     "Phi": ("φ", "phi"), "Chi": ("χ", "chi"), "Psi": ("ψ", "psi"), "Ome": ("ω", "omega"),
 }
 LATIN_OF_GREEK = dict(GREEK.values())
-BAYER_PATTERN = re.compile(r"^([α-ωA-Za-z])([0-9]?)$")  # a letter, maybe a component number
 
 CHART_ROW_PATTERN = re.compile(r'^\{([-0-9.]+), ([-0-9.]+), ([-0-9.]+), (\d+)\},  // (\d+) HR')
 
@@ -132,6 +150,7 @@ INPUTS = {
     "official": "tools/constellations/official_names.tsv",
     "lines": "tools/constellations/d3-celestial/constellations.lines.json",
     "names": "tools/constellations/d3-celestial/constellations.names.json",
+    "bounds": "tools/constellations/d3-celestial/constellations.bounds.json",
     "starnames": "tools/constellations/d3-celestial/starnames.ja.json",
     "bright": "tools/starcat/bsc5_bright.txt",
     "faint": "tools/constellations/bsc5_faint.txt",
@@ -148,6 +167,7 @@ class CatalogueStar(Star):
         super().__init__(line)
         designation = line.split('"')[1]  # Flamsteed (3), Bayer (3), component (1), constellation
         self.hd = int(line.split('"')[2].split()[1])
+        self.flamsteed = int(designation[:3]) if designation[:3].strip() else 0
         self.greek = GREEK.get(designation[3:6].strip())
         self.component = designation[6].strip()
         self.constellation = designation[7:10].strip()
@@ -327,9 +347,28 @@ def catalogue_bayer(star):
     return star.greek[0] + star.component if star.greek else ""
 
 
-def star_names(entries, catalogue, official, report):
-    """[(HR, id, Japanese, Bayer, constellation index)] sorted by HR."""
+def star_designations(catalogue, outlines, official, report):
+    """{HR: (constellation index, Bayer letter, Flamsteed number)} of every catalogue star
+    of the inputs: its designation's with BAYER_ADDITIONS, or where that is empty the
+    constellation of its place. A designation's constellation must be that of the place."""
     index_of = {o[0]: i for i, o in enumerate(official)}
+    found = {}
+    for hr, star in catalogue.by_hr.items():
+        constellation = constellation_at(outlines, star.ra_j2000, star.dec_j2000)
+        if star.constellation and star.constellation != constellation:
+            sys.exit(f"HR {hr} {star.label}: its place lies in {constellation}")
+        found[hr] = (index_of[constellation], catalogue_bayer(star), star.flamsteed)
+    for hr, (letter, why) in BAYER_ADDITIONS.items():
+        if found[hr][1]:
+            sys.exit(f"HR {hr}: Bayer {letter} to add, but the catalogue has {found[hr][1]}")
+        found[hr] = (found[hr][0], letter, found[hr][2])
+        given = " ".join(catalogue.by_hr[hr].label.split()) or "no designation"
+        report.append(f"  HR {hr} ({given}): Bayer {letter} added ({why})")
+    return found
+
+
+def star_names(entries, catalogue, official, designations, report):
+    """[(HR, id, Japanese, label)] sorted by HR."""
     by_hd = {hip: catalogue.by_hd.get(hd_number(entry)) for hip, entry in entries.items()}
     named_hrs = {star.hr for star in by_hd.values() if star}
     named, by_name = {}, {}
@@ -353,38 +392,24 @@ def star_names(entries, catalogue, official, report):
                 sys.exit(f"HIP {hip}: expected {given} to correct, found {japanese}")
             report.append(f"  HIP {hip} {entry['name']}: {given} corrected to {corrected} ({why})")
             japanese = corrected
-        bayer = entry.get("bayer", "")
-        if hip in BAYER_CORRECTIONS:
-            given, corrected, why = BAYER_CORRECTIONS[hip]
-            if bayer != given:
-                sys.exit(f"HIP {hip}: expected Bayer {given} to correct, found {bayer}")
-            report.append(f"  HIP {hip} {entry['name']}: Bayer {given} corrected to {corrected} "
-                          f"({why})")
-            bayer = corrected
-        if not BAYER_PATTERN.match(bayer):
-            if bayer or catalogue_bayer(star):
-                report.append(f"  HR {star.hr} {entry['name']}: Bayer {bayer!r} in "
-                              f"d3-celestial, {catalogue_bayer(star)!r} from the catalogue used")
-            bayer = catalogue_bayer(star)
-        elif catalogue_bayer(star) and bayer != catalogue_bayer(star):
-            report.append(f"  HR {star.hr} {entry['name']}: Bayer {bayer} in d3-celestial, "
-                          f"{catalogue_bayer(star)} in the catalogue; d3-celestial's kept")
-        constellation = entry.get("c", star.constellation)
-        if star.constellation and star.constellation != constellation:
-            sys.exit(f"HR {star.hr}: constellation {constellation} in d3-celestial, "
-                     f"{star.constellation} in the catalogue")
+        constellation, bayer, _ = designations[star.hr]
+        if entry.get("bayer", "") != bayer:
+            report.append(f"  HR {star.hr} {entry['name']}: Bayer {entry.get('bayer', '')!r} "
+                          f"in d3-celestial, {bayer!r} in the designations (used)")
+        if entry.get("c", official[constellation][0]) != official[constellation][0]:
+            sys.exit(f"HR {star.hr}: constellation {entry['c']} in d3-celestial, "
+                     f"{official[constellation][0]} in the designations")
         if star.hr in named:
             sys.exit(f"HR {star.hr} named twice")
-        named[star.hr] = [latin_id(entry["name"]), japanese, bayer, index_of[constellation]]
+        named[star.hr] = [latin_id(entry["name"]), japanese]
         by_name.setdefault(entry["name"], []).append(star.hr)
     for name, hrs in by_name.items():
         if len(hrs) > 1:
             for hr in hrs:
-                letter = BAYER_PATTERN.match(named[hr][2])
-                designation = (LATIN_OF_GREEK.get(letter[1], letter[1]) + letter[2]
-                               if letter else f"hr{hr}")
+                constellation, bayer, _ = designations[hr]
+                designation = LATIN_OF_GREEK[bayer[0]] + bayer[1:] if bayer else f"hr{hr}"
                 named[hr][0] = "-".join([latin_id(name), designation,
-                                         official[named[hr][3]][0].lower()])
+                                         official[constellation][0].lower()])
             report.append(f"  {name} names HR {hrs}: ids {[named[hr][0] for hr in hrs]}")
     for hr, identifier in NAMED_STAR_IDS.items():
         if hr not in named:
@@ -403,7 +428,7 @@ def star_names(entries, catalogue, official, report):
     for japanese, hrs in sorted(japanese_names.items()):
         if len(hrs) > 1:
             report.append(f"  {japanese} names HR {sorted(hrs)}")
-    return [(hr, *named[hr][:2], CHART_LABELS.get(hr, ""), *named[hr][2:]) for hr in sorted(named)]
+    return [(hr, *named[hr], CHART_LABELS.get(hr, "")) for hr in sorted(named)]
 
 
 def asterism_segments(figure_hrs, by_hr, report):
@@ -455,7 +480,7 @@ def place(sky_star):
     return float(sky_star.ra_text), float(sky_star.dec_text)
 
 
-def render(output_dir, official, points, sky, segments, asterism_lines, names):
+def render(output_dir, official, points, sky, segments, asterism_lines, names, designated):
     index_of = {s.hr: i for i, s in enumerate(sky)}
     bsc = "the Yale Bright Star Catalogue (5th revised edition) and catalog/chart_stars_data.inc"
     files = {}
@@ -497,14 +522,23 @@ def render(output_dir, official, points, sky, segments, asterism_lines, names):
     files["asterism_lines_data.inc"] = out
     out = header("Star names, by HR number",
                  "{star, Latin identifier, Japanese name, label on the chart and in the "
-                 "readout, Bayer letter, constellation}, indexes into sky_stars_data.inc and "
-                 "constellations_data.inc",
+                 "readout}, star an index into sky_stars_data.inc",
                  "the star names of " + D3_CREDIT + "; the twenty named chart stars keep "
                  "the program's names and labels (tools/starcat/make_chart_stars.py)")
-    for hr, identifier, japanese, label, bayer, constellation in names:
-        out.append(f'{{{index_of[hr]}, "{identifier}", "{japanese}", "{label}", "{bayer}", '
-                   f"{constellation}}},  // HR {hr} {official[constellation][0]}")
+    for hr, identifier, japanese, label in names:
+        out.append(f'{{{index_of[hr]}, "{identifier}", "{japanese}", "{label}"}},  // HR {hr}')
     files["star_names_data.inc"] = out
+    out = header("Designations of the chart catalogue's stars and of sky_stars_data.inc's, by "
+                 "HR number",
+                 "{HR, constellation, Bayer letter and component number, Flamsteed number (0: "
+                 "none)}, constellation an index into constellations_data.inc",
+                 "the Yale Bright Star Catalogue (5th revised edition); a star without a "
+                 "designation has the constellation of its place by the IAU boundaries of "
+                 + D3_CREDIT)
+    for star, (constellation, bayer, flamsteed) in designated:
+        source = " ".join(star.label.split()) or f"{official[constellation][0]} by its place"
+        out.append(f'{{{star.hr}, {constellation}, "{bayer}", {flamsteed}}},  // {source}')
+    files["star_designations_data.inc"] = out
     return {name: write(os.path.join(output_dir, name), lines) for name, lines in files.items()}
 
 
@@ -528,15 +562,23 @@ def main(argv):
     figure_hrs = {hr for _, a, b in segments for hr in (a, b)}
     report.append("Asterisms (stars on no figure line are added):")
     asterism_lines = asterism_segments(figure_hrs, by_hr, report)
+    report.append("Constellation boundaries:")
+    outlines = read_boundaries(path["bounds"], report)
+    report.append("Star designations:")
+    designations = star_designations(catalogue, outlines, official, report)
     report.append("Star names:")
-    names = star_names(entries, catalogue, official, report)
+    names = star_names(entries, catalogue, official, designations, report)
 
     used = figure_hrs | {hr for _, a, b in asterism_lines for hr in (a, b)} | {n[0] for n in names}
     sky = [SkyStar(by_hr[hr], chart_rows.get(hr)) for hr in sorted(used)]
+    designated = [(by_hr[hr], designations[hr]) for hr in sorted(used | set(chart_rows))]
     sizes = render(argv[2], official, name_points(official, d3_names), sky, segments,
-                   asterism_lines, names)
+                   asterism_lines, names, designated)
 
     figure_sky = [s for s in sky if s.hr in figure_hrs]
+    with_bayer = sum(1 for _, (_, bayer, _) in designated if bayer)
+    flamsteed_only = sum(1 for _, (_, bayer, flamsteed) in designated if flamsteed and not bayer)
+    by_place = sum(1 for star, _ in designated if not star.constellation)
     faintest = max(figure_sky, key=lambda s: float(s.v_text))
     in_chart = sum(1 for s in figure_sky if s.chart_row)
     report += [
@@ -547,6 +589,12 @@ def main(argv):
         f"V {faintest.v_text}",
         f"  {len(sky)} stars in all, {len(names)} star names, {len(ASTERISMS)} asterisms with "
         f"{len(asterism_lines)} lines",
+        f"  {len(designations)} catalogue stars of the inputs, every designation's "
+        f"constellation that of the star's place",
+        f"  {len(designated)} designations: {with_bayer} with a Bayer letter, "
+        f"{flamsteed_only} with a Flamsteed number only, "
+        f"{len(designated) - with_bayer - flamsteed_only} with neither; {by_place} stars "
+        f"without a catalogue designation, constellation from the boundaries",
         "Files:",
     ] + [f"  {name} {size} bytes" for name, size in sizes.items()]
     print("\n".join(report))
