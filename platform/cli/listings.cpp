@@ -144,6 +144,27 @@ void SeriesWriter::End() {
   if (format_ == OutputFormat::kJson) out_ << "]}\n";
 }
 
+void WriteObjectInfo(const std::optional<app::ObjectInfo>& info, OutputFormat format,
+                     std::ostream& out) {
+  if (format != OutputFormat::kJson) {
+    out << (info ? info->Text() : std::string()) << '\n';
+    return;
+  }
+  if (!info) {
+    out << "{\"object\": null}\n";
+    return;
+  }
+  const auto or_null = [](const std::string& text) {
+    return text.empty() ? std::string("null") : JsonString(text);
+  };
+  out << "{\"object\": {\"id\": " << JsonString(info->id)
+      << ", \"name\": " << JsonString(info->name) << ", \"kind\": " << JsonString(info->kind)
+      << ", \"constellation\": " << or_null(info->constellation)
+      << ", \"magnitude\": " << (info->magnitude ? JsonNumber(*info->magnitude) : "null")
+      << ", \"altitude\": " << JsonNumber(info->altitude)
+      << ", \"azimuth\": " << JsonNumber(info->azimuth) << "}}\n";
+}
+
 void WriteStars(OutputFormat format, std::ostream& out) {
   const catalog::StarTables stars = catalog::ChartCatalogue();
   WriteList(format, out, "stars", "row,ra,dec,mag,name,hr", catalog::kChartStarCount, [&](int i) {

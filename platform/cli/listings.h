@@ -1,8 +1,10 @@
 #pragma once
 
+#include <optional>
 #include <ostream>
 
 #include "app/form.h"
+#include "app/object_info.h"
 #include "platform/cli/options.h"
 
 namespace platform {
@@ -32,6 +34,12 @@ class SeriesWriter {
   std::ostream& out_;
   std::string line_;  // the text of one step, written at once
 };
+
+// What is drawn at a point of the chart (app::ObjectAt), or nothing. text:
+// its one line, or an empty line; json: {"object": {"id", "name", "kind",
+// "constellation", "magnitude", "altitude", "azimuth"}} or {"object": null}.
+void WriteObjectInfo(const std::optional<app::ObjectInfo>& info, OutputFormat format,
+                     std::ostream& out);
 
 // The chart catalogue: row, right ascension [hours], declination and
 // magnitude, name (csv header row,ra,dec,mag,name).

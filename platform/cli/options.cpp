@@ -8,6 +8,7 @@
 #include "chart/directions.h"
 #include "platform/cli/text_output.h"
 #include "platform/qt/image_export.h"
+#include "text/number_text.h"
 
 namespace platform {
 namespace {
@@ -17,8 +18,8 @@ using Error = std::optional<std::string>;
 
 // The commands as bits, so that each option lists where it applies.
 constexpr unsigned kTableBit = 1, kWindowBit = 2, kChartBit = 4, kStarsBit = 8, kSitesBit = 16,
-                   kPrintBit = 32;
-constexpr unsigned kControlCommands = kTableBit | kWindowBit | kChartBit | kPrintBit;
+                   kPrintBit = 32, kInfoBit = 64;
+constexpr unsigned kControlCommands = kTableBit | kWindowBit | kChartBit | kPrintBit | kInfoBit;
 constexpr unsigned kPictureCommands = kWindowBit | kChartBit;
 constexpr unsigned kListCommands = kTableBit | kStarsBit | kSitesBit;
 
@@ -27,16 +28,13 @@ struct CommandName {
   CliCommand command;
   unsigned bit;
 };
-constexpr CommandName kCommands[] = {{"table", CliCommand::kTable, kTableBit},
-                                     {"window", CliCommand::kWindow, kWindowBit},
-                                     {"chart", CliCommand::kChart, kChartBit},
-                                     {"stars", CliCommand::kStars, kStarsBit},
-                                     {"sites", CliCommand::kSites, kSitesBit},
-                                     {"print", CliCommand::kPrint, kPrintBit},
-                                     {"help", CliCommand::kHelp, 0},
-                                     {"--help", CliCommand::kHelp, 0},
-                                     {"-h", CliCommand::kHelp, 0},
-                                     {"--version", CliCommand::kVersion, 0}};
+constexpr CommandName kCommands[] = {
+    {"table", CliCommand::kTable, kTableBit}, {"window", CliCommand::kWindow, kWindowBit},
+    {"chart", CliCommand::kChart, kChartBit}, {"stars", CliCommand::kStars, kStarsBit},
+    {"sites", CliCommand::kSites, kSitesBit}, {"print", CliCommand::kPrint, kPrintBit},
+    {"info", CliCommand::kInfo, kInfoBit},    {"help", CliCommand::kHelp, 0},
+    {"--help", CliCommand::kHelp, 0},         {"-h", CliCommand::kHelp, 0},
+    {"--version", CliCommand::kVersion, 0}};
 
 constexpr int kLargestScale = 8;
 
@@ -78,6 +76,14 @@ Error SetAt(CliOptions& o, const std::string& v) {
   o.at = ParseAt(v);
   if (o.at) return {};
   return "--at wants \"YYYY-MM-DD HH:MM\", \"YYYY-MM-DDTHH:MM\" or now, got " + Quoted(v);
+}
+
+// A coordinate of the form's picture [window pixels], any decimal number.
+template <std::optional<double> CliOptions::*kCoordinate>
+Error SetPoint(CliOptions& o, const std::string& v) {
+  o.*kCoordinate = text::WholeNumber(v);
+  if (o.*kCoordinate) return {};
+  return "--x and --y want window pixels of the 1040 x 640 chart, got " + Quoted(v);
 }
 
 Error SetTimeZone(CliOptions& o, const std::string& v) {
@@ -165,7 +171,9 @@ constexpr OptionSpec kOptionSpecs[] = {
     {"--dir", kControlCommands, true, SetDirection},
     {"--step", kControlCommands, true, SetText<&app::SkyRequest::step>},
     {"--ticks", kControlCommands, true, SetTicks},
-    {"--format", kListCommands, true, SetFormat},
+    {"--format", kListCommands | kInfoBit, true, SetFormat},
+    {"--x", kInfoBit, true, SetPoint<&CliOptions::pointX>},
+    {"--y", kInfoBit, true, SetPoint<&CliOptions::pointY>},
     {"--series", kTableBit, false, SetFlag<&CliOptions::series>},
     {"--out", kPictureCommands | kPrintBit, true, SetOut},
     {"--frames", kChartBit, true, SetFrames},
@@ -250,6 +258,12 @@ Error CheckCompanions(const CliOptions& o) {
     return "chart needs --out FILE, --frames DIR or --ops";
   }
   if (!o.frames.empty() && o.ticks == 0) return "--frames needs --ticks N (one picture per tick)";
+  if (o.command == CliCommand::kInfo && (!o.pointX || !o.pointY)) {
+    return "info needs --x X --y Y (a point of the 1040 x 640 chart, in its pixels)";
+  }
+  if (o.command == CliCommand::kInfo && o.format == OutputFormat::kCsv) {
+    return "--format wants text or json for info";
+  }
   if (o.timeZone && !o.at) return "--tz needs --at (the instant given in that zone)";
   return {};
 }

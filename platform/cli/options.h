@@ -12,7 +12,7 @@ namespace platform {
 
 // What `planetarium-cli` is asked to do, as read from its arguments. Free of
 // any toolkit so that it can be tested alone.
-enum class CliCommand { kHelp, kVersion, kTable, kWindow, kChart, kPrint, kStars, kSites };
+enum class CliCommand { kHelp, kVersion, kTable, kWindow, kChart, kPrint, kStars, kSites, kInfo };
 enum class OutputFormat { kText, kJson, kCsv };
 
 // The instant of --at: five date and time texts, or the computer's clock.
@@ -40,6 +40,8 @@ struct CliOptions {
   chart::Palette palette = chart::Palette::kScreen;  // colours of chart and window pictures
   bool ops = false;                                  // print the drawing operations
   bool readout = false;  // window: the numeric table instead of the chart
+  // info: the point of the chart asked about [window pixels of the 1040 x 640 form]
+  std::optional<double> pointX, pointY;
 };
 
 struct CliParse {

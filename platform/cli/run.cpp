@@ -13,6 +13,7 @@
 #include <vector>
 
 #include "app/intervals.h"
+#include "app/screen_units.h"
 #include "app/sites.h"
 #include "chart/recording_surface.h"
 #include "platform/cli/instant.h"
@@ -252,6 +253,20 @@ int RunChart(const CliOptions& options, CliEnvironment& environment, std::ostrea
   return kCliOk;
 }
 
+// What the chart after the planetarium button and the ticks shows at a point.
+int RunInfo(const CliOptions& options, CliEnvironment& environment, std::ostream& out,
+            std::ostream& err) {
+  HeadlessForm headless(environment);
+  app::Form1& form = headless.form;
+  if (auto failure = PrepareToCompute(form, options, environment)) return Report(*failure, err);
+  form.Command3_Click();
+  for (int t = 0; t < options.ticks; ++t) form.Timer1_Timer();
+  WriteObjectInfo(app::ObjectAt(form, *options.pointX * app::kTwipsPerPixel,
+                                *options.pointY * app::kTwipsPerPixel),
+                  options.format, out);
+  return kCliOk;
+}
+
 // The page the window prints, after the planetarium button and the ticks, as PDF.
 int RunPrint(const CliOptions& options, CliEnvironment& environment, std::ostream& err) {
   HeadlessForm headless(environment);
@@ -349,6 +364,8 @@ int RunCli(const CliOptions& options, CliEnvironment& environment, std::ostream&
     case CliCommand::kSites:
       WriteSites(options.format, out);
       return kCliOk;
+    case CliCommand::kInfo:
+      return RunInfo(options, environment, out, err);
   }
   return kCliUsageError;
 }

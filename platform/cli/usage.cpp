@@ -54,6 +54,12 @@ Commands:
                                 A folder holding frames this run would not
                                 replace (of a longer run) is refused
          --ops                  print the drawing, one operation a line
+  info   --x X --y Y [--format text|json]
+                                press the planetarium button (then N ticks)
+                                and name the body or star drawn nearest the
+                                point (X, Y) of the 1040 x 640 chart, in its
+                                pixels, within ten pixels of its disc; JSON
+                                {"object": {...}}, or {"object": null}
   stars  [--format text|json|csv]
                                 the 496 rows of the chart star catalogue
   sites  [--format text|json|csv]
@@ -61,7 +67,7 @@ Commands:
                                 order, with their Latin names
   --version                     print the program's version
 
-Controls (table, window, chart, print):
+Controls (table, window, chart, print, info):
   --site NAME|POSITION          observing site by list name (東京), Latin name
                                 (Tokyo, new-york, São Paulo: case, blanks,
                                 hyphens and accents aside) or position 0..74

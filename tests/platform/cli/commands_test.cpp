@@ -9,9 +9,11 @@
 #include <QJsonObject>
 #include <QTemporaryDir>
 #include <QUtf8StringView>
+#include <algorithm>
 #include <cmath>
 #include <numbers>
 #include <random>
+#include <sstream>
 #include <string>
 #include <tuple>
 #include <vector>
@@ -271,6 +273,36 @@ TEST(CliTable, SeriesStepsAreTheTablesOfSingleRunsAtTheSameBoxes) {
   EXPECT_EQ(std::count(text.begin(), text.end(), '\n'), 4 * 26);
   EXPECT_NE(text.find("3\t2000\t1\t2\t1\t30\t 太陽\t"), std::string::npos);
   EXPECT_EQ(Json("table|--series|--format|json")["steps"].toArray().size(), 1);  // no ticks
+}
+
+// "What is that?" at a disc of the chart names that star as the readout does,
+// with its official names; nothing is named away from every disc.
+TEST(CliInfo, APointOfTheChartNamesTheObjectDrawnThere) {
+  const std::string sky = "|--site|東京|--at|2026-01-15 21:00|--dir|south";
+  const std::string ops = Invoke("chart|--ops" + sky).out;
+  // Sirius, magnitude -1.46, is the disc of radius (5 + 1.46) * 10 twips.
+  const std::size_t at = ops.find(" 64.6 240 208 0");
+  ASSERT_NE(at, std::string::npos);
+  std::istringstream disc(ops.substr(ops.rfind("circle ", at) + 7));
+  double x = 0, y = 0;
+  disc >> x >> y;
+  const QJsonObject object =
+      Json("info" + sky + "|--format|json|--x|" + std::to_string(x / 15 + 3) + "|--y|" +
+           std::to_string(y / 15 - 2))["object"]
+          .toObject();
+  EXPECT_EQ(object["name"].toString() + " " + object["constellation"].toString() + " " +
+                object["kind"].toString() + " " + object["id"].toString(),
+            "シリウス おおいぬ座 star sirius");
+  EXPECT_EQ(object["magnitude"].toDouble(), -1.46);
+  const QJsonArray rows = Json("table|--format|json" + sky)["rows"].toArray();
+  const auto sirius = std::find_if(rows.begin(), rows.end(), [](const QJsonValue& row) {
+    return row.toObject()["id"].toString() == "sirius";
+  });
+  ASSERT_NE(sirius, rows.end());
+  EXPECT_EQ(object["altitude"].toDouble(), sirius->toObject()["alt"].toDouble());
+  EXPECT_EQ(object["azimuth"].toDouble(), sirius->toObject()["az"].toDouble());
+  EXPECT_EQ(Invoke("info" + sky + "|--format|json|--x|520|--y|40").out, "{\"object\": null}\n");
+  EXPECT_EQ(Invoke("info" + sky + "|--x|520").status, kCliUsageError);
 }
 
 // The 75 sites in list order, names exactly as listed with their Latin names;
