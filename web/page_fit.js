@@ -25,28 +25,23 @@ mergeInto(LibraryManager.library, {
       var ratio = window.devicePixelRatio || 1;
       var operations = document.getElementById('ops');
       var root = document.documentElement;
-      var frame = document.getElementById('window');
-      var width = root.clientWidth;
       var narrowed = fit.isNarrow();
       narrow.follow(narrowed);
-      var scale;
-      var left = 0;
-      var top = 0;
-      if (narrowed) {
-        // The chart across the width, in the flow of the page, and the
-        // controls at their own size.
-        scale = width / page.windowWidth;
-        frame.style.transform = '';
-      } else {
-        var height = root.clientHeight - (operations.hidden ? 0 : operations.offsetHeight);
-        scale = Math.max(0, Math.min(width / page.windowWidth, height / page.windowHeight));
-        // The canvas on whole device pixels, where the scaled window stands.
-        left = Math.floor((width * ratio - Math.floor(page.windowWidth * scale * ratio)) / 2) / ratio;
-        top = Math.floor((height * ratio - Math.floor(page.windowHeight * scale * ratio)) / 2) / ratio;
-        frame.style.transform = 'translate(' + left + 'px, ' + top + 'px) scale(' + scale + ')';
-      }
+      var width = root.clientWidth;
+      var height = root.clientHeight - (operations.hidden ? 0 : operations.offsetHeight);
+      // The narrow layout's chart spans the width, in the flow of the page.
+      var scale = narrowed ? width / page.windowWidth :
+          Math.max(0, Math.min(width / page.windowWidth, height / page.windowHeight));
+      // The canvas on whole device pixels, where the scaled window stands.
       var pixelsWide = Math.floor(page.windowWidth * scale * ratio);
       var pixelsHigh = Math.floor(page.windowHeight * scale * ratio);
+      var left = narrowed ? 0 : Math.floor((width * ratio - pixelsWide) / 2) / ratio;
+      var top = narrowed ? 0 : Math.floor((height * ratio - pixelsHigh) / 2) / ratio;
+
+      // The narrow layout's controls keep their own size.
+      var frame = document.getElementById('window');
+      frame.style.transform = narrowed ? '' :
+          'translate(' + left + 'px, ' + top + 'px) scale(' + scale + ')';
       // Focus marks stay at least two pixels wide however small the window is drawn.
       frame.style.setProperty('--mark', String(narrowed ? 1 : Math.max(1, 1 / scale)));
 

@@ -75,7 +75,8 @@ mergeInto(LibraryManager.library, {
         if (owner === undefined) return true;
         var caption = loose.box;
         var input = owner.box;
-        var above = caption.top + caption.height <= input.top + 1 && caption.left < input.left + input.width;
+        var above = caption.top + caption.height <= input.top + 1 &&
+            caption.left < input.left + input.width;
         var before = above || caption.left < input.left;
         if (above) owner.field.classList.add('above');
         owner.field.insertBefore(loose.element.root, before ? owner.element.root : null);

@@ -205,14 +205,15 @@ def check_print(url, shots, window_size):
     if not pages or pages.group(1) != "1":
         failures.append(f"printed from {window_size}: not one page: {info}")
     if abs(width - A4_LANDSCAPE[0]) > 1 or abs(height - A4_LANDSCAPE[1]) > 1:
-        failures.append(f"printed from {window_size}: the page is {width} x {height} points, not A4 landscape")
+        failures.append(f"printed from {window_size}: the page is {width} x {height} points, "
+                        "not A4 landscape")
     # The chart drawn as the page prints it, in vector form, holds its words.
     words = " ".join(text.split())
     missing = [part for part in (" ".join(PRINT_CAPTION.split()), "東北", "ｼﾘｳｽ") if part not in words]
     controls = [caption for caption in CONTROL_CAPTIONS if caption in words]
     if missing or controls:
-        failures.append(f"printed from {window_size}: the page's text lacks {missing} or holds the controls' "
-                        f"{controls}: '{words}'")
+        failures.append(f"printed from {window_size}: the page's text lacks {missing} or holds "
+                        f"the controls' {controls}: '{words}'")
     return failures
 
 

@@ -49,8 +49,8 @@ function measure(tab) {
       ratio: window.devicePixelRatio,
       canvas: {...box(canvas), wide: canvas.width, high: canvas.height,
         drawn: drawn / (pixels.length / 4)},
-      controls: Array.from(document.querySelectorAll('#window input, #window select, #window button'),
-          (control) => {
+      controls: Array.from(document.querySelectorAll(
+          '#window input, #window select, #window button'), (control) => {
             const target = control.closest('label') || control;
             return {name: control.getAttribute('aria-label') || target.textContent.trim(),
               kind: control.type, own: box(control), target: box(target),
@@ -74,7 +74,7 @@ function checkNarrow(found, size) {
   check(canvas.left === 0 && Math.abs(canvas.width - size.width) <= 1 &&
         Math.abs(canvas.height - canvas.width * WINDOW.height / WINDOW.width) <= 1 &&
         canvas.wide === Math.floor(size.width * found.ratio) && canvas.drawn > 0.005,
-      `${where}: the chart ${JSON.stringify(canvas)} does not span the width at the device's pixels`);
+      `${where}: the chart ${JSON.stringify(canvas)} is not across the width in device pixels`);
   const finger = FINGER - 0.5;
   for (const {name, kind, own, target, font} of found.controls) {
     const fingerSized = !['text', 'select-one'].includes(kind);
@@ -139,7 +139,8 @@ run({
         check(await scaledWindow(tab) === !narrow,
             `${size.width} x ${size.height}: not the ${narrow ? 'narrow' : 'scaled'} layout`);
         if (given.shots && size === TABLET) {
-          writeFileSync(path.join(given.shots, 'phone-tablet-1024x768.png'), await tab.screenshot());
+          writeFileSync(path.join(given.shots, 'phone-tablet-1024x768.png'),
+              await tab.screenshot());
         }
         await tab.close();
       }
@@ -177,9 +178,10 @@ run({
       const typed = await state();
       for (const size of [{width: 844, height: 390}, PHONES[0]]) {
         await tab.setViewport({deviceScaleFactor: 3, isMobile: true, hasTouch: true, ...size});
+        // The chart's canvas at its new size: the layout has changed.
         await tab.waitForFunction((width, narrowest) => document.getElementById('chart').width ===
-            Math.floor(3 * (width < narrowest ? width : 1040 * Math.min(width / 1040, innerHeight / 640))),
-        {}, size.width, NARROW_WIDTH);
+            Math.floor(3 * (width < narrowest ? width : 1040 * Math.min(width / 1040,
+                innerHeight / 640))), {}, size.width, NARROW_WIDTH);
         const kept = await state();
         check(kept === typed, `${size.width} x ${size.height}: ${kept}, not ${typed}`);
       }
