@@ -216,7 +216,7 @@ mergeInto(LibraryManager.library, {
     document.body.style.backgroundColor = page.colour(rgb);
   },
 
-  js_add_element__deps: ['$page'],
+  js_add_element__deps: ['$page', '$narrow'],
   js_add_element: function (id, kind, left, top, width, height, stackLevel, face, fontPixels, bold,
                             transparent, accessibleName, cellRow, columnName) {
     var kinds = ['list', 'text', 'label', 'option', 'check', 'button'];
@@ -298,11 +298,11 @@ mergeInto(LibraryManager.library, {
       root.setAttribute('role', 'cell');
       page.readoutRow(cellRow, UTF8ToString(columnName)).appendChild(root);
     } else {
-      document.getElementById('window').appendChild(root);
+      narrow.add(element, {left: left, top: top, width: width, height: height});
     }
   },
 
-  js_set_text__deps: ['$page'],
+  js_set_text__deps: ['$page', '$narrow'],
   js_set_text: function (id, text) {
     var element = page.elements[id];
     var value = UTF8ToString(text);
@@ -315,6 +315,7 @@ mergeInto(LibraryManager.library, {
       page.showButtonCaption(element, value);
     } else {
       element.caption.textContent = value;
+      if (element.kind === 'label') narrow.captionChanged(element);
     }
   },
 

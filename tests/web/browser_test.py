@@ -180,12 +180,14 @@ def png_pixels(data):
     return width, height, rows
 
 
-def check_print(url, shots):
-    """The page printed by Chromium: one landscape A4 page, the chart and its
+def check_print(url, shots, window_size):
+    """The page printed by Chromium from a window of `window_size` (the narrow
+    layout's or the scaled window's): one landscape A4 page, the chart and its
     caption, no controls."""
     with tempfile.TemporaryDirectory() as folder:
         pdf = Path(folder) / "page.pdf"
-        chromium(url, f"--print-to-pdf={pdf}", "--no-pdf-header-footer")
+        chromium(url, f"--print-to-pdf={pdf}", "--no-pdf-header-footer",
+                 f"--window-size={window_size}")
         info = subprocess.run(["pdfinfo", str(pdf)], capture_output=True, text=True,
                               check=True).stdout
         text = subprocess.run(["pdftotext", "-layout", str(pdf), "-"], capture_output=True,
@@ -197,19 +199,21 @@ def check_print(url, shots):
     pages = re.search(r"^Pages:\s+(\d+)", info, re.M)
     size = re.search(r"^Page size:\s+([\d.]+) x ([\d.]+) pts", info, re.M)
     width, height = (float(size.group(1)), float(size.group(2))) if size else (0, 0)
-    print(f"printed: {pages.group(1) if pages else '?'} page(s) of {width} x {height} points")
+    print(f"printed from {window_size}: {pages.group(1) if pages else '?'} page(s) of "
+          f"{width} x {height} points")
     failures = []
     if not pages or pages.group(1) != "1":
-        failures.append(f"printed: not one page: {info}")
+        failures.append(f"printed from {window_size}: not one page: {info}")
     if abs(width - A4_LANDSCAPE[0]) > 1 or abs(height - A4_LANDSCAPE[1]) > 1:
-        failures.append(f"printed: the page is {width} x {height} points, not A4 landscape")
+        failures.append(f"printed from {window_size}: the page is {width} x {height} points, "
+                        "not A4 landscape")
     # The chart drawn as the page prints it, in vector form, holds its words.
     words = " ".join(text.split())
     missing = [part for part in (" ".join(PRINT_CAPTION.split()), "東北", "ｼﾘｳｽ") if part not in words]
     controls = [caption for caption in CONTROL_CAPTIONS if caption in words]
     if missing or controls:
-        failures.append(f"printed: the page's text lacks {missing} or holds the controls' "
-                        f"{controls}: '{words}'")
+        failures.append(f"printed from {window_size}: the page's text lacks {missing} or holds "
+                        f"the controls' {controls}: '{words}'")
     return failures
 
 
@@ -280,7 +284,8 @@ def main():
         if "夏時間" not in message:
             failures.append(f"{refused}: no message about the skipped time: '{message}'")
 
-        failures += check_print(base + PRINT_QUERY, args.shots)
+        failures += check_print(base + PRINT_QUERY, args.shots, "1040,640")
+        failures += check_print(base + PRINT_QUERY, None, "390,844")
 
         with tempfile.TemporaryDirectory() as folder:
             shot = Path(folder) / "page.png"

@@ -1,13 +1,14 @@
 // The page through axe-core (WCAG 2.1 A and AA, best practice): at its start,
 // with a chart by night and by day, after the planetarium button, after 数値,
-// at every size. The one finding allowed is the contrast of the window's own
-// colours: black words on the night sky's blue.
+// in the window's size and a phone's, and at every size. The one finding
+// allowed is the contrast of the window's own colours: black words on the
+// night sky's blue.
 //
 // Usage: node axe_test.mjs --page build/web --node build/node
 
 import path from 'node:path';
 
-import {check, open, options, run, session, SIZES} from './helpers.mjs';
+import {check, open, options, run, session, SIZES, WINDOW} from './helpers.mjs';
 
 const given = options();
 const CHART = 'site=12&at=2006-01-15T20:00&dir=east&names';
@@ -33,16 +34,20 @@ async function expectNone(tab, where) {
 run({
   'no violation at the start, by night and day, after the button and after 数値': () =>
     session(given, async (server, browser) => {
-      await expectNone(await open(browser, server.url()), 'the page at its start');
-      await expectNone(await open(browser, server.url('at=2006-01-15T10:00')), 'by day');
-      const tab = await open(browser, server.url(CHART));
-      await expectNone(tab, CHART);
-      await tab.click('::-p-aria([name="プラネタリウム"][role="button"])');
-      await tab.waitForFunction(() => document.getElementById('chart-news').textContent !== '');
-      await expectNone(tab, 'after プラネタリウム');
-      await tab.click('::-p-aria([name="数値"][role="button"])');
-      await tab.waitForFunction(() => document.querySelector('[role="cell"]').textContent !== '');
-      await expectNone(tab, 'after 数値');
+      for (const size of [WINDOW, {width: 390, height: 844}]) {
+        const where = `${size.width} x ${size.height}`;
+        await expectNone(await open(browser, server.url(), size), `${where}: the page at its start`);
+        await expectNone(await open(browser, server.url('at=2006-01-15T10:00'), size),
+            `${where}: by day`);
+        const tab = await open(browser, server.url(CHART), size);
+        await expectNone(tab, `${where}: ${CHART}`);
+        await tab.click('::-p-aria([name="プラネタリウム"][role="button"])');
+        await tab.waitForFunction(() => document.getElementById('chart-news').textContent !== '');
+        await expectNone(tab, `${where}: after プラネタリウム`);
+        await tab.click('::-p-aria([name="数値"][role="button"])');
+        await tab.waitForFunction(() => document.querySelector('[role="cell"]').textContent !== '');
+        await expectNone(tab, `${where}: after 数値`);
+      }
     }),
 
   'no violation at any size': () => session(given, async (server, browser) => {

@@ -1,17 +1,19 @@
-// The page at any size: the window (controls and chart) scaled alike to the
-// largest size that fits, centred, nothing to scroll; the chart's canvas at
-// the device's pixels of the window's size, drawn again at every new size;
-// the address after the button draws the same operations in a new tab.
+// The page at any size from the narrow layout's up (phone_test.mjs tests
+// narrower ones): the window (controls and chart) scaled alike to the largest
+// size that fits, centred, nothing to scroll; the chart's canvas at the
+// device's pixels of the window's size, drawn again at every new size; the
+// address after the button draws the same operations in a new tab.
 //
 // Usage: node fit_test.mjs --page build/web --node build/node [--shots FOLDER]
 
 import {writeFileSync} from 'node:fs';
 import path from 'node:path';
 
-import {check, open, operationsAndAddress, options, run, session, SIZES, WINDOW} from
-  './helpers.mjs';
+import {check, NARROW_WIDTH, open, operationsAndAddress, options, run, session, SIZES, WINDOW}
+  from './helpers.mjs';
 
 const given = options();
+const WIDE = SIZES.filter((size) => size.width >= NARROW_WIDTH);
 const NIGHT = 'site=12&at=2006-01-15T20:00&dir=east&names&grid';
 const DAY = 'site=12&at=2006-01-15T10:00&dir=south&names&ecliptic';
 
@@ -52,7 +54,7 @@ async function checkFit(tab, size) {
 run({
   'the window fits every size, at one and three device pixels a pixel': () =>
     session(given, async (server, browser) => {
-      for (const size of [...SIZES, {width: 390, height: 844, deviceScaleFactor: 3}]) {
+      for (const size of [...WIDE, {width: 844, height: 390, deviceScaleFactor: 3}]) {
         const tab = await browser.newPage();
         await tab.setViewport({deviceScaleFactor: 1, ...size});
         for (const [sky, name] of [[NIGHT, ''], [DAY, '-day']]) {
@@ -71,7 +73,7 @@ run({
   'the window is fitted and drawn again as the viewport changes or turns': () =>
     session(given, async (server, browser) => {
       const tab = await open(browser, server.url(NIGHT));
-      for (const size of [{width: 844, height: 390}, {width: 390, height: 844}, WINDOW,
+      for (const size of [{width: 844, height: 390}, {width: 600, height: 960}, WINDOW,
         {width: 3840, height: 2160}]) {
         await tab.setViewport({...size, deviceScaleFactor: 1});
         await tab.waitForFunction((width) => document.getElementById('chart').width ===

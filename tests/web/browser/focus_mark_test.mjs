@@ -16,8 +16,9 @@ const FOCUS_ORDER = ['年', '月', '日', '時', '分', '観測地', '終了', '
   'プラネタリウム', '間隔（分)', '表示間隔（秒）', '赤道', '黄道', '高度・方位線', '星の名前'];
 const HALO = 3;  // [screen pixels] the band around a control the mark is looked for in
 
-// The control in focus: its name and its box (an option's or check box's with
-// its caption); its text's caret and selection, no focus mark, put away.
+// The control in focus: its name and its box in the document (an option's or
+// check box's with its caption; the narrow layout scrolls); its text's caret
+// and selection, no focus mark, put away.
 function focused(tab) {
   return tab.evaluate(() => {
     const control = document.activeElement;
@@ -26,8 +27,8 @@ function focused(tab) {
     const box = shown.getBoundingClientRect();
     return {
       name: control.getAttribute('aria-label') || shown.textContent.trim(),
-      box: {x: Math.floor(box.left), y: Math.floor(box.top), width: Math.ceil(box.width),
-        height: Math.ceil(box.height)},
+      box: {x: Math.floor(box.left + window.scrollX), y: Math.floor(box.top + window.scrollY),
+        width: Math.ceil(box.width), height: Math.ceil(box.height)},
     };
   });
 }

@@ -13,6 +13,9 @@ export const WINDOW = {width: 1040, height: 640};  // [window pixels] the window
 // The sizes the page is tested at: phones both ways, full HD, 4K and the window's own.
 export const SIZES = [{width: 390, height: 844}, {width: 844, height: 390},
   {width: 1920, height: 1080}, {width: 3840, height: 2160}, WINDOW];
+// [CSS pixels] viewports narrower than this get the narrow layout: the chart
+// across the width, the controls at a finger's size beneath it.
+export const NARROW_WIDTH = 600;
 
 // --page FOLDER (the built page), --node FOLDER (where install_node_modules.sh
 // put the npm packages), --source FOLDER (the repository), --shots FOLDER
