@@ -5,7 +5,7 @@
 
 #include <algorithm>
 #include <array>
-#include <functional>
+#include <cstddef>
 
 namespace catalog {
 namespace {
@@ -15,13 +15,21 @@ constexpr auto kStarDesignations = std::to_array<StarDesignation>({
 });
 
 // The search below needs the rows in increasing HR order, each HR once.
-static_assert(std::ranges::adjacent_find(kStarDesignations, std::ranges::greater_equal{},
-                                         &StarDesignation::hr) == kStarDesignations.end());
+constexpr bool InIncreasingHrOrder() {
+  for (std::size_t i = 1; i < kStarDesignations.size(); ++i) {
+    if (kStarDesignations[i - 1].hr >= kStarDesignations[i].hr) return false;
+  }
+  return true;
+}
+static_assert(InIncreasingHrOrder());
 
 }  // namespace
 
 const StarDesignation* FindStarDesignation(int hr) {
-  const auto found = std::ranges::lower_bound(kStarDesignations, hr, {}, &StarDesignation::hr);
+  // std::ranges is not in every library the page is compiled with.
+  const auto found =
+      std::lower_bound(kStarDesignations.begin(), kStarDesignations.end(), hr,
+                       [](const StarDesignation& row, int wanted) { return row.hr < wanted; });
   return found != kStarDesignations.end() && found->hr == hr ? &*found : nullptr;
 }
 
