@@ -10,6 +10,7 @@
 #include "app/chart_description.h"
 #include "app/controls.h"
 #include "app/services.h"
+#include "app/stars_of_date.h"
 #include "app/start_file.h"
 #include "astro/observation.h"
 #include "catalog/star_tables.h"
@@ -81,10 +82,13 @@ class Form1 {
 
   // --- Procedures -------------------------------------------------------
   // Runs the observation pipeline for the boxes' date, time and site and fills
-  // readout rows 1..6. Returns false, changing
+  // readout rows 1..6; with 実際の空 ticked, makes it the sky as it is seen
+  // (astro::SeeFromSite, the stars at the date). Returns false, changing
   // nothing, when a year or month does not fit 16 bits, a number does not fit a
   // double or the calendar cannot represent the date.
   bool CalcSky();
+  // True while the last computation was of the sky as it is seen.
+  bool SkyAsSeen() const { return skyChart.AsSeen.has_value(); }
   // Given: nothing. Returned: the first box that keeps CalcSky from computing
   // and why, or nullopt when CalcSky would succeed. Changes nothing.
   std::optional<SkyBoxFault> FindSkyBoxFault() const;
@@ -127,6 +131,8 @@ class Form1 {
   // The two star catalogues, loaded once when the form is made.
   const catalog::StarTables brightStars = catalog::BrightStarTable();  // readout rows 7..26
   const catalog::StarTables chartStars = catalog::ChartCatalogue();    // drawn by the views
+  // The same stars at the date of the last computation, for the sky as it is seen.
+  StarsOfDate starsOfDate{chartStars, brightStars};
   chart::SkyChart skyChart;
 
  private:

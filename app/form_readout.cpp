@@ -4,6 +4,7 @@
 #include <string_view>
 
 #include "app/form.h"
+#include "astro/sky_as_seen.h"
 #include "chart/bodies.h"
 #include "text/number_text.h"
 #include "text/utf8.h"
@@ -36,6 +37,12 @@ bool Form1::CalcSky() {
                                                boxes->minute, boxes->latitude, boxes->longitude)) {
     return false;
   }
+  skyChart.AsSeen.reset();
+  if (chkOP[static_cast<std::size_t>(chart::Option::kRealSky)].Value == 1) {
+    astro::SeeFromSite(observation);
+    starsOfDate.MoveTo(astro::DynamicalCenturies(observation));
+    skyChart.AsSeen = {&starsOfDate.Chart(), &starsOfDate.Figures()};
+  }
 
   for (std::size_t i = 0; i < astro::kBodyCount; ++i) {
     ReadoutAlt[i + 1] = observation.BodyAlt[i];
@@ -61,14 +68,15 @@ void Form1::ShowValues() {
   ChartDescription.clear();
   if (!CalcSky()) return;
 
+  const catalog::StarTables& stars = SkyAsSeen() ? starsOfDate.Bright() : brightStars;
   for (int k = 1; k <= catalog::kBrightStarCount; ++k) {
-    const astro::HorizontalPlace place =
-        observation.horizontal.PlaceOf(brightStars.StarTable(catalog::kRightAscension, k),
-                                       brightStars.StarTable(catalog::kDeclination, k));
+    astro::HorizontalPlace place = observation.horizontal.PlaceOf(
+        stars.StarTable(catalog::kRightAscension, k), stars.StarTable(catalog::kDeclination, k));
+    if (SkyAsSeen()) place.altitude = astro::SeenAltitude(place.altitude);
     const auto row = static_cast<std::size_t>(k + kFirstStarRow - 1);
     ReadoutAlt[row] = place.altitude;
     ReadoutAz[row] = place.azimuth;
-    ReadoutName[row] = brightStars.StarName[static_cast<std::size_t>(k)];
+    ReadoutName[row] = stars.StarName[static_cast<std::size_t>(k)];
   }
 
   ReadoutShown = true;

@@ -114,7 +114,7 @@ int NearestMinute(double minute) {
 
 // The apparent altitude of a true one of -1 degree or more (refracted); below
 // that, where nothing is seen over the horizon, the true altitude [degrees].
-double SeenAltitude(double altitude) {
+double TransitAltitude(double altitude) {
   return altitude < -1 ? altitude : altitude + RefractionDeg(altitude);
 }
 
@@ -150,7 +150,7 @@ BodyDay SearchBody(const DaySky& sky, const Samples& samples, Body body) {
     if (s0.hour_angle < 0 && s1.hour_angle >= 0) {
       culmination = RootBetween(hour_angle, t0, s0.hour_angle, t1, s1.hour_angle);
       if (!result.transit && *culmination < kMinutesPerDay) {
-        result.transit = Transit{NearestMinute(*culmination), SeenAltitude(last.altitude)};
+        result.transit = Transit{NearestMinute(*culmination), TransitAltitude(last.altitude)};
       }
     } else if (s0.hour_angle > 0 && s1.hour_angle < 0 && may_graze) {
       culmination = RootBetween(from_lower, t0, SignedAngle(s0.hour_angle - 180), t1,

@@ -52,15 +52,23 @@ EquatorialPlace StarPlaceAtEpoch(const CatalogueStar& star, double T) {
   return PlaceOfVector(DirectionAtEpoch(star, T));
 }
 
-EquatorialPlace ApparentStarPlace(const CatalogueStar& star, double T) {
-  const Vector3 moved = DirectionAtEpoch(star, T);
+StarReduction::StarReduction(double T)
+    : T_(T),
+      precession_(PrecessionMatrix(T)),
+      nutation_(NutationMatrix(T)),
+      velocity_(Rotate(RotationAboutX(-MeanObliquityArcsec(T) * kRadiansPerArcsec),
+                       EarthVelocityOverLightSpeed(T))) {}
+
+EquatorialPlace StarReduction::Apparent(const CatalogueStar& star) const {
+  const Vector3 moved = DirectionAtEpoch(star, T_);
   const double norm = std::sqrt(moved[0] * moved[0] + moved[1] * moved[1] + moved[2] * moved[2]);
-  const Vector3 mean =
-      Rotate(PrecessionMatrix(T), {moved[0] / norm, moved[1] / norm, moved[2] / norm});
-  const double obliquity = MeanObliquityArcsec(T) * kRadiansPerArcsec;
-  const Vector3 velocity = Rotate(RotationAboutX(-obliquity), EarthVelocityOverLightSpeed(T));
-  const Vector3 aberrated{mean[0] + velocity[0], mean[1] + velocity[1], mean[2] + velocity[2]};
-  return PlaceOfVector(Rotate(NutationMatrix(T), aberrated));
+  const Vector3 mean = Rotate(precession_, {moved[0] / norm, moved[1] / norm, moved[2] / norm});
+  const Vector3 aberrated{mean[0] + velocity_[0], mean[1] + velocity_[1], mean[2] + velocity_[2]};
+  return PlaceOfVector(Rotate(nutation_, aberrated));
+}
+
+EquatorialPlace ApparentStarPlace(const CatalogueStar& star, double T) {
+  return StarReduction(T).Apparent(star);
 }
 
 }  // namespace astro

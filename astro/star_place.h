@@ -1,6 +1,7 @@
 #pragma once
 
 #include "astro/ephemeris.h"
+#include "astro/vector3.h"
 
 namespace astro {
 
@@ -29,5 +30,21 @@ EquatorialPlace StarPlaceAtEpoch(const CatalogueStar& star, double T);
 // Notes: annual parallax (under 0.8") is left out; agrees with a full
 // reduction to about 0.1" from 1900 to 2100.
 EquatorialPlace ApparentStarPlace(const CatalogueStar& star, double T);
+
+// The same reduction for many stars of one date: its rotations and the
+// Earth's velocity computed once.
+class StarReduction {
+ public:
+  // Given: T, Julian centuries of Terrestrial Time from J2000.0.
+  explicit StarReduction(double T);
+  // Returned: the star's apparent place, as ApparentStarPlace gives it.
+  EquatorialPlace Apparent(const CatalogueStar& star) const;
+
+ private:
+  double T_;
+  Matrix3 precession_;  // J2000 to the mean equator of date
+  Matrix3 nutation_;    // mean to true equator of date
+  Vector3 velocity_;    // the Earth's, over the speed of light, equatorial of date
+};
 
 }  // namespace astro

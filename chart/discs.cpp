@@ -41,19 +41,19 @@ void SkyChart::Name(const WindowPoint& disc, std::string_view name) {
 
 void SkyChart::DrawStars(const ViewProjection& projection) {
   for (int row = 1; row <= catalog::kChartStarCount; ++row) {
-    const astro::HorizontalPlace place =
-        observation_.horizontal.PlaceOf(chart_stars_.StarTable(catalog::kRightAscension, row),
-                                        chart_stars_.StarTable(catalog::kDeclination, row));
+    const catalog::StarTables& stars = Stars();
+    const astro::HorizontalPlace place = SkyPlace(stars.StarTable(catalog::kRightAscension, row),
+                                                  stars.StarTable(catalog::kDeclination, row));
     if (!(place.altitude >= 0)) continue;
     const auto point = projection.ToWindow(place);
     if (!point) continue;
     surface_.CurrentLayer = Layer::kStars;
     surface_.FillColor = kStarColour;
     // Brighter stars get larger discs: 50 twips at magnitude 0, 10 at magnitude 4.
-    const double radius = (5 - chart_stars_.StarTable(catalog::kMagnitude, row)) * 10;
+    const double radius = (5 - stars.StarTable(catalog::kMagnitude, row)) * 10;
     surface_.Circle(static_cast<float>(point->x), static_cast<float>(point->y),
                     static_cast<float>(radius), kStarColour);
-    const std::string_view name = chart_stars_.StarName[static_cast<std::size_t>(row)];
+    const std::string_view name = stars.StarName[static_cast<std::size_t>(row)];
     if (Options.Has(Option::kNames)) Name(*point, name);
     Record(DrawnObject::Kind::kStar, row, name, place, *point, radius);
   }

@@ -15,7 +15,6 @@ constexpr double kSinObliquity = 0.39777;
 }  // namespace
 
 void SkyChart::DrawEclipticAndEquator(const ViewProjection& projection) {
-  const astro::Horizontal& horizontal = observation_.horizontal;
   const Colour ecliptic_colour = SunNow().EclipticColour();
   const auto dot = [&](Layer layer, bool wanted, const astro::HorizontalPlace& place,
                        Colour colour) {
@@ -37,11 +36,9 @@ void SkyChart::DrawEclipticAndEquator(const ViewProjection& projection) {
     if (a < 0) a += 360;
     const double ra = a / 15;  // [hours]
     const double dec = std::atan(z / std::sqrt(1 - z * z)) * astro::kDeg;
-    dot(Layer::kEcliptic, Options.Has(Option::kEcliptic), horizontal.PlaceOf(ra, dec),
-        ecliptic_colour);
+    dot(Layer::kEcliptic, Options.Has(Option::kEcliptic), SkyPlace(ra, dec), ecliptic_colour);
     // The equator point at the same right ascension.
-    dot(Layer::kEquator, Options.Has(Option::kEquator), horizontal.PlaceOf(ra, 0),
-        DayNight::kEquatorColour);
+    dot(Layer::kEquator, Options.Has(Option::kEquator), SkyPlace(ra, 0), DayNight::kEquatorColour);
   }
 }
 

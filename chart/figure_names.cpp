@@ -50,7 +50,7 @@ constexpr std::array<std::array<double, 2>, 7> kNamePlaces{{{0, 0},
 
 void SkyChart::NameFigure(const ViewProjection& projection, DrawnObject::Kind kind, int index,
                           double ra_hours, double dec_deg, std::string_view name) {
-  const astro::HorizontalPlace place = observation_.horizontal.PlaceOf(ra_hours, dec_deg);
+  const astro::HorizontalPlace place = SkyPlace(ra_hours, dec_deg);
   if (!(place.altitude >= 0)) return;
   const auto point = projection.ToWindow(place);
   if (!point || !ViewProjection::OnChart(*point, 0)) return;

@@ -45,9 +45,12 @@ const std::vector<std::size_t>& FaintFigureStars() {
 
 astro::EquatorialPlace SkyChart::FigureStarPlace(std::size_t sky_star) const {
   const catalog::SkyStar& star = catalog::SkyStars()[sky_star];
-  if (star.chart_row == 0) return {star.ra_hours, star.dec_deg};
-  return {chart_stars_.StarTable(catalog::kRightAscension, star.chart_row),
-          chart_stars_.StarTable(catalog::kDeclination, star.chart_row)};
+  if (star.chart_row == 0) {
+    return AsSeen ? (*AsSeen->figures)[sky_star]
+                  : astro::EquatorialPlace{star.ra_hours, star.dec_deg};
+  }
+  return {Stars().StarTable(catalog::kRightAscension, star.chart_row),
+          Stars().StarTable(catalog::kDeclination, star.chart_row)};
 }
 
 void SkyChart::DrawFigureLines(const ViewProjection& projection,
@@ -56,7 +59,7 @@ void SkyChart::DrawFigureLines(const ViewProjection& projection,
   surface_.DrawWidth = width;
   const auto place = [this](std::size_t star) {
     const astro::EquatorialPlace at = FigureStarPlace(star);
-    return observation_.horizontal.PlaceOf(at.ra, at.dec);
+    return SkyPlace(at.ra, at.dec);
   };
   for (const catalog::FigureLine& line : lines) {
     projection.Segment(place(line.from), place(line.to),
@@ -78,7 +81,7 @@ void SkyChart::DrawConstellations(const ViewProjection& projection) {
   surface_.FillColor = kFaintStarColour;
   for (const std::size_t star : FaintFigureStars()) {
     const astro::EquatorialPlace at = FigureStarPlace(star);
-    const astro::HorizontalPlace place = observation_.horizontal.PlaceOf(at.ra, at.dec);
+    const astro::HorizontalPlace place = SkyPlace(at.ra, at.dec);
     if (!(place.altitude >= 0)) continue;
     const auto point = projection.ToWindow(place);
     if (!point) continue;

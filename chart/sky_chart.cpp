@@ -3,6 +3,8 @@
 #include <array>
 #include <cstddef>
 
+#include "astro/sky_as_seen.h"
+
 namespace chart {
 namespace {
 
@@ -66,6 +68,12 @@ void SkyChart::Draw(const DirectionRow& view) {
   for (std::size_t place = 0; place < view.words.size(); ++place) {
     Label(kWordX[place], HorizonY + kWordDrop, view.words[place]);
   }
+}
+
+astro::HorizontalPlace SkyChart::SkyPlace(double ra_hours, double dec_deg) const {
+  astro::HorizontalPlace place = observation_.horizontal.PlaceOf(ra_hours, dec_deg);
+  if (AsSeen) place.altitude = astro::SeenAltitude(place.altitude);
+  return place;
 }
 
 void SkyChart::Record(DrawnObject::Kind kind, int index, std::string_view name,

@@ -69,6 +69,16 @@ class SkyChart {
 
   OptionSet Options;  // read by the views when they draw
 
+  // The sky as it is seen from the site: the stars at the date, which the
+  // views draw in place of the catalogue's fixed places, and atmospheric
+  // refraction, which raises every place they draw from a right ascension
+  // and declination. Unset: the catalogue's places, no refraction.
+  struct SeenStars {
+    const catalog::StarTables* chart;                    // rows 1..496 at the date
+    const std::vector<astro::EquatorialPlace>* figures;  // of catalog::SkyStars()
+  };
+  std::optional<SeenStars> AsSeen;
+
   // Clear the surface and draw the view toward one direction.
   void DrawNorth();
   void DrawEast();
@@ -92,6 +102,10 @@ class SkyChart {
 
   void Draw(const DirectionRow& view);
   DayNight SunNow() const { return DayNight(observation_.BodyAlt[astro::kSun]); }
+  // The chart catalogue the views draw.
+  const catalog::StarTables& Stars() const { return AsSeen ? *AsSeen->chart : chart_stars_; }
+  // Where the views draw a right ascension [hours] and declination [degrees].
+  astro::HorizontalPlace SkyPlace(double ra_hours, double dec_deg) const;
   // The dotted ecliptic and celestial equator, each only under its option.
   void DrawEclipticAndEquator(const ViewProjection& projection);
   // One body as a disc with its optional label, when it is above the horizon.
