@@ -26,6 +26,7 @@ std::vector<ControlEntry> FormControls(Form1& form) {
     table.push_back(
         {"Label" + std::to_string(i + 1), captions[i], ControlLayer::kCaption, true, nullptr, ""});
   }
+  table.push_back({"lblCHUI", &form.lblCHUI, ControlLayer::kCaption, true, nullptr, ""});
   const auto input = [&table](std::string name, ControlRef control, std::string accessible_name) {
     table.push_back({std::move(name), control, ControlLayer::kInput, true, nullptr,
                      std::move(accessible_name)});

@@ -70,6 +70,8 @@ void LayOutSiteAndDate(Form1& form) {
   PlaceLabel(form.Label5, {4200, 120, 495, 375}, kDatePoints, "時");
   PlaceLabel(form.Label6, {5040, 120, 495, 375}, kDatePoints, "分");
   PlaceLabel(form.Label10, {1680, 600, 2895, 255}, kRegularPoints, "");
+  // Beneath the direction words, across the drawing area.
+  Place(form.lblCHUI, {120, 9360, 15000, 240}, Font{});
 }
 
 void LayOutCoordinates(Form1& form) {
@@ -108,8 +110,8 @@ constexpr std::array<Bounds, chart::kOptionCount> kOptionBounds{{{11040, 240, 85
                                                                  {12120, 240, 1695, 255},
                                                                  {12120, 600, 1935, 255},
                                                                  {11040, 960, 1095, 255},
-                                                                 {12120, 960, 1095, 255},
-                                                                 {13140, 960, 1275, 255},
+                                                                 {12120, 960, 1035, 255},
+                                                                 {13200, 960, 1275, 255},
                                                                  {11040, 1320, 1335, 255},
                                                                  {12480, 1320, 1335, 255}}};
 

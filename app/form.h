@@ -52,6 +52,7 @@ class Form1 {
   ListBox lstCITY;                // observing site
   std::array<TextBox, 5> txtYMD;  // year, month, day, hour, minute (Japan Standard Time)
   Label Label1, Label2, Label3, Label4, Label5, Label6, Label7, Label8, Label9, Label10;
+  Label lblCHUI;     // a caution under the horizon: the year lies beyond what the series serve
   TextBox txtIDO;    // latitude [degrees, north positive]
   TextBox txtKEIDO;  // longitude [degrees, east positive]
   ListBox lstINTV1;  // animation time step [minutes]
@@ -87,6 +88,10 @@ class Form1 {
   // nothing, when a year or month does not fit 16 bits, a number does not fit a
   // double or the calendar cannot represent the date.
   bool CalcSky();
+  // False when the year box holds a year beyond those in which the series keep
+  // the bodies within 10' of the sky (astro::SeriesServeYear); the sky is
+  // computed all the same.
+  bool SeriesServeTheYear() const;
   // True while the last computation was of the sky as it is seen.
   bool SkyAsSeen() const { return skyChart.AsSeen.has_value(); }
   // Given: nothing. Returned: the first box that keeps CalcSky from computing

@@ -4,6 +4,7 @@
 #include <string_view>
 
 #include "app/form.h"
+#include "astro/series_years.h"
 #include "astro/sky_as_seen.h"
 #include "chart/bodies.h"
 #include "text/number_text.h"
@@ -28,7 +29,19 @@ const std::array<std::string, astro::kBodyCount>& BodyReadoutNames() {
 }
 constexpr int kFirstStarRow = astro::kBodyCount + 1;  // row of bright star 1
 
+// The caution for a year beyond those the series serve.
+std::string BeyondTheSeries() {
+  return "注意: " + std::to_string(astro::kFirstSeriesYear) + "年～" +
+         std::to_string(astro::kLastSeriesYear) +
+         "年の外では、月と惑星の位置が 10′ 以上ずれることがあります。";
+}
+
 }  // namespace
+
+bool Form1::SeriesServeTheYear() const {
+  const DateBoxes date = ReadDateBoxes();
+  return !date.year || astro::SeriesServeYear(*date.year);
+}
 
 bool Form1::CalcSky() {
   const auto read = ReadSkyBoxes();
@@ -37,6 +50,8 @@ bool Form1::CalcSky() {
                                                boxes->minute, boxes->latitude, boxes->longitude)) {
     return false;
   }
+  // Beyond the years the series serve the sky is still computed, and the window says so.
+  lblCHUI.Caption = SeriesServeTheYear() ? "" : BeyondTheSeries();
   skyChart.AsSeen.reset();
   if (chkOP[static_cast<std::size_t>(chart::Option::kRealSky)].Value == 1) {
     astro::SeeFromSite(observation);

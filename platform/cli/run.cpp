@@ -15,6 +15,7 @@
 #include "app/intervals.h"
 #include "app/screen_units.h"
 #include "app/sites.h"
+#include "astro/series_years.h"
 #include "chart/recording_surface.h"
 #include "platform/cli/instant.h"
 #include "platform/cli/listings.h"
@@ -107,12 +108,24 @@ std::optional<CliFailure> CheckComputable(const app::Form1& form) {
                                               Quoted(*box.text) + ": " + Explain(fault->reason)};
 }
 
+// A year beyond those the series serve is computed all the same, with a warning.
+void WarnOfAYearBeyondTheSeries(const app::Form1& form, std::ostream& err) {
+  if (!form.SeriesServeTheYear()) {
+    err << "planetarium-cli: warning: the year " << Quoted(form.txtYMD[0].Text) << " lies outside "
+        << astro::kFirstSeriesYear << " to " << astro::kLastSeriesYear
+        << ", where the series keep the Moon and the planets within 10' of the "
+           "sky; their places may be far off\n";
+  }
+}
+
 // The form after start-up with the options' controls, ready to compute.
 std::optional<CliFailure> PrepareToCompute(app::Form1& form, const CliOptions& options,
-                                           const CliEnvironment& environment) {
+                                           const CliEnvironment& environment, std::ostream& err) {
   form.Form_Load();
   if (auto failure = ApplyControls(form, options, environment.clock)) return failure;
-  return CheckComputable(form);
+  if (auto failure = CheckComputable(form)) return failure;
+  WarnOfAYearBeyondTheSeries(form, err);
+  return std::nullopt;
 }
 
 // The readout for the boxes at the planetarium button and after each tick, as
@@ -137,7 +150,8 @@ int RunTable(const CliOptions& options, CliEnvironment& environment, std::ostrea
              std::ostream& err) {
   HeadlessForm headless(environment);
   app::Form1& form = headless.form;
-  if (auto failure = PrepareToCompute(form, options, environment)) return Report(*failure, err);
+  if (auto failure = PrepareToCompute(form, options, environment, err))
+    return Report(*failure, err);
   if (options.series) {
     WriteSeries(headless, options, out);
     return kCliOk;
@@ -227,7 +241,8 @@ int RunChart(const CliOptions& options, CliEnvironment& environment, std::ostrea
              std::ostream& err) {
   HeadlessForm headless(environment);
   app::Form1& form = headless.form;
-  if (auto failure = PrepareToCompute(form, options, environment)) return Report(*failure, err);
+  if (auto failure = PrepareToCompute(form, options, environment, err))
+    return Report(*failure, err);
   if (!options.frames.empty()) {
     if (auto failure = RefuseStaleFrames(options.frames, options.ticks)) {
       return Report(*failure, err);
@@ -258,7 +273,8 @@ int RunInfo(const CliOptions& options, CliEnvironment& environment, std::ostream
             std::ostream& err) {
   HeadlessForm headless(environment);
   app::Form1& form = headless.form;
-  if (auto failure = PrepareToCompute(form, options, environment)) return Report(*failure, err);
+  if (auto failure = PrepareToCompute(form, options, environment, err))
+    return Report(*failure, err);
   form.Command3_Click();
   for (int t = 0; t < options.ticks; ++t) form.Timer1_Timer();
   WriteObjectInfo(app::ObjectAt(form, *options.pointX * app::kTwipsPerPixel,
@@ -271,7 +287,8 @@ int RunInfo(const CliOptions& options, CliEnvironment& environment, std::ostream
 int RunPrint(const CliOptions& options, CliEnvironment& environment, std::ostream& err) {
   HeadlessForm headless(environment);
   app::Form1& form = headless.form;
-  if (auto failure = PrepareToCompute(form, options, environment)) return Report(*failure, err);
+  if (auto failure = PrepareToCompute(form, options, environment, err))
+    return Report(*failure, err);
   form.Command3_Click();
   for (int t = 0; t < options.ticks; ++t) form.Timer1_Timer();
   if (!form.ChartOnWindow) {
@@ -289,6 +306,7 @@ int RunWindow(const CliOptions& options, CliEnvironment& environment, std::ostre
   if (auto failure = ApplyControls(window.Form(), options, environment.clock)) {
     return Report(*failure, err);
   }
+  WarnOfAYearBeyondTheSeries(window.Form(), err);
   if (!options.readout || options.ticks > 0) window.ClickPlanetarium();
   for (int t = 0; t < options.ticks; ++t) window.Tick();
   if (options.readout) window.ClickReadout();

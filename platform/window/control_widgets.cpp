@@ -110,6 +110,10 @@ void SyncControlWidget(const ControlWidget& control, const FormScale& scale) {
                    PlaceWidget(widget, *label, scale);
                    const bool opaque = control.entry.layer != app::ControlLayer::kReadout;
                    SyncLabel(static_cast<QLabel&>(widget), *label, opaque);
+                   // A caption with nothing to say (the caution) takes no room.
+                   if (control.entry.layer == app::ControlLayer::kCaption) {
+                     widget.setVisible(!label->Caption.empty());
+                   }
                  },
                  [&](const app::OptionButton* option) {
                    auto& button = static_cast<QRadioButton&>(widget);

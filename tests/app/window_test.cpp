@@ -102,6 +102,20 @@ TEST_F(WindowTest, ControlTableNamesEveryControlForAssistiveTechnology) {
   }
 }
 
+// Beyond 1887-2090, where the series stray more than 10' from the sky
+// (measured against Astronomy Engine), the sky is drawn and a line says so.
+TEST_F(WindowTest, ALineCautionsBeyondTheYearsTheSeriesServe) {
+  form.Form_Load();
+  for (const auto& [year, cautioned] :
+       {std::pair{"1886", true}, std::pair{"1887", false}, std::pair{"2090", false},
+        std::pair{"2091", true}, std::pair{"1000", true}}) {
+    SetBoxes({year, "7", "15", "21", "0"});
+    form.Command3_Click();
+    EXPECT_EQ(form.lblCHUI.Caption.empty(), !cautioned) << year;
+    EXPECT_TRUE(form.ChartOnWindow) << year;
+  }
+}
+
 // Without a start file: Tokyo, the clock's time, "15" and " 6", south, the
 // night colours even at noon, and nothing computed, drawn or started.
 TEST_F(WindowTest, StartUpWithoutAStartFileOpensOnTokyoAtNight) {

@@ -275,6 +275,17 @@ TEST(CliTable, SeriesStepsAreTheTablesOfSingleRunsAtTheSameBoxes) {
   EXPECT_EQ(Json("table|--series|--format|json")["steps"].toArray().size(), 1);  // no ticks
 }
 
+// A year the series do not serve is computed all the same, with a warning on
+// standard error only; within them nothing is said.
+TEST(CliRun, WarnsOfAYearBeyondTheSeriesAndStillComputes) {
+  const CliRun far = Invoke("table|--format|json|--at|1000-07-15 23:00");
+  EXPECT_EQ(far.status, kCliOk);
+  EXPECT_NE(far.err.find("warning: the year '1000' lies outside 1887 to 2090"),
+            std::string::npos);
+  EXPECT_EQ(Json("table|--format|json|--at|1000-07-15 23:00")["rows"].toArray().size(), 26);
+  EXPECT_EQ(Invoke("table|--at|2026-07-15 23:00").err, "");
+}
+
 // "What is that?" at a disc of the chart names that star as the readout does,
 // with its official names; nothing is named away from every disc.
 TEST(CliInfo, APointOfTheChartNamesTheObjectDrawnThere) {
