@@ -4,6 +4,7 @@
 #include "catalog/star_motions.h"
 
 #include <algorithm>
+#include <iterator>
 
 namespace catalog {
 namespace {
@@ -12,7 +13,10 @@ constexpr StarMotion kStarMotions[] = {
 #include "catalog/star_motion_data.inc"
 };
 
-static_assert(std::ranges::is_sorted(kStarMotions, {}, &StarMotion::hr),
+constexpr bool ByHr(const StarMotion& a, const StarMotion& b) {
+  return a.hr < b.hr;
+}
+static_assert(std::is_sorted(std::begin(kStarMotions), std::end(kStarMotions), ByHr),
               "the generator writes the rows by increasing HR");
 
 }  // namespace
@@ -22,7 +26,9 @@ std::span<const StarMotion> StarMotions() {
 }
 
 std::optional<StarMotion> FindStarMotion(int hr) {
-  const auto* found = std::ranges::lower_bound(kStarMotions, hr, {}, &StarMotion::hr);
+  const auto* found =
+      std::lower_bound(std::begin(kStarMotions), std::end(kStarMotions), hr,
+                       [](const StarMotion& motion, int wanted) { return motion.hr < wanted; });
   if (found == std::end(kStarMotions) || found->hr != hr) return std::nullopt;
   return *found;
 }

@@ -27,7 +27,9 @@ std::span<const StarNameRow, kStarNameCount> StarNames() {
 }
 
 const StarNameRow* FindStarName(int hr) {
-  const auto found = std::ranges::lower_bound(kStarNames, hr, {}, HrOf);
+  const auto found =
+      std::lower_bound(kStarNames.begin(), kStarNames.end(), hr,
+                       [](const StarNameRow& name, int wanted) { return HrOf(name) < wanted; });
   return found != kStarNames.end() && HrOf(*found) == hr ? &*found : nullptr;
 }
 

@@ -189,8 +189,8 @@ std::string SvgPicture(const RecordingSurface& drawing, Colour sky, Palette pale
   for (std::size_t layer = 0; layer < kLayerCount; ++layer) {
     if (layers[layer].empty()) continue;
     const auto holds = [&](Kind kind) {
-      return std::ranges::any_of(layers[layer],
-                                 [kind](const Operation* op) { return op->kind == kind; });
+      return std::any_of(layers[layer].begin(), layers[layer].end(),
+                         [kind](const Operation* op) { return op->kind == kind; });
     };
     out += "<g id=\"" + std::string(kLayerNames[layer]) + "\"";
     // The words take the window's face; dots and lines stay sharp single
