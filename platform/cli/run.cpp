@@ -12,6 +12,7 @@
 #include <variant>
 #include <vector>
 
+#include "app/almanac_table.h"
 #include "app/sites.h"
 #include "chart/recording_surface.h"
 #include "platform/cli/instant.h"
@@ -49,16 +50,25 @@ class QuitWithoutSaving final : public app::SaveFailureDialog {
   }
 };
 
+// The almanac button's result, kept for the listing.
+class KeptAlmanac final : public app::AlmanacDisplay {
+ public:
+  void Show(const app::AlmanacTable& shown) override { table = shown; }
+  void ShowNoTable(std::string_view) override { table.reset(); }
+  std::optional<app::AlmanacTable> table;
+};
+
 // Form1 with the command line's services: the chart is recorded as the
 // picture the window would show, for image files and for --ops.
 struct HeadlessForm {
   explicit HeadlessForm(CliEnvironment& environment)
       : form(app::Services{drawing, environment.clock, environment.startFile, process, timer,
-                           save_failure}) {}
+                           save_failure, almanac}) {}
   chart::RecordingSurface drawing{chart::RecordingSurface::Keep::kSinceLastCls};
   RecordingProcess process;
   RecordingTimer timer;
   QuitWithoutSaving save_failure;
+  KeptAlmanac almanac;
   app::Form1 form;
 };
 
