@@ -17,10 +17,11 @@ using Error = std::optional<std::string>;
 
 // The commands as bits, so that each option lists where it applies.
 constexpr unsigned kTableBit = 1, kWindowBit = 2, kChartBit = 4, kStarsBit = 8, kSitesBit = 16,
-                   kPrintBit = 32;
+                   kPrintBit = 32, kAlmanacBit = 64;
 constexpr unsigned kControlCommands = kTableBit | kWindowBit | kChartBit | kPrintBit;
 constexpr unsigned kPictureCommands = kWindowBit | kChartBit;
-constexpr unsigned kListCommands = kTableBit | kStarsBit | kSitesBit;
+constexpr unsigned kListCommands = kTableBit | kStarsBit | kSitesBit | kAlmanacBit;
+constexpr unsigned kSiteCommands = kControlCommands | kAlmanacBit;
 
 struct CommandName {
   std::string_view word;
@@ -33,6 +34,7 @@ constexpr CommandName kCommands[] = {{"table", CliCommand::kTable, kTableBit},
                                      {"stars", CliCommand::kStars, kStarsBit},
                                      {"sites", CliCommand::kSites, kSitesBit},
                                      {"print", CliCommand::kPrint, kPrintBit},
+                                     {"almanac", CliCommand::kAlmanac, kAlmanacBit},
                                      {"help", CliCommand::kHelp, 0},
                                      {"--help", CliCommand::kHelp, 0},
                                      {"-h", CliCommand::kHelp, 0},
@@ -78,6 +80,15 @@ Error SetAt(CliOptions& o, const std::string& v) {
   o.at = ParseAt(v);
   if (o.at) return {};
   return "--at wants \"YYYY-MM-DD HH:MM\", \"YYYY-MM-DDTHH:MM\" or now, got " + Quoted(v);
+}
+
+// "YYYY-MM-DD": the year, month and day boxes at 00:00 (the calendar judges it later).
+Error SetDate(CliOptions& o, const std::string& v) {
+  const auto boxes = app::DateBoxesFromInstant(v + " 00:00");
+  if (!boxes) return "--date wants YYYY-MM-DD, got " + Quoted(v);
+  o.request.instant = *boxes;
+  o.date = v;
+  return {};
 }
 
 Error SetTimeZone(CliOptions& o, const std::string& v) {
@@ -152,9 +163,10 @@ struct OptionSpec {
 };
 
 constexpr OptionSpec kOptionSpecs[] = {
-    {"--site", kControlCommands, true, SetText<&app::SkyRequest::site>},
-    {"--lat", kControlCommands, true, SetText<&app::SkyRequest::latitude>},
-    {"--lon", kControlCommands, true, SetText<&app::SkyRequest::longitude>},
+    {"--site", kSiteCommands, true, SetText<&app::SkyRequest::site>},
+    {"--lat", kSiteCommands, true, SetText<&app::SkyRequest::latitude>},
+    {"--lon", kSiteCommands, true, SetText<&app::SkyRequest::longitude>},
+    {"--date", kAlmanacBit, true, SetDate},
     {"--at", kControlCommands, true, SetAt},
     {"--tz", kControlCommands, true, SetTimeZone},
     {"--year", kControlCommands, true, SetDateBox<0>},

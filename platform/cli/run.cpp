@@ -15,6 +15,7 @@
 #include "app/almanac_table.h"
 #include "app/sites.h"
 #include "chart/recording_surface.h"
+#include "platform/cli/almanac_listing.h"
 #include "platform/cli/instant.h"
 #include "platform/cli/listings.h"
 #include "platform/cli/text_output.h"
@@ -277,6 +278,24 @@ int RunPrint(const CliOptions& options, CliEnvironment& environment, std::ostrea
   return kCliOk;
 }
 
+// The almanac button for the boxes: the site of --site or --lat and --lon,
+// the date of --date or of the clock.
+int RunAlmanac(const CliOptions& options, CliEnvironment& environment, std::ostream& out,
+               std::ostream& err) {
+  HeadlessForm headless(environment);
+  if (auto failure = PrepareToCompute(headless.form, options, environment)) {
+    return Report(*failure, err);
+  }
+  headless.form.cmdKOYOMI_Click();
+  if (!headless.almanac.table) {
+    return Report(CliFailure{kCliNothingToCompute,
+                             "nothing to compute: no almanac for the date and site given"},
+                  err);
+  }
+  WriteAlmanac(*headless.almanac.table, options.format, out);
+  return kCliOk;
+}
+
 int RunWindow(const CliOptions& options, CliEnvironment& environment, std::ostream& err) {
   RecordingProcess process;
   MainWindow window(environment.clock, environment.startFile, process);
@@ -314,6 +333,9 @@ bool CliNeedsGui(const CliOptions& options) {
 std::optional<CliFailure> ApplyControls(app::Form1& form, const CliOptions& options,
                                         const app::Clock& clock) {
   app::SkyRequest request = options.request;
+  if (options.date && request.instant) {
+    if (auto failure = CheckDate(*options.date, *request.instant)) return failure;
+  }
   if (options.at) {
     const auto boxes = ResolveAt(*options.at, options.timeZone, clock);
     if (const auto* failure = std::get_if<CliFailure>(&boxes)) return *failure;
@@ -357,6 +379,8 @@ int RunCli(const CliOptions& options, CliEnvironment& environment, std::ostream&
     case CliCommand::kSites:
       WriteSites(options.format, out);
       return kCliOk;
+    case CliCommand::kAlmanac:
+      return RunAlmanac(options, environment, out, err);
   }
   return kCliUsageError;
 }
