@@ -24,14 +24,6 @@ std::string Instant(const ChartSubject& subject) {
   return b[0] + "年" + b[1] + "月" + b[2] + "日 " + b[3] + "時" + b[4] + "分";
 }
 
-// "北緯 35.65°、東経 139.75°"; south and west by their own words.
-std::string Coordinates(const ChartSubject& subject) {
-  return std::string(subject.latitude < 0 ? "南緯 " : "北緯 ") +
-         text::BoxNumber(std::fabs(subject.latitude)) + "°、" +
-         (subject.longitude < 0 ? "西経 " : "東経 ") +
-         text::BoxNumber(std::fabs(subject.longitude)) + "°";
-}
-
 // A box text in a file name: its digits, two of them at least for the
 // month, day, hour and minute; anything but digits and a minus sign left out.
 std::string NameDigits(const std::string& box, std::size_t width) {
@@ -44,6 +36,11 @@ std::string NameDigits(const std::string& box, std::size_t width) {
 }
 
 }  // namespace
+
+std::string CoordinatesText(double latitude, double longitude) {
+  return std::string(latitude < 0 ? "南緯 " : "北緯 ") + text::BoxNumber(std::fabs(latitude)) +
+         "°、" + (longitude < 0 ? "西経 " : "東経 ") + text::BoxNumber(std::fabs(longitude)) + "°";
+}
 
 std::string DescribeChart(const ChartSubject& subject,
                           const std::vector<chart::DrawnObject>& drawn) {
@@ -63,9 +60,9 @@ std::string DescribeChart(const ChartSubject& subject,
 }
 
 std::string ChartCaption(const ChartSubject& subject) {
-  const std::string where = subject.site
-                                ? SiteName(*subject.site) + "（" + Coordinates(subject) + "）"
-                                : Coordinates(subject);
+  const std::string coordinates = CoordinatesText(subject.latitude, subject.longitude);
+  const std::string where =
+      subject.site ? SiteName(*subject.site) + "（" + coordinates + "）" : coordinates;
   return where + " " + Instant(subject) + "（日本標準時） " + Direction(subject) + "の空";
 }
 

@@ -28,6 +28,11 @@ struct ChartSubject {
 std::string DescribeChart(const ChartSubject& subject,
                           const std::vector<chart::DrawnObject>& drawn);
 
+// Given: a site's latitude and longitude [degrees, north and east positive].
+// Returned: "北緯 35.65°、東経 139.75°" (the numbers as the boxes show them);
+// south and west by their own words.
+std::string CoordinatesText(double latitude, double longitude);
+
 // Returned: the line under a printed chart: "東京（北緯 35.65°、東経 139.75°）
 // 2006年1月15日 20時0分（日本標準時）東の空"; a typed site by its coordinates alone.
 std::string ChartCaption(const ChartSubject& subject);

@@ -65,6 +65,7 @@ std::vector<ControlEntry> FormControls(Form1& form) {
     table.push_back({Indexed("lblV", row), &form.lblV[row], ControlLayer::kReadout, true, nullptr,
                      ReadoutCellName(row, kReadoutColumns[2])});
   }
+  button("cmdKOYOMI", &form.cmdKOYOMI, &Form1::cmdKOYOMI_Click);
   return table;
 }
 

@@ -42,8 +42,9 @@ struct ControlEntry {
 
 // Every control of the form, in stacking order from the bottom: the caption
 // labels, then the inputs in the order of their members, then the readout
-// cells row by row (name, altitude, azimuth). Focus order is each control's
-// TabIndex; the pointers live as long as the form.
+// cells row by row (name, altitude, azimuth), then the almanac button, which
+// came last and so leaves every other control at its place in the table.
+// Focus order is each control's TabIndex; the pointers live as long as the form.
 std::vector<ControlEntry> FormControls(Form1& form);
 
 // The model control behind an entry, whatever its kind.

@@ -53,7 +53,9 @@ constexpr int kNumberWidth = 855;  // [twips]
 // Keyboard focus order (the TabIndex of each input): the date and time 0..4,
 // the site list 5, exit 6, readout 7, the coordinates 8 and 9, the compass
 // rose 10..13, the planetarium button 14, the two interval lists 15 and 16,
-// the display options from 17 on, in the order of chart::kOptionRows.
+// the display options from 17 on, in the order of chart::kOptionRows, and
+// the almanac button last.
+constexpr int kFirstOptionTab = 17;
 
 // The site list, the date and time boxes with their units, and the site label.
 void LayOutSiteAndDate(Form1& form) {
@@ -115,15 +117,18 @@ constexpr std::array<Bounds, chart::kOptionCount> kOptionBounds{{{11040, 240, 85
                                                                  {11040, 1320, 1335, 255},
                                                                  {12480, 1320, 1335, 255}}};
 
-// The display options as they are at start, and the readout and exit buttons.
+// The display options as they are at start, and the readout, exit and almanac buttons.
 void LayOutOptionsAndButtons(Form1& form) {
   for (std::size_t i = 0; i < form.chkOP.size(); ++i) {
-    Place(form.chkOP[i], kOptionBounds[i], Gothic(kRegularPoints), 17 + static_cast<int>(i));
+    Place(form.chkOP[i], kOptionBounds[i], Gothic(kRegularPoints),
+          kFirstOptionTab + static_cast<int>(i));
     form.chkOP[i].Caption = chart::kOptionRows[i].caption;
     form.chkOP[i].Value = chart::kOptionRows[i].onAtStart ? 1 : 0;
   }
   PlaceButton(form.Command2, {13920, 240, 615, 375}, "数値", 7);
   PlaceButton(form.Command1, {14520, 840, 615, 375}, "終了", 6);
+  PlaceButton(form.cmdKOYOMI, {14520, 1320, 615, 375}, "暦",
+              kFirstOptionTab + static_cast<int>(chart::kOptionCount));
 }
 
 // The readout cells, name, altitude and azimuth in each row, in bold.

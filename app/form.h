@@ -62,6 +62,7 @@ class Form1 {
   CommandButton Command1;                           // "終了": save the start file and exit
   CommandButton Command2;                           // "数値": numeric readout
   CommandButton Command3;                           // "プラネタリウム": chart and animation
+  CommandButton cmdKOYOMI;                          // "暦": the day's almanac
   Timer Timer1;                                     // animation clock
   std::array<Label, kReadoutLabels> lblST, lblH, lblV;  // readout: name, altitude, azimuth
 
@@ -80,6 +81,10 @@ class Form1 {
   void Command3_Click();
   // Animation step: advances the boxes by the time step and redraws.
   void Timer1_Timer();
+  // The almanac (risings, transits, settings, phases) of the boxes' date at
+  // the selected site, handed to the almanac display; a named site puts its
+  // table coordinates into the boxes first. Draws nothing, changes no readout.
+  void cmdKOYOMI_Click();
 
   // --- Procedures -------------------------------------------------------
   // Runs the observation pipeline for the boxes' date, time and site and fills

@@ -69,6 +69,19 @@ class IntervalTimer {
   virtual void SetInterval(int milliseconds) = 0;  // 0 stops it
 };
 
+struct AlmanacTable;  // app/almanac_table.h
+
+// Where the almanac (暦) of a day is shown to the user.
+class AlmanacDisplay {
+ public:
+  virtual ~AlmanacDisplay() = default;
+  // Shows the table, in place of anything shown before.
+  virtual void Show(const AlmanacTable& table) = 0;
+  // Shows why there is no table (the boxes hold no computable date), in place
+  // of anything shown before, so that no table of another day stays in sight.
+  virtual void ShowNoTable(std::string_view message) = 0;
+};
+
 struct Services {
   chart::Surface& surface;
   Clock& clock;
@@ -76,6 +89,7 @@ struct Services {
   Process& process;
   IntervalTimer& timer;
   SaveFailureDialog& saveFailure;
+  AlmanacDisplay& almanac;
 };
 
 }  // namespace app

@@ -4,6 +4,7 @@
 #include "catalog/star_motions.h"
 
 #include <algorithm>
+#include <iterator>
 
 namespace catalog {
 namespace {

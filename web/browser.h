@@ -5,6 +5,7 @@
 #include <string_view>
 #include <vector>
 
+#include "app/almanac_table.h"
 #include "app/controls.h"
 #include "app/screen_units.h"
 #include "app/services.h"
@@ -45,9 +46,9 @@ struct ElementLayout {
 enum class Picture { kScreen, kPrint };
 
 // What the page needs from the browser: the document's elements, the chart's
-// canvases, the address, a timer, the clock, the time zones and the page's
-// storage. Elements are numbered by the page; the document holds them in the
-// order they are added, which is the focus order.
+// canvases, the almanac's panel, the address, a timer, the clock, the time
+// zones and the page's storage. Elements are numbered by the page; the
+// document holds them in the order they are added, which is the focus order.
 class Browser : public TimeZones {
  public:
   ~Browser() override = default;
@@ -75,6 +76,11 @@ class Browser : public TimeZones {
   virtual void DescribeChart(std::string_view words) = 0;
   // Words for assistive technology to read out once it is idle.
   virtual void Announce(std::string_view words) = 0;
+  // The almanac's panel over the window, with the focus, until its button or
+  // Escape closes it: the table, or a message in its place (the boxes hold no
+  // computable date); either replaces what the panel showed before.
+  virtual void ShowAlmanac(const app::AlmanacTable& table) = 0;
+  virtual void ShowAlmanacMessage(std::string_view text) = 0;
   // The line under the printed chart; empty for none.
   virtual void SetPrintCaption(std::string_view text) = 0;
   // The query of the page's address (after '?'), put in place of the present

@@ -1,6 +1,7 @@
 #include "web/js_browser.h"
 
 #include <algorithm>
+#include <array>
 #include <cstdlib>
 #include <string>
 #include <vector>
@@ -30,6 +31,12 @@ void js_show_message(const char* text);
 void js_show_operations(const char* text);
 void js_describe_chart(const char* words);
 void js_announce(const char* words);
+// The almanac's panel: its words (heading, the two tables' captions, the
+// second table's two columns, the close button's caption) and the first
+// table's columns separated by tabs, the rows one a line with their cells
+// separated by tabs; without columns, the title is a message and no table is shown.
+void js_show_almanac(const char* words, const char* title, const char* columns, const char* bodies,
+                     const char* facts);
 void js_set_print_caption(const char* text);
 void js_replace_address_query(const char* query);
 void js_canvas_clear(int canvas, int rgb);
@@ -75,6 +82,27 @@ std::optional<std::string> Taken(char* copy) {
   std::string text = copy;
   std::free(copy);
   return text;
+}
+
+// Texts joined by a separator.
+template <typename Texts>
+std::string Joined(const Texts& texts, char separator) {
+  std::string joined;
+  bool first = true;
+  for (const auto& text : texts) {
+    if (!first) joined += separator;
+    joined += text;
+    first = false;
+  }
+  return joined;
+}
+
+// The panel's own words, in the order js_show_almanac reads them.
+std::string AlmanacWords() {
+  const app::AlmanacWords& w = app::kAlmanacWords;
+  return Joined(
+      std::array{w.heading, w.bodiesCaption, w.factsCaption, w.factColumn, w.valueColumn, w.close},
+      '\t');
 }
 
 }  // namespace
@@ -174,6 +202,19 @@ void JsBrowser::DescribeChart(std::string_view words) {
 
 void JsBrowser::Announce(std::string_view words) {
   js_announce(Text(words).c_str());
+}
+
+void JsBrowser::ShowAlmanac(const app::AlmanacTable& table) {
+  std::vector<std::string> bodies, facts;
+  for (const app::AlmanacRow& row : table.bodies) bodies.push_back(Joined(row, '\t'));
+  for (const app::AlmanacFact& fact : table.facts) facts.push_back(fact.label + '\t' + fact.value);
+  js_show_almanac(AlmanacWords().c_str(), table.title.c_str(),
+                  Joined(app::kAlmanacColumns, '\t').c_str(), Joined(bodies, '\n').c_str(),
+                  Joined(facts, '\n').c_str());
+}
+
+void JsBrowser::ShowAlmanacMessage(std::string_view text) {
+  js_show_almanac(AlmanacWords().c_str(), Text(text).c_str(), "", "", "");
 }
 
 void JsBrowser::SetPrintCaption(std::string_view text) {

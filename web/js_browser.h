@@ -49,6 +49,8 @@ class JsBrowser final : public Browser {
   void ShowOperations(std::string_view text) override;
   void DescribeChart(std::string_view words) override;
   void Announce(std::string_view words) override;
+  void ShowAlmanac(const app::AlmanacTable& table) override;
+  void ShowAlmanacMessage(std::string_view text) override;
   void SetPrintCaption(std::string_view text) override;
   void ReplaceAddressQuery(std::string_view query) override;
   chart::Surface& Canvas(Picture picture) override;

@@ -114,7 +114,8 @@ Page::Page(Browser& browser)
       timer_(browser),
       runner_([this] { End(); }),
       save_failure_(browser),
-      form_(app::Services{drawing_, clock_, start_file_, runner_, timer_, save_failure_}),
+      almanac_(browser),
+      form_(app::Services{drawing_, clock_, start_file_, runner_, timer_, save_failure_, almanac_}),
       controls_(app::FormControls(form_)) {
   form_.Form_Load();
   AddElements();

@@ -75,6 +75,7 @@ class Page {
   // Ends the page, as a page cannot end its own process.
   app::HandlerRunner runner_;
   PageSaveFailure save_failure_;
+  PageAlmanac almanac_;
   app::Form1 form_;
   std::vector<app::ControlEntry> controls_;
   bool show_operations_ = false;

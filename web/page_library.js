@@ -26,6 +26,7 @@ mergeInto(LibraryManager.library, {
     readout: null,  // the readout table and its rows, made with its first cell
     timer: null,
     scrolls: [],  // lists with a new selection, to be scrolled to it
+    almanacOpener: null,  // what had the focus when the almanac's panel opened
 
     colour: function (rgb) {
       var css = page.colours[rgb];
@@ -176,6 +177,45 @@ mergeInto(LibraryManager.library, {
       return readout.rows[row];
     },
 
+    // A table of texts: its caption, a row of column headers, then rows
+    // whose first cell is their header.
+    almanacTable: function (caption, headings, rows) {
+      var table = document.createElement('table');
+      table.createCaption().textContent = caption;
+      var head = table.createTHead().insertRow();
+      headings.forEach(function (heading) {
+        var cell = document.createElement('th');
+        cell.scope = 'col';
+        cell.textContent = heading;
+        head.appendChild(cell);
+      });
+      var body = table.createTBody();
+      rows.forEach(function (cells) {
+        var row = body.insertRow();
+        cells.forEach(function (text, index) {
+          var cell = document.createElement(index === 0 ? 'th' : 'td');
+          if (index === 0) cell.scope = 'row';
+          cell.textContent = text;
+          row.appendChild(cell);
+        });
+      });
+      return table;
+    },
+
+    // The almanac's panel is a modal dialog: Escape closes it, as its button
+    // does, and the focus goes back where it was when the panel opened.
+    followAlmanac: function () {
+      var dialog = document.getElementById('almanac');
+      document.getElementById('almanac-close').addEventListener('click', function () {
+        dialog.close();
+      });
+      dialog.addEventListener('close', function () {
+        var opener = page.almanacOpener;
+        page.almanacOpener = null;
+        if (opener && opener.isConnected) opener.focus();
+      });
+    },
+
     // A whole item at the top, the selection the last item wholly in sight,
     // as the window's lists scroll.
     scrollToSelections: function () {
@@ -201,6 +241,7 @@ mergeInto(LibraryManager.library, {
     page.windowFace = UTF8ToString(windowFontFace);
     page.windowFontPixels = windowFontPixels;
     page.measure = document.createElement('canvas').getContext('2d');
+    page.followAlmanac();
   },
 
   js_set_title__deps: ['$page'],
@@ -397,6 +438,30 @@ mergeInto(LibraryManager.library, {
 
   js_announce: function (words) {
     document.getElementById('chart-news').textContent = UTF8ToString(words);
+  },
+
+  js_show_almanac__deps: ['$page'],
+  js_show_almanac: function (words, title, columns, bodies, facts) {
+    var word = UTF8ToString(words).split('\t');
+    var lines = function (pointer) {
+      var text = UTF8ToString(pointer);
+      return text === '' ? [] : text.split('\n').map(function (line) { return line.split('\t'); });
+    };
+    var dialog = document.getElementById('almanac');
+    dialog.setAttribute('aria-label', word[0]);
+    document.getElementById('almanac-title').textContent = UTF8ToString(title);
+    document.getElementById('almanac-close').textContent = word[5];
+    var tables = document.getElementById('almanac-tables');
+    tables.textContent = '';
+    var headings = UTF8ToString(columns);
+    if (headings !== '') {
+      tables.appendChild(page.almanacTable(word[1], headings.split('\t'), lines(bodies)));
+      tables.appendChild(page.almanacTable(word[2], [word[3], word[4]], lines(facts)));
+    }
+    if (!dialog.open) {
+      page.almanacOpener = document.activeElement;
+      dialog.showModal();
+    }
   },
 
   js_set_print_caption: function (text) {

@@ -51,6 +51,17 @@ class PageSaveFailure final : public app::SaveFailureDialog {
   Browser& browser_;
 };
 
+// The almanac in the page's panel.
+class PageAlmanac final : public app::AlmanacDisplay {
+ public:
+  explicit PageAlmanac(Browser& browser) : browser_(browser) {}
+  void Show(const app::AlmanacTable& table) override { browser_.ShowAlmanac(table); }
+  void ShowNoTable(std::string_view message) override { browser_.ShowAlmanacMessage(message); }
+
+ private:
+  Browser& browser_;
+};
+
 // The animation timer on the browser's single-shot timer. The next tick is
 // armed only after the current one has been handled, so ticks never overlap or
 // pile up: a slow frame delays the next tick instead.

@@ -57,27 +57,29 @@ constexpr const char* kMonthNames[] = {"January",   "February", "March",    "Apr
                                        "May",       "June",     "July",     "August",
                                        "September", "October",  "November", "December"};
 
-// Why --at names no instant the planetarium can draw, as the command line
-// says it; `given` quotes the instant.
-CliFailure Refusal(app::InstantFault fault, const AtInstant& at, const std::string& given) {
-  const auto no_such = [&given](const std::string& what) {
-    return CliFailure{kCliUsageError, "--at " + given + ": " + what};
+// Why --at (or --date, `option`) names no instant the planetarium can draw,
+// as the command line says it; `given` quotes the instant.
+CliFailure Refusal(app::InstantFault fault, const app::DateBoxTexts& boxes, const char* option,
+                   const std::string& given) {
+  const std::string named = std::string(option) + " " + given;
+  const auto no_such = [&named](const std::string& what) {
+    return CliFailure{kCliUsageError, named + ": " + what};
   };
-  const auto cannot_compute = [&given](const std::string& why) {
-    return CliFailure{kCliNothingToCompute, "nothing to compute: --at " + given + why};
+  const auto cannot_compute = [&named](const std::string& why) {
+    return CliFailure{kCliNothingToCompute, "nothing to compute: " + named + why};
   };
   switch (fault) {
     case app::InstantFault::kNoSuchMonth:
-      return no_such("there is no month " + at.boxes[1] + " (1 to 12)");
+      return no_such("there is no month " + boxes[1] + " (1 to 12)");
     case app::InstantFault::kNoSuchDay:  // the month is one of 1..12 by now
-      return no_such("there is no day " + at.boxes[2] + " in " +
-                     kMonthNames[std::stoul(at.boxes[1]) - 1] + " " + at.boxes[0]);
+      return no_such("there is no day " + boxes[2] + " in " +
+                     kMonthNames[std::stoul(boxes[1]) - 1] + " " + boxes[0]);
     case app::InstantFault::kNoSuchHour:
-      return no_such("there is no hour " + at.boxes[3] + " (0 to 23)");
+      return no_such("there is no hour " + boxes[3] + " (0 to 23)");
     case app::InstantFault::kNoSuchMinute:
-      return no_such("there is no minute " + at.boxes[4] + " (0 to 59)");
+      return no_such("there is no minute " + boxes[4] + " (0 to 59)");
     case app::InstantFault::kSkipped:
-      return CliFailure{kCliUsageError, "--at: " + given +
+      return CliFailure{kCliUsageError, std::string(option) + ": " + given +
                                             " does not exist (the clocks skip it when summer "
                                             "time begins)"};
     case app::InstantFault::kYearOutside16Bits:
@@ -101,12 +103,24 @@ std::variant<app::DateBoxTexts, CliFailure> ResolveAt(const AtInstant& at,
   if (at.now) return app::BoxTexts(clock.Now());
   const std::string given = Quoted(at.given) + (zone ? " in " + *zone_name : "");
   const auto wall = app::ReadInstant(at.boxes);
-  if (const auto* fault = std::get_if<app::InstantFault>(&wall)) return Refusal(*fault, at, given);
+  if (const auto* fault = std::get_if<app::InstantFault>(&wall)) {
+    return Refusal(*fault, at.boxes, "--at", given);
+  }
   const auto& minute = std::get<astro::CalendarMinute>(wall);
   if (!zone) return app::BoxTexts(minute);
   const auto japan = app::InJapan(minute, OffsetsOf(*zone));
-  if (const auto* fault = std::get_if<app::InstantFault>(&japan)) return Refusal(*fault, at, given);
+  if (const auto* fault = std::get_if<app::InstantFault>(&japan)) {
+    return Refusal(*fault, at.boxes, "--at", given);
+  }
   return std::get<app::DateBoxTexts>(japan);
+}
+
+std::optional<CliFailure> CheckDate(const std::string& given, const app::DateBoxTexts& boxes) {
+  const auto date = app::ReadInstant(boxes);
+  if (const auto* fault = std::get_if<app::InstantFault>(&date)) {
+    return Refusal(*fault, boxes, "--date", Quoted(given));
+  }
+  return std::nullopt;
 }
 
 }  // namespace platform

@@ -32,4 +32,12 @@ std::variant<app::DateBoxTexts, CliFailure> ResolveAt(const AtInstant& at,
                                                       const std::optional<std::string>& zone,
                                                       const app::Clock& clock);
 
+// Given:    the text of --date and the box texts it gave (year, month, day,
+//           then 0 and 0).
+// Returned: nullopt for a date of the calendar; otherwise a failure naming
+//           it: status 2 for one that does not exist (February 30, month 13,
+//           the days the calendar skips in October 1582), status 3 for a year
+//           outside -32768..32767.
+std::optional<CliFailure> CheckDate(const std::string& given, const app::DateBoxTexts& boxes);
+
 }  // namespace platform

@@ -18,23 +18,29 @@ using Error = std::optional<std::string>;
 
 // The commands as bits, so that each option lists where it applies.
 constexpr unsigned kTableBit = 1, kWindowBit = 2, kChartBit = 4, kStarsBit = 8, kSitesBit = 16,
-                   kPrintBit = 32, kInfoBit = 64;
+                   kPrintBit = 32, kInfoBit = 64, kAlmanacBit = 128;
 constexpr unsigned kControlCommands = kTableBit | kWindowBit | kChartBit | kPrintBit | kInfoBit;
 constexpr unsigned kPictureCommands = kWindowBit | kChartBit;
-constexpr unsigned kListCommands = kTableBit | kStarsBit | kSitesBit;
+constexpr unsigned kListCommands = kTableBit | kStarsBit | kSitesBit | kAlmanacBit;
+constexpr unsigned kSiteCommands = kControlCommands | kAlmanacBit;
 
 struct CommandName {
   std::string_view word;
   CliCommand command;
   unsigned bit;
 };
-constexpr CommandName kCommands[] = {
-    {"table", CliCommand::kTable, kTableBit}, {"window", CliCommand::kWindow, kWindowBit},
-    {"chart", CliCommand::kChart, kChartBit}, {"stars", CliCommand::kStars, kStarsBit},
-    {"sites", CliCommand::kSites, kSitesBit}, {"print", CliCommand::kPrint, kPrintBit},
-    {"info", CliCommand::kInfo, kInfoBit},    {"help", CliCommand::kHelp, 0},
-    {"--help", CliCommand::kHelp, 0},         {"-h", CliCommand::kHelp, 0},
-    {"--version", CliCommand::kVersion, 0}};
+constexpr CommandName kCommands[] = {{"table", CliCommand::kTable, kTableBit},
+                                     {"window", CliCommand::kWindow, kWindowBit},
+                                     {"chart", CliCommand::kChart, kChartBit},
+                                     {"stars", CliCommand::kStars, kStarsBit},
+                                     {"sites", CliCommand::kSites, kSitesBit},
+                                     {"print", CliCommand::kPrint, kPrintBit},
+                                     {"info", CliCommand::kInfo, kInfoBit},
+                                     {"almanac", CliCommand::kAlmanac, kAlmanacBit},
+                                     {"help", CliCommand::kHelp, 0},
+                                     {"--help", CliCommand::kHelp, 0},
+                                     {"-h", CliCommand::kHelp, 0},
+                                     {"--version", CliCommand::kVersion, 0}};
 
 constexpr int kLargestScale = 8;
 
@@ -84,6 +90,15 @@ Error SetPoint(CliOptions& o, const std::string& v) {
   o.*kCoordinate = text::WholeNumber(v);
   if (o.*kCoordinate) return {};
   return "--x and --y want window pixels of the 1040 x 640 chart, got " + Quoted(v);
+}
+
+// "YYYY-MM-DD": the year, month and day boxes at 00:00 (the calendar judges it later).
+Error SetDate(CliOptions& o, const std::string& v) {
+  const auto boxes = app::DateBoxesFromInstant(v + " 00:00");
+  if (!boxes) return "--date wants YYYY-MM-DD, got " + Quoted(v);
+  o.request.instant = *boxes;
+  o.date = v;
+  return {};
 }
 
 Error SetTimeZone(CliOptions& o, const std::string& v) {
@@ -158,9 +173,10 @@ struct OptionSpec {
 };
 
 constexpr OptionSpec kOptionSpecs[] = {
-    {"--site", kControlCommands, true, SetText<&app::SkyRequest::site>},
-    {"--lat", kControlCommands, true, SetText<&app::SkyRequest::latitude>},
-    {"--lon", kControlCommands, true, SetText<&app::SkyRequest::longitude>},
+    {"--site", kSiteCommands, true, SetText<&app::SkyRequest::site>},
+    {"--lat", kSiteCommands, true, SetText<&app::SkyRequest::latitude>},
+    {"--lon", kSiteCommands, true, SetText<&app::SkyRequest::longitude>},
+    {"--date", kAlmanacBit, true, SetDate},
     {"--at", kControlCommands, true, SetAt},
     {"--tz", kControlCommands, true, SetTimeZone},
     {"--year", kControlCommands, true, SetDateBox<0>},

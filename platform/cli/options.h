@@ -12,7 +12,18 @@ namespace platform {
 
 // What `planetarium-cli` is asked to do, as read from its arguments. Free of
 // any toolkit so that it can be tested alone.
-enum class CliCommand { kHelp, kVersion, kTable, kWindow, kChart, kPrint, kStars, kSites, kInfo };
+enum class CliCommand {
+  kHelp,
+  kVersion,
+  kTable,
+  kWindow,
+  kChart,
+  kPrint,
+  kStars,
+  kSites,
+  kInfo,
+  kAlmanac
+};
 enum class OutputFormat { kText, kJson, kCsv };
 
 // The instant of --at: five date and time texts, or the computer's clock.
@@ -30,7 +41,10 @@ struct CliOptions {
   app::SkyRequest request;
   std::optional<AtInstant> at;          // the five date boxes from --at
   std::optional<std::string> timeZone;  // zone of --at: a time-zone name, UTC, local or JST
-  int ticks = 0;                        // timer ticks after the button
+  // The date of --date as given (its boxes are the request's instant), to be
+  // judged by the calendar before the almanac is computed.
+  std::optional<std::string> date;
+  int ticks = 0;  // timer ticks after the button
 
   OutputFormat format = OutputFormat::kText;
   bool series = false;                               // table: one readout per step

@@ -12,11 +12,13 @@
 #include <variant>
 #include <vector>
 
+#include "app/almanac_table.h"
 #include "app/intervals.h"
 #include "app/screen_units.h"
 #include "app/sites.h"
 #include "astro/series_years.h"
 #include "chart/recording_surface.h"
+#include "platform/cli/almanac_listing.h"
 #include "platform/cli/instant.h"
 #include "platform/cli/listings.h"
 #include "platform/cli/text_output.h"
@@ -52,16 +54,25 @@ class QuitWithoutSaving final : public app::SaveFailureDialog {
   }
 };
 
+// The almanac button's result, kept for the listing.
+class KeptAlmanac final : public app::AlmanacDisplay {
+ public:
+  void Show(const app::AlmanacTable& shown) override { table = shown; }
+  void ShowNoTable(std::string_view) override { table.reset(); }
+  std::optional<app::AlmanacTable> table;
+};
+
 // Form1 with the command line's services: the chart is recorded as the
 // picture the window would show, for image files and for --ops.
 struct HeadlessForm {
   explicit HeadlessForm(CliEnvironment& environment)
       : form(app::Services{drawing, environment.clock, environment.startFile, process, timer,
-                           save_failure}) {}
+                           save_failure, almanac}) {}
   chart::RecordingSurface drawing{chart::RecordingSurface::Keep::kSinceLastCls};
   RecordingProcess process;
   RecordingTimer timer;
   QuitWithoutSaving save_failure;
+  KeptAlmanac almanac;
   app::Form1 form;
 };
 
@@ -300,6 +311,24 @@ int RunPrint(const CliOptions& options, CliEnvironment& environment, std::ostrea
   return kCliOk;
 }
 
+// The almanac button for the boxes: the site of --site or --lat and --lon,
+// the date of --date or of the clock.
+int RunAlmanac(const CliOptions& options, CliEnvironment& environment, std::ostream& out,
+               std::ostream& err) {
+  HeadlessForm headless(environment);
+  if (auto failure = PrepareToCompute(headless.form, options, environment, err)) {
+    return Report(*failure, err);
+  }
+  headless.form.cmdKOYOMI_Click();
+  if (!headless.almanac.table) {
+    return Report(CliFailure{kCliNothingToCompute,
+                             "nothing to compute: no almanac for the date and site given"},
+                  err);
+  }
+  WriteAlmanac(*headless.almanac.table, options.format, out);
+  return kCliOk;
+}
+
 int RunWindow(const CliOptions& options, CliEnvironment& environment, std::ostream& err) {
   RecordingProcess process;
   MainWindow window(environment.clock, environment.startFile, process);
@@ -338,6 +367,9 @@ bool CliNeedsGui(const CliOptions& options) {
 std::optional<CliFailure> ApplyControls(app::Form1& form, const CliOptions& options,
                                         const app::Clock& clock) {
   app::SkyRequest request = options.request;
+  if (options.date && request.instant) {
+    if (auto failure = CheckDate(*options.date, *request.instant)) return failure;
+  }
   if (options.at) {
     const auto boxes = ResolveAt(*options.at, options.timeZone, clock);
     if (const auto* failure = std::get_if<CliFailure>(&boxes)) return *failure;
@@ -384,6 +416,8 @@ int RunCli(const CliOptions& options, CliEnvironment& environment, std::ostream&
       return kCliOk;
     case CliCommand::kInfo:
       return RunInfo(options, environment, out, err);
+    case CliCommand::kAlmanac:
+      return RunAlmanac(options, environment, out, err);
   }
   return kCliUsageError;
 }

@@ -27,7 +27,8 @@ bool CliNeedsGui(const CliOptions& options);
 // Given: a Form1 after Form_Load, the options and the clock.
 // Returned: nullopt once the controls are set; a failure (status 2) for an
 // unknown site, zone or time step or a date and time that do not exist in the
-// zone of --tz, or (status 3) an --at beyond the calendar. Notes: sets the
+// zone of --tz (or a --date that does not exist), or (status 3) an --at or
+// --date beyond the calendar. Notes: sets the
 // controls in the order site, coordinates, date and time, direction, display
 // options, time step; choosing a site other than "入力" puts its table
 // coordinates into the two boxes, as the planetarium button would.

@@ -65,9 +65,18 @@ Commands:
   sites  [--format text|json|csv]
                                 the 75 entries of the site list, in list
                                 order, with their Latin names
+  almanac [--date YYYY-MM-DD] [--format text|json|csv]
+                                press "暦" and print the almanac of the day:
+                                rising, transit and setting (times, azimuths,
+                                altitudes) of the Sun, the Moon and the
+                                planets, the Moon's age, lit part and phase
+                                and Venus's lit part and diameter at noon;
+                                takes --site, --lat and --lon
+         --date YYYY-MM-DD      the day, in Japan Standard Time (default:
+                                today's); one that does not exist is refused
   --version                     print the program's version
 
-Controls (table, window, chart, print, info):
+Controls (table, window, chart, print, info; --site, --lat and --lon also almanac):
   --site NAME|POSITION          observing site by list name (東京), Latin name
                                 (Tokyo, new-york, São Paulo: case, blanks,
                                 hyphens and accents aside) or position 0..74
@@ -107,7 +116,8 @@ Exit status:
      output failed (a full disk, a closed pipe)
   2  bad arguments (an unknown command, option or value)
   3  nothing to compute: the boxes hold no instant the calendar can compute
-     (the box at fault is named; nothing is written)
+     (the box at fault is named; nothing is written), or a --date beyond
+     the years -32768 to 32767
 )";
 }
 

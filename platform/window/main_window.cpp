@@ -28,7 +28,7 @@ MainWindow::MainWindow(app::Clock& clock, app::StartFileStore& start_file, app::
         timer_.Halt();
         process.End();
       }),
-      form_(app::Services{drawing_, clock, start_file, runner_, timer_, save_failure_}) {
+      form_(app::Services{drawing_, clock, start_file, runner_, timer_, save_failure_, almanac_}) {
   setFont(WindowDefaultFont());
   setAutoFillBackground(true);  // the margins around a scaled form show the sky
   resize(kFormSizePx);

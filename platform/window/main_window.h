@@ -10,6 +10,7 @@
 #include "app/handler_runner.h"
 #include "chart/palette.h"
 #include "chart/recording_surface.h"
+#include "platform/window/almanac_dialog.h"
 #include "platform/window/chart_view.h"
 #include "platform/window/control_widgets.h"
 #include "platform/window/focus_mark.h"
@@ -70,6 +71,7 @@ class MainWindow final : public QWidget {
   // exit's message box) is dropped.
   app::HandlerRunner runner_;
   SaveFailureBox save_failure_{*this};
+  AlmanacDialog almanac_{*this};
   app::Form1 form_;
   ChartView* chart_ = nullptr;              // owned by the window, beneath every control
   FocusMark* focus_mark_ = nullptr;         // owned by the window, above every control

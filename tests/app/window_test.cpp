@@ -31,7 +31,8 @@ TEST_F(WindowTest, SetColoursPaintsEveryControlButTheButtons) {
   form.ColourScheme = 2;
   form.SetColours();
   EXPECT_EQ(surface.BackColor, (chart::Colour{0, 144, 255}));
-  for (const CommandButton* button : {&form.Command1, &form.Command2, &form.Command3}) {
+  for (const CommandButton* button :
+       {&form.Command1, &form.Command2, &form.Command3, &form.cmdKOYOMI}) {
     EXPECT_EQ(button->BackColor, (chart::Colour{255, 255, 255}));
   }
   const Control* coloured[] = {&form.lblV[26], &form.lstINTV2, &form.Label10, &form.chkOP[3]};
@@ -61,7 +62,7 @@ TEST_F(WindowTest, ControlTableDescribesEveryControlOnce) {
     } else {
       EXPECT_EQ(tab, -1);
     }
-    const bool button = entry.name.starts_with("Command");
+    const bool button = entry.name.starts_with("Command") || entry.name == "cmdKOYOMI";
     EXPECT_EQ(entry.schemeColoured, !button);
     EXPECT_EQ(entry.click != nullptr, button);
     EXPECT_EQ(std::holds_alternative<CommandButton*>(entry.control), button);
@@ -79,8 +80,10 @@ TEST_F(WindowTest, ControlTableDescribesEveryControlOnce) {
     if (first.size() < window_order.size()) first.push_back(name);
   }
   EXPECT_EQ(first, window_order);
+  EXPECT_EQ(focus_order.rbegin()->second, "cmdKOYOMI");  // the almanac button, added last
   EXPECT_EQ(table.front().name, "Label1");
-  EXPECT_EQ(table.back().name, "lblV(26)");
+  EXPECT_EQ(table[table.size() - 2].name, "lblV(26)");
+  EXPECT_EQ(table.back().name, "cmdKOYOMI");
   // The exit button's handler is the one that ends the program.
   const auto exit = std::ranges::find(table, "Command1", &ControlEntry::name);
   (form.*exit->click)();

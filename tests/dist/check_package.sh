@@ -114,7 +114,10 @@ complete_line() {  # prints the candidates for the words given, the last being c
   _planetarium_cli
   printf '%s\n' "${COMPREPLY[@]}" | sort | tr '\n' ' '
 }
-same "completion of commands" "$(complete_line '')" "--help --version chart info print sites stars table window "
+same "completion of commands" "$(complete_line '')" \
+  "--help --version almanac chart info print sites stars table window "
+same "completion of almanac's options" "$(complete_line almanac --)" \
+  "--date --format --help --lat --lon --site "
 same "completion of directions" "$(complete_line chart --dir '')" "east north south west "
 same "completion of --dir=" "$(complete_line chart --dir=w)" "west "
 same "completion of formats" "$(complete_line table --format '')" "csv json text "

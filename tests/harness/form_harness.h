@@ -3,7 +3,8 @@
 // Stand-ins for the window model's services, shared by every test, the fuzz
 // targets and the benchmarks: a fixed clock, a start file held in memory whose
 // writes can be made to fail, a process end and a timer that are only
-// recorded, a save-failure dialog that answers as told, and a drawing surface
+// recorded, a save-failure dialog that answers as told, an almanac display
+// that keeps what it was shown, and a drawing surface
 // that checks every number it is handed.
 
 #include <cmath>
@@ -16,6 +17,7 @@
 #include <string_view>
 #include <vector>
 
+#include "app/almanac_table.h"
 #include "app/form.h"
 #include "app/services.h"
 #include "app/start_file.h"
@@ -85,6 +87,24 @@ class ScriptedSaveFailure : public app::SaveFailureDialog {
   }
 };
 
+// Keeps what the almanac button last showed: a table, or the message in its place.
+class RecordedAlmanac : public app::AlmanacDisplay {
+ public:
+  std::optional<app::AlmanacTable> table;
+  std::optional<std::string> message;
+  int shown = 0;  // tables and messages alike
+  void Show(const app::AlmanacTable& shown_table) override {
+    ++shown;
+    table = shown_table;
+    message.reset();
+  }
+  void ShowNoTable(std::string_view why) override {
+    ++shown;
+    table.reset();
+    message = std::string(why);
+  }
+};
+
 // Draws nothing; counts the operations and every coordinate, radius or text
 // position that is not a finite number.
 class CheckingSurface : public chart::Surface {
@@ -131,8 +151,9 @@ struct FakeServices {
   RecordedProcess process;
   RecordedTimer timer;
   ScriptedSaveFailure saveFailure;
+  RecordedAlmanac almanac;
   app::Services On(chart::Surface& surface) {
-    return app::Services{surface, clock, startFile, process, timer, saveFailure};
+    return app::Services{surface, clock, startFile, process, timer, saveFailure, almanac};
   }
 };
 

@@ -13,8 +13,8 @@
 namespace web::testing {
 
 // A browser in memory: what the page shows in each element, the canvases as
-// recorded operations, the address, the pending timer, a fixed clock, a few
-// time zones and the page's storage.
+// recorded operations, the almanac's panel, the address, the pending timer, a
+// fixed clock, a few time zones and the page's storage.
 struct FakeBrowser final : Browser {
   struct Element {
     ElementLayout layout;
@@ -35,7 +35,9 @@ struct FakeBrowser final : Browser {
   std::string description;
   std::vector<std::string> announcements;
   std::string printCaption;
-  std::optional<std::string> addressQuery;  // the last one put in place
+  std::optional<app::AlmanacTable> almanac;   // the panel's table, or
+  std::optional<std::string> almanacMessage;  // the message in its place
+  std::optional<std::string> addressQuery;    // the last one put in place
   int addressChanges = 0;
   chart::RecordingSurface canvas, printCanvas;
   int paints = 0;
@@ -70,6 +72,14 @@ struct FakeBrowser final : Browser {
   void DescribeChart(std::string_view words) override { description = words; }
   void Announce(std::string_view words) override { announcements.emplace_back(words); }
   void SetPrintCaption(std::string_view text) override { printCaption = text; }
+  void ShowAlmanac(const app::AlmanacTable& table) override {
+    almanac = table;
+    almanacMessage.reset();
+  }
+  void ShowAlmanacMessage(std::string_view text) override {
+    almanac.reset();
+    almanacMessage = std::string(text);
+  }
   void ReplaceAddressQuery(std::string_view query) override {
     addressQuery = query;
     ++addressChanges;

@@ -107,6 +107,35 @@ TEST_F(PageTest, ElementsStandWhereTheWindowsControlsStandInItsFocusOrder) {
   EXPECT_EQ(browser.documentOrder.back(), Id("lblV(26)"));
 }
 
+// "暦", the last control of the focus order, shows the almanac in the panel;
+// the chart and the address stay as they were.
+TEST_F(PageTest, TheAlmanacButtonShowsTheDaysTableInThePanel) {
+  Page& page = Open("site=Sapporo&at=2026-09-02T20:00&dir=east");
+  const ElementLayout& button = Element("cmdKOYOMI").layout;
+  EXPECT_EQ(std::vector<int>({static_cast<int>(button.kind), button.left, button.top, button.width,
+                              button.height, button.fontPixels}),
+            std::vector<int>({static_cast<int>(ElementKind::kButton), 968, 88, 41, 25, 12}));
+  const auto inputs = static_cast<std::size_t>(std::ranges::count_if(
+      app::FormControls(Form()), [](const auto& entry) { return app::Base(entry).TabIndex >= 0; }));
+  EXPECT_EQ(browser.documentOrder.at(inputs - 1), Id("cmdKOYOMI"));
+  const std::string chart = browser.canvas.Text();
+  const int address_changes = browser.addressChanges;
+  page.Click(Id("cmdKOYOMI"));
+  ASSERT_TRUE(browser.almanac);
+  EXPECT_EQ(browser.almanac->title,
+            "札幌（北緯 43.067°、東経 141.35°） 2026年9月2日（日本標準時）");
+  ASSERT_EQ(browser.almanac->bodies.size(), 6u);
+  EXPECT_EQ(browser.almanac->bodies[1][0], "月");
+  EXPECT_EQ(browser.almanac->facts.size(), 5u);
+  EXPECT_EQ(browser.canvas.Text(), chart);
+  EXPECT_EQ(browser.addressChanges, address_changes);
+
+  page.Edit(Id("txtYMD(0)"), "70000");
+  page.Click(Id("cmdKOYOMI"));
+  EXPECT_FALSE(browser.almanac);
+  EXPECT_EQ(browser.almanacMessage, std::string(app::kNoAlmanacMessage));
+}
+
 // Start-up without an address: the clock's time, Tokyo, the night colours on
 // the page and every control but the buttons, and no chart.
 TEST_F(PageTest, OpensOnTheClocksTimeAtNightWithoutAChart) {

@@ -1,8 +1,9 @@
 #!/usr/bin/python3
 """The window as a screen reader meets it over AT-SPI (run by atspi_test.sh on
 its own X server, session bus and accessibility bus): the controls by their
-names, a sky set and drawn through their accessible actions and texts, and
-the chart read as an image whose description is the chart in words.
+names, a sky set and drawn through their accessible actions and texts, the
+chart read as an image whose description is the chart in words, and the
+almanac's dialog read as a table.
 """
 import sys
 import time
@@ -66,4 +67,18 @@ control("数値", "push button").queryAction().doAction(0)
 time.sleep(0.5)
 check("the readout replaces the chart and its words", chart.description == "",
       repr(chart.description[:80]))
+
+# The almanac's dialog: its first table, by its caption, with a row a body.
+control("暦", "push button").queryAction().doAction(0)
+time.sleep(0.5)
+bodies = find(pyatspi.Registry.getDesktop(0),
+              lambda n: n.name == "天体の出・南中・入" and n.getRoleName() == "table")
+check("the almanac is read as a table", bodies is not None)
+if bodies is not None:
+    table = bodies.queryTable()
+    check("a row a body, seven columns", (table.nRows, table.nColumns) == (6, 7),
+          repr((table.nRows, table.nColumns)))
+    check("the columns and rows are named",
+          (table.getColumnDescription(0), table.getAccessibleAt(2, 0).name) == ("天体", "金星"),
+          repr((table.getColumnDescription(0), table.getAccessibleAt(2, 0).name)))
 finish()
