@@ -280,8 +280,7 @@ TEST(CliTable, SeriesStepsAreTheTablesOfSingleRunsAtTheSameBoxes) {
 TEST(CliRun, WarnsOfAYearBeyondTheSeriesAndStillComputes) {
   const CliRun far = Invoke("table|--format|json|--at|1000-07-15 23:00");
   EXPECT_EQ(far.status, kCliOk);
-  EXPECT_NE(far.err.find("warning: the year '1000' lies outside 1887 to 2090"),
-            std::string::npos);
+  EXPECT_NE(far.err.find("warning: the year '1000' lies outside 1887 to 2090"), std::string::npos);
   EXPECT_EQ(Json("table|--format|json|--at|1000-07-15 23:00")["rows"].toArray().size(), 26);
   EXPECT_EQ(Invoke("table|--at|2026-07-15 23:00").err, "");
 }
