@@ -2,7 +2,8 @@
 
 // The window model set up for the benchmarks: Tokyo, 2005-10-22 21:00 Japan
 // Standard Time (the Sun well below the horizon, so every star is drawn), every
-// display option ticked and the view of one direction selected.
+// option of the chart ticked (every layer, the sky as it is seen) and the view
+// of one direction selected.
 
 #include "app/form.h"
 
@@ -16,8 +17,8 @@ inline void SetUpNight(app::Form1& form, int direction) {
   for (int i = 0; i < 5; ++i) form.txtYMD[static_cast<std::size_t>(i)].Text = boxes[i];
   for (int i = 0; i < kDirections; ++i) {
     form.optDIR[static_cast<std::size_t>(i)].Value = i == direction;
-    form.chkOP[static_cast<std::size_t>(i)].Value = 1;
   }
+  for (app::CheckBox& option : form.chkOP) option.Value = 1;
 }
 
 }  // namespace bench

@@ -32,7 +32,7 @@ void PainterSurface::Line(float x1, float y1, float x2, float y2, chart::Colour 
   ForgetDotPen();
   painter_.setRenderHint(QPainter::Antialiasing, DrawWidth > 1);
   QPen pen(ToQColor(colour), DrawWidth);
-  pen.setCapStyle(Qt::RoundCap);
+  pen.setCapStyle(DrawWidth > 1 ? Qt::SquareCap : Qt::RoundCap);
   painter_.setPen(pen);
   painter_.drawLine(QPointF(app::PixelsFromTwips(x1), app::PixelsFromTwips(y1)),
                     QPointF(app::PixelsFromTwips(x2), app::PixelsFromTwips(y2)));
