@@ -14,6 +14,7 @@
 #include "app/start_file.h"
 #include "astro/observation.h"
 #include "catalog/star_tables.h"
+#include "chart/chart_zoom.h"
 #include "chart/sky_chart.h"
 
 namespace app {
@@ -85,6 +86,10 @@ class Form1 {
   // the selected site, handed to the almanac display; a named site puts its
   // table coordinates into the boxes first. Draws nothing, changes no readout.
   void cmdKOYOMI_Click();
+  // The chart on the window drawn again from the last computed sky, in the
+  // selected direction with the boxes' options, magnified as chartZoom now
+  // says: after a zoom or pan step. Nothing while no chart is shown.
+  void RedrawChart();
 
   // --- Procedures -------------------------------------------------------
   // Runs the observation pipeline for the boxes' date, time and site and fills
@@ -144,6 +149,8 @@ class Form1 {
   // The same stars at the date of the last computation, for the sky as it is seen.
   StarsOfDate starsOfDate{chartStars, brightStars};
   chart::SkyChart skyChart;
+  // How much of the view the chart shows; the whole view until the user zooms.
+  chart::ChartZoom chartZoom;
 
  private:
   // The five date and time boxes as the handlers read them: year and month

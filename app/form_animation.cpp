@@ -99,6 +99,7 @@ void Form1::SetTimerFromDisplayInterval() {
 // The view of every selected direction option (exactly one in practice), with
 // the display options as the boxes show them now.
 void Form1::DrawSelectedView() {
+  skyChart.UseMapping(chartZoom.Mapping());
   for (const chart::OptionRow& option : chart::kOptionRows) {
     skyChart.Options.Set(option.id, chkOP[static_cast<std::size_t>(option.id)].Value == 1);
   }
@@ -107,6 +108,10 @@ void Form1::DrawSelectedView() {
   if (optDIR[2].Value) skyChart.DrawSouth();
   if (optDIR[3].Value) skyChart.DrawWest();
   DescribeDrawnView();
+}
+
+void Form1::RedrawChart() {
+  if (ChartOnWindow) DrawSelectedView();
 }
 
 // What the chart just drawn shows, and the chart in words: the direction of

@@ -13,6 +13,15 @@ bool IsDecimalDigits(std::string_view text) {
   return !text.empty() && text.find_first_not_of("0123456789") == std::string_view::npos;
 }
 
+// The azimuth the selected direction's view is centred on [degrees]; north
+// while none is selected.
+double SelectedViewAzimuth(const Form1& form) {
+  for (std::size_t d = 0; d < form.optDIR.size(); ++d) {
+    if (form.optDIR[d].Value) return chart::kDirectionRows[d].centreAzimuth;
+  }
+  return chart::kDirectionRows[0].centreAzimuth;
+}
+
 }  // namespace
 
 std::vector<RequestFault> ApplyRequest(Form1& form, const SkyRequest& request) {
@@ -51,6 +60,18 @@ std::vector<RequestFault> ApplyRequest(Form1& form, const SkyRequest& request) {
       faults.push_back(RequestFault::kUnknownStep);
     }
   }
+  if (request.zoom || request.centre) {
+    const double factor = request.zoom.value_or(form.chartZoom.Factor());
+    if (!request.centre) {
+      form.chartZoom.Reset();
+      form.chartZoom.ZoomAbout(factor, {chart::kChartWidth / 2, chart::kChartHeight / 2});
+    } else if (const auto zoom =
+                   chart::ChartZoom::Toward(factor, *request.centre, SelectedViewAzimuth(form))) {
+      form.chartZoom = *zoom;
+    } else {
+      faults.push_back(RequestFault::kCentreNotInView);
+    }
+  }
   return faults;
 }
 
@@ -81,6 +102,10 @@ SkyRequest RequestFromForm(const Form1& form) {
   }
   const std::string step = form.lstINTV1.Text();
   if (!TrimBlanks(step).empty()) request.step = std::string(TrimBlanks(step));
+  if (form.chartZoom.Magnified()) {
+    request.zoom = form.chartZoom.Factor();
+    request.centre = form.chartZoom.CentrePlace(SelectedViewAzimuth(form));
+  }
   return request;
 }
 

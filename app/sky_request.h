@@ -6,6 +6,7 @@
 #include <string_view>
 #include <vector>
 
+#include "astro/horizontal.h"
 #include "chart/options.h"
 
 namespace app {
@@ -23,12 +24,14 @@ struct SkyRequest {
   std::optional<int> direction;                         // 0 north, 1 east, 2 south, 3 west
   chart::OptionSet options;                             // the chart's options to tick
   std::optional<std::string> step;                      // [minutes], an item of the step list
+  std::optional<double> zoom;                           // the chart's magnification, 1..8
+  std::optional<astro::HorizontalPlace> centre;         // drawn at the middle when magnified
 
   friend bool operator==(const SkyRequest&, const SkyRequest&) = default;
 };
 
 // What a request asked for that its list does not hold; the control is left as it was.
-enum class RequestFault { kUnknownSite, kUnknownStep };
+enum class RequestFault { kUnknownSite, kUnknownStep, kCentreNotInView };
 
 // Given:    the form after start-up and a request.
 // Returned: what could not be used, in the order met.
@@ -36,7 +39,9 @@ enum class RequestFault { kUnknownSite, kUnknownStep };
 //           table coordinates into the boxes, as the planetarium button
 //           would), coordinates (without a site they select the typed entry
 //           "入力"), instant, date boxes, direction, display options (ticks
-//           those asked for, never unticks one), time step.
+//           those asked for, never unticks one), time step, the chart's
+//           zoom (a centre alone keeps the zoom's factor; one the selected
+//           view does not draw leaves the zoom as it was).
 std::vector<RequestFault> ApplyRequest(Form1& form, const SkyRequest& request);
 
 // Given:    a form.
@@ -45,7 +50,8 @@ std::vector<RequestFault> ApplyRequest(Form1& form, const SkyRequest& request);
 //           the coordinate boxes for the typed entry only (a named site's
 //           come from its table), the date boxes as an instant when they are
 //           plain decimal numbers and as texts otherwise, the selected
-//           direction, every display option and the time step.
+//           direction, every display option, the time step and, while the
+//           chart is magnified, its zoom and centre.
 SkyRequest RequestFromForm(const Form1& form);
 
 }  // namespace app

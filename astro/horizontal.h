@@ -6,6 +6,7 @@ namespace astro {
 struct HorizontalPlace {
   double altitude;  // [degrees, -90..90, 0 on the horizon]
   double azimuth;   // [degrees, 0 <= az < 360, north 0, east 90]
+  friend bool operator==(const HorizontalPlace&, const HorizontalPlace&) = default;
 };
 
 // Equatorial to horizontal coordinates for one site and instant. The caller

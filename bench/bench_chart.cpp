@@ -158,6 +158,32 @@ BENCHMARK(BM_MainWindowTickFullScreen4K)
     ->ArgName("direction")
     ->Unit(benchmark::kMillisecond);
 
+// A zoom or pan step on the projector: the chart magnified four times toward
+// the south, dragged by a tenth of the screen one way and back, drawn anew
+// from the computed sky and repainted full screen at 3840 × 2160.
+void BM_MainWindowZoomStepFullScreen4K(benchmark::State& state) {
+  harness::FixedClock clock;
+  harness::MemoryStartFile start_file;
+  harness::RecordedProcess process;
+  platform::MainWindow window(clock, start_file, process);
+  bench::SetUpNight(window.Form(), 2);
+  window.ClickPlanetarium();
+  window.Timer().Halt();
+  window.resize(QSize(3840, 2160));
+  window.show();
+  QApplication::processEvents();
+  app::Form1& form = window.Form();
+  form.chartZoom.ZoomAbout(4, {chart::kChartWidth / 2, chart::kChartHeight / 2});
+  double drag = chart::kChartWidth / 10;  // [twips]
+  for (auto _ : state) {
+    form.chartZoom.PanBy(drag, 0);
+    drag = -drag;
+    form.RedrawChart();
+    window.repaint();
+  }
+}
+BENCHMARK(BM_MainWindowZoomStepFullScreen4K)->Unit(benchmark::kMillisecond);
+
 }  // namespace
 
 int main(int argc, char* argv[]) {

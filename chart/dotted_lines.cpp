@@ -24,10 +24,13 @@ void SkyChart::DrawEclipticAndEquator(const ViewProjection& projection) {
       surface_.PSet(static_cast<float>(point->x), static_cast<float>(point->y), colour);
     }
   };
-  // One dot per degree of ecliptic longitude; the last repeats the first.
-  for (int i = 0; i <= 360; ++i) {
-    const double s = std::sin(i * astro::kRad);
-    const double c = std::cos(i * astro::kRad);
+  // One dot per degree of ecliptic longitude (more when magnified); the last
+  // repeats the first.
+  const int per_degree = DotsPerDegree();
+  for (int i = 0; i <= 360 * per_degree; ++i) {
+    const double longitude = static_cast<double>(i) / per_degree;  // [degrees]
+    const double s = std::sin(longitude * astro::kRad);
+    const double c = std::cos(longitude * astro::kRad);
     // The ecliptic point as an equatorial unit vector.
     const double y = s * kCosObliquity;
     const double x = c;

@@ -41,20 +41,28 @@ void SkyChart::UpdateGridDots() {
   grid_dots_.clear();
   // The grid lies the same in every view: its azimuths are offsets from the centre.
   const ViewProjection projection(0, mapping);
+  // Magnified, the dots off the drawing area are many and none is seen.
+  const bool magnified = Magnification() > 1;
   // One dot of the grid at altitude t and azimuth offset a from the view centre [degrees].
   const auto dot = [&](double t, double a, const WinkelGuards& guards) {
     const std::optional<ChartPoint> point = WinkelTripel(t, a, guards);
     if (!point) return;
     const WindowPoint at = projection.ToWindow(*point);
+    if (magnified && !ViewProjection::OnChart(at, 0)) return;
     grid_dots_.push_back({static_cast<float>(at.x), static_cast<float>(at.y)});
   };
+  const int per_degree = DotsPerDegree();
   // Lines of equal azimuth every 15 degrees, dotted every degree of altitude.
   for (int a = -180; a <= 180; a += 15) {
-    for (int h = 0; h <= 900; h += 10) dot(h / 10.0, a, kAzimuthLineGuards);
+    for (int h = 0; h <= 900 * per_degree; h += 10) {
+      dot(h / (10.0 * per_degree), a, kAzimuthLineGuards);
+    }
   }
   // Circles of equal altitude every 10 degrees, dotted every degree of azimuth.
   for (int t = 10; t <= 90; t += 10) {
-    for (int a = -180; a <= 180; ++a) dot(t, a, kAltitudeCircleGuards);
+    for (int a = -180 * per_degree; a <= 180 * per_degree; ++a) {
+      dot(t, static_cast<double>(a) / per_degree, kAltitudeCircleGuards);
+    }
   }
   grid_mapping_ = mapping;
   grid_dots_ready_ = true;

@@ -1,5 +1,6 @@
 #include "chart/sky_chart.h"
 
+#include <algorithm>
 #include <array>
 #include <cstddef>
 
@@ -10,7 +11,8 @@ namespace {
 
 constexpr Colour kHorizonColour = RGB(88, 88, 88);
 
-// Window x of the three direction words [twips] and their drop below the horizon.
+// Window x of the three direction words [twips] and their drop below the horizon,
+// as the unmagnified chart draws them.
 constexpr std::array<double, 3> kWordX = {3500, 6950, 10200};
 constexpr double kWordDrop = 100;
 
@@ -45,8 +47,10 @@ void SkyChart::Draw(const DirectionRow& view) {
   labels_.Clear();
   surface_.CurrentLayer = Layer::kHorizon;
   surface_.Cls();
-  surface_.Line(static_cast<float>(CentreX - 7000), static_cast<float>(HorizonY),
-                static_cast<float>(CentreX + 8500), static_cast<float>(HorizonY), kHorizonColour);
+  const double magnification = Magnification();
+  surface_.Line(static_cast<float>(CentreX - 7000 * magnification), static_cast<float>(HorizonY),
+                static_cast<float>(CentreX + 8500 * magnification), static_cast<float>(HorizonY),
+                kHorizonColour);
   surface_.FillStyle = 0;
   if (Options.Has(Option::kGrid)) DrawGrid();
   if (Options.Has(Option::kEquator) || Options.Has(Option::kEcliptic)) {
@@ -66,8 +70,20 @@ void SkyChart::Draw(const DirectionRow& view) {
   NameFigures(projection);
   surface_.CurrentLayer = Layer::kDirections;
   for (std::size_t place = 0; place < view.words.size(); ++place) {
-    Label(kWordX[place], HorizonY + kWordDrop, view.words[place]);
+    Label(CentreX + (kWordX[place] - kCentreX) * magnification, HorizonY + kWordDrop,
+          view.words[place]);
   }
+}
+
+void SkyChart::UseMapping(const WindowMapping& mapping) {
+  ScaleX = mapping.ScaleX;
+  ScaleY = mapping.ScaleY;
+  CentreX = mapping.CentreX;
+  HorizonY = mapping.HorizonY;
+}
+
+int SkyChart::DotsPerDegree() const {
+  return std::max(1, static_cast<int>(Magnification()));
 }
 
 astro::HorizontalPlace SkyChart::SkyPlace(double ra_hours, double dec_deg) const {

@@ -94,6 +94,8 @@ class SkyChart {
 
   // The window mapping in use.
   WindowMapping Mapping() const { return {ScaleX, ScaleY, CentreX, HorizonY}; }
+  // Draws from now on with another mapping: a magnified one (ChartZoom).
+  void UseMapping(const WindowMapping& mapping);
 
  private:
   struct GridDot {
@@ -101,6 +103,11 @@ class SkyChart {
   };
 
   void Draw(const DirectionRow& view);
+  // How many times the mapping in use magnifies the unmagnified one.
+  double Magnification() const { return ScaleX / kScaleX; }
+  // The dots of a dotted line per degree: more as the chart is magnified,
+  // so that it stays a line of dots.
+  int DotsPerDegree() const;
   DayNight SunNow() const { return DayNight(observation_.BodyAlt[astro::kSun]); }
   // The chart catalogue the views draw.
   const catalog::StarTables& Stars() const { return AsSeen ? *AsSeen->chart : chart_stars_; }

@@ -6,6 +6,7 @@
 #include "app/control_lookup.h"
 #include "app/sites.h"
 #include "app/zoned_instant.h"
+#include "app/zoom_words.h"
 #include "chart/directions.h"
 #include "web/address_message.h"
 
@@ -38,14 +39,14 @@ std::string Decode(std::string_view text) {
   return out;
 }
 
-// Every byte but letters, digits and "-._~:" as %XX, a blank as '+'.
+// Every byte but letters, digits and "-._~:," as %XX, a blank as '+'.
 std::string Encode(std::string_view text) {
   constexpr char kHex[] = "0123456789ABCDEF";
   std::string out;
   for (const char c : text) {
     const auto byte = static_cast<unsigned char>(c);
     if ((c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z') || (c >= '0' && c <= '9') ||
-        std::string_view("-._~:").find(c) != std::string_view::npos) {
+        std::string_view("-._~:,").find(c) != std::string_view::npos) {
       out += c;
     } else if (c == ' ') {
       out += '+';
@@ -153,6 +154,20 @@ class AddressReader {
       } else {
         Reject(parameter, "日時は 2005-10-22T21:00 の形で書くか now です");
       }
+    } else if (name == "zoom") {
+      if (!Valued(parameter)) return;
+      if (const auto zoom = app::ZoomOfText(*parameter.value)) {
+        request.zoom = zoom;
+      } else {
+        Reject(parameter, "拡大は 1 から 8 までの数です");
+      }
+    } else if (name == "center") {
+      if (!Valued(parameter)) return;
+      if (const auto centre = app::CentreOfText(*parameter.value)) {
+        request.centre = centre;
+      } else {
+        Reject(parameter, "中心は 方位,高度 の形の度の数です（0～360, -90～90）");
+      }
     } else if (name == "tz") {
       if (Valued(parameter)) address_.zone = parameter.value;
     } else if (name == "dir") {
@@ -232,6 +247,8 @@ std::string WriteAddress(const app::SkyRequest& request, bool ops) {
     if (request.options.Has(option.id)) add(option.word, std::nullopt);
   }
   if (request.step) add("step", request.step);
+  if (request.zoom) add("zoom", app::ZoomText(*request.zoom));
+  if (request.centre) add("center", app::CentreText(*request.centre));
   if (ops) add("ops", std::nullopt);
   return query;
 }
@@ -248,6 +265,10 @@ std::vector<std::string> ApplyAddress(const PageAddress& address, app::Form1& fo
         break;
       case app::RequestFault::kUnknownStep:
         messages.push_back(Ignored({"step", request.step}, "間隔（分）の一覧にない値です"));
+        break;
+      case app::RequestFault::kCentreNotInView:
+        messages.push_back(Ignored({"center", app::CentreText(*request.centre)},
+                                   "その向きの空には描かれない位置です"));
         break;
     }
   }

@@ -16,6 +16,7 @@ namespace web {
 //   tz=ZONE (the zone of `at`: a time-zone database name, UTC, local or JST)
 //   year= month= day= hour= minute= TEXT     dir=north|east|south|west
 //   the chart's option words (chart::kOptionRows: equator, grid, ...)   step=MINUTES
+//   zoom=F (1..8)  center=AZIMUTH,ALTITUDE (the chart magnified about that place)
 //   ops                                       (the drawing's operations shown as text)
 struct PageAddress {
   app::SkyRequest request;          // its instant: `at` as written, in the zone of `tz`

@@ -5,6 +5,7 @@
 #include <utility>
 
 #include "app/control_lookup.h"
+#include "app/zoom_words.h"
 #include "chart/directions.h"
 #include "platform/cli/text_output.h"
 #include "platform/qt/image_export.h"
@@ -101,6 +102,18 @@ Error SetDate(CliOptions& o, const std::string& v) {
   return {};
 }
 
+Error SetZoom(CliOptions& o, const std::string& v) {
+  o.request.zoom = app::ZoomOfText(v);
+  if (o.request.zoom) return {};
+  return "--zoom wants a magnification from 1 to 8, got " + Quoted(v);
+}
+
+Error SetCentre(CliOptions& o, const std::string& v) {
+  o.request.centre = app::CentreOfText(v);
+  if (o.request.centre) return {};
+  return "--center wants AZIMUTH,ALTITUDE in degrees (0 to 360, -90 to 90), got " + Quoted(v);
+}
+
 Error SetTimeZone(CliOptions& o, const std::string& v) {
   if (v.empty()) return "--tz needs a zone (an IANA name such as Europe/Paris, UTC or local)";
   o.timeZone = v;
@@ -187,6 +200,8 @@ constexpr OptionSpec kOptionSpecs[] = {
     {"--dir", kControlCommands, true, SetDirection},
     {"--step", kControlCommands, true, SetText<&app::SkyRequest::step>},
     {"--ticks", kControlCommands, true, SetTicks},
+    {"--zoom", kControlCommands, true, SetZoom},
+    {"--center", kControlCommands, true, SetCentre},
     {"--format", kListCommands | kInfoBit, true, SetFormat},
     {"--x", kInfoBit, true, SetPoint<&CliOptions::pointX>},
     {"--y", kInfoBit, true, SetPoint<&CliOptions::pointY>},

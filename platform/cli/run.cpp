@@ -16,6 +16,7 @@
 #include "app/intervals.h"
 #include "app/screen_units.h"
 #include "app/sites.h"
+#include "app/zoom_words.h"
 #include "astro/series_years.h"
 #include "chart/recording_surface.h"
 #include "platform/cli/almanac_listing.h"
@@ -386,6 +387,9 @@ std::optional<CliFailure> ApplyControls(app::Form1& form, const CliOptions& opti
         return CliFailure{kCliUsageError, "--step: no time step of " + Quoted(*request.step) +
                                               " minutes in the list (" + app::TimeStepsText() +
                                               ")"};
+      case app::RequestFault::kCentreNotInView:
+        return CliFailure{kCliUsageError, "--center: " + app::CentreText(*request.centre) +
+                                              " is not in the view of --dir"};
     }
   }
   return std::nullopt;

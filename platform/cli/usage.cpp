@@ -98,6 +98,11 @@ Controls (table, window, chart, print, info; --site, --lat and --lon also almana
          R"(  --step MINUTES                animation time step ()" + app::TimeStepsText() + R"(;
                                 1440: a day, the same time each day)
   --ticks N                     timer ticks after the planetarium button
+  --zoom F                      the chart magnified F times, 1 to 8 (stars and
+                                words keep their size)
+  --center AZIMUTH,ALTITUDE     the place drawn at the middle of a magnified
+                                chart [degrees] (default: the middle of the
+                                view); it must lie in the view of --dir
 
 Pictures (window, chart):
   --scale N                     PNG files drawn at N times the pixels, 1 to 8

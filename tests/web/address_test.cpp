@@ -66,14 +66,15 @@ TEST(ReadAddress, DecodesPercentsAndPlusSigns) {
 TEST(ReadAddress, LeavesOutWhatItCannotUseWithAMessage) {
   const char* bad[] = {"dir=up",  "dir=South", "dir",     "at=2005-10-22", "at=today",
                        "at",      "site",      "step",    "lat",           "grid=1",
-                       "ops=yes", "ticks=3",   "Site=12", "=12",           "x%00y"};
+                       "ops=yes", "ticks=3",   "Site=12", "=12",           "x%00y",
+                       "zoom=9",  "zoom=x",    "center",  "center=1",      "center=400,10"};
   for (const char* query : bad) {
     const PageAddress a = ReadAddress(query);
     ASSERT_EQ(a.messages.size(), 1u) << query;
     EXPECT_NE(a.messages[0].find("アドレスの「"), std::string::npos) << query;
     EXPECT_TRUE(a.asksForSky) << query;
     EXPECT_FALSE(a.request.direction || a.request.instant || a.request.site || a.request.step ||
-                 a.request.latitude || a.ops)
+                 a.request.latitude || a.request.zoom || a.request.centre || a.ops)
         << query;
     EXPECT_FALSE(a.request.options.Has(chart::Option::kGrid)) << query;
   }
@@ -95,6 +96,11 @@ TEST(ApplyAddress, KeepsTheControlsForASiteOrStepNotInTheList) {
   EXPECT_NE(messages[1].find("「step=7」"), std::string::npos);
   EXPECT_EQ(form.lstCITY.ListIndex, 12);
   EXPECT_EQ(form.lstINTV1.ListIndex, 3);
+  // Due north lies behind the viewer of the southern sky.
+  const auto behind = ApplyAddress(ReadAddress("dir=south&zoom=2&center=0,40"), form);
+  ASSERT_EQ(behind.size(), 1u);
+  EXPECT_NE(behind[0].find("「center=0,40」"), std::string::npos);
+  EXPECT_FALSE(form.chartZoom.Magnified());
 }
 
 // Links need no percent-encoded kanji: a site's Latin name, in any case,
@@ -139,6 +145,9 @@ TEST(WriteAddress, AsksForTheSkyOfTheFormItWasWrittenFrom) {
        "site=12&year=99999&month=1&day=1&hour=0&minute=0&dir=south&step=15"},
       {"at=2005-10-22T21:00&minute=0030",
        "site=12&year=2005&month=10&day=22&hour=21&minute=0030&dir=south&step=15"},
+      // A magnified chart keeps its zoom and centre, to a hundredth.
+      {"site=12&at=2006-01-15T20:00&dir=south&zoom=3&center=170.25,40.5",
+       "site=12&at=2006-01-15T20:00&dir=south&step=15&zoom=3&center=170.25,40.5"},
       {"year=-5&month=1.5&day=x",
        "site=12&year=-5&month=1.5&day=x&hour=21&minute=0&dir=south&step=15"},
   };

@@ -315,6 +315,34 @@ TEST(CliInfo, APointOfTheChartNamesTheObjectDrawnThere) {
   EXPECT_EQ(Invoke("info" + sky + "|--x|520").status, kCliUsageError);
 }
 
+// A chart magnified about a star's readout place draws it at the middle, at
+// its own size; a centre the view does not show is refused.
+TEST(CliZoom, TheCentreIsDrawnAtTheMiddleAndStarsKeepTheirSize) {
+  const std::string sky = "|--site|東京|--at|2026-01-15 21:00|--dir|south";
+  const QJsonArray rows = Json("table|--format|json" + sky)["rows"].toArray();
+  const auto sirius = std::find_if(rows.begin(), rows.end(), [](const QJsonValue& row) {
+    return row.toObject()["id"].toString() == "sirius";
+  });
+  ASSERT_NE(sirius, rows.end());
+  const std::string centre = std::to_string(sirius->toObject()["az"].toDouble()) + "," +
+                             std::to_string(sirius->toObject()["alt"].toDouble());
+  const std::string zoomed = sky + "|--zoom|4|--center|" + centre;
+  const QJsonObject object =
+      Json("info" + zoomed + "|--format|json|--x|524|--y|318")["object"].toObject();
+  EXPECT_EQ(object["id"].toString(), "sirius");
+  // The disc of radius (5 + 1.46) * 10 twips within a pixel of the middle (7800, 4800).
+  const std::string ops = Invoke("chart|--ops" + zoomed).out;
+  const std::size_t at = ops.find(" 64.6 240 208 0");
+  ASSERT_NE(at, std::string::npos);
+  std::istringstream disc(ops.substr(ops.rfind("circle ", at) + 7));
+  double x = 0, y = 0;
+  disc >> x >> y;
+  EXPECT_NEAR(x, 7800, 15);
+  EXPECT_NEAR(y, 4800, 15);
+  EXPECT_EQ(Invoke("chart|--ops" + sky + "|--zoom|2|--center|0,40").status, kCliUsageError);
+  EXPECT_EQ(Invoke("chart|--ops" + sky + "|--zoom|0.5").status, kCliUsageError);
+}
+
 // The 75 sites in list order, names exactly as listed with their Latin names;
 // the stars in CSV too.
 TEST(CliListings, SitesAndStarsInTextJsonAndCsv) {
