@@ -285,17 +285,37 @@ TEST(CliRun, WarnsOfAYearBeyondTheSeriesAndStillComputes) {
   EXPECT_EQ(Invoke("table|--at|2026-07-15 23:00").err, "");
 }
 
-// "What is that?" at a disc of the chart names that star as the readout does,
-// with its official names; nothing is named away from every disc.
-TEST(CliInfo, APointOfTheChartNamesTheObjectDrawnThere) {
-  const std::string sky = "|--site|東京|--at|2026-01-15 21:00|--dir|south";
-  const std::string ops = Invoke("chart|--ops" + sky).out;
-  // Sirius, magnitude -1.46, is the disc of radius (5 + 1.46) * 10 twips.
+// The sky of the "what is that?" and zoom tests: Sirius high in the south.
+constexpr const char* kSiriusSky = "|--site|東京|--at|2026-01-15 21:00|--dir|south";
+
+// Sirius's row of the readout of that sky.
+QJsonObject SiriusRow() {
+  const QJsonArray rows = Json(std::string("table|--format|json") + kSiriusSky)["rows"].toArray();
+  const auto sirius = std::find_if(rows.begin(), rows.end(), [](const QJsonValue& row) {
+    return row.toObject()["id"].toString() == "sirius";
+  });
+  EXPECT_NE(sirius, rows.end());
+  return sirius == rows.end() ? QJsonObject() : sirius->toObject();
+}
+
+// Where the chart drawn by these arguments puts Sirius's disc, of radius
+// (5 + 1.46) * 10 twips for magnitude -1.46 [twips].
+std::pair<double, double> SiriusDisc(const std::string& arguments) {
+  const std::string ops = Invoke("chart|--ops" + arguments).out;
   const std::size_t at = ops.find(" 64.6 240 208 0");
-  ASSERT_NE(at, std::string::npos);
+  EXPECT_NE(at, std::string::npos);
+  if (at == std::string::npos) return {};
   std::istringstream disc(ops.substr(ops.rfind("circle ", at) + 7));
   double x = 0, y = 0;
   disc >> x >> y;
+  return {x, y};
+}
+
+// "What is that?" at a disc of the chart names that star as the readout does,
+// with its official names; nothing is named away from every disc.
+TEST(CliInfo, APointOfTheChartNamesTheObjectDrawnThere) {
+  const std::string sky = kSiriusSky;
+  const auto [x, y] = SiriusDisc(sky);
   const QJsonObject object =
       Json("info" + sky + "|--format|json|--x|" + std::to_string(x / 15 + 3) + "|--y|" +
            std::to_string(y / 15 - 2))["object"]
@@ -304,13 +324,9 @@ TEST(CliInfo, APointOfTheChartNamesTheObjectDrawnThere) {
                 object["kind"].toString() + " " + object["id"].toString(),
             "シリウス おおいぬ座 star sirius");
   EXPECT_EQ(object["magnitude"].toDouble(), -1.46);
-  const QJsonArray rows = Json("table|--format|json" + sky)["rows"].toArray();
-  const auto sirius = std::find_if(rows.begin(), rows.end(), [](const QJsonValue& row) {
-    return row.toObject()["id"].toString() == "sirius";
-  });
-  ASSERT_NE(sirius, rows.end());
-  EXPECT_EQ(object["altitude"].toDouble(), sirius->toObject()["alt"].toDouble());
-  EXPECT_EQ(object["azimuth"].toDouble(), sirius->toObject()["az"].toDouble());
+  const QJsonObject sirius = SiriusRow();
+  EXPECT_EQ(object["altitude"].toDouble(), sirius["alt"].toDouble());
+  EXPECT_EQ(object["azimuth"].toDouble(), sirius["az"].toDouble());
   EXPECT_EQ(Invoke("info" + sky + "|--format|json|--x|520|--y|40").out, "{\"object\": null}\n");
   EXPECT_EQ(Invoke("info" + sky + "|--x|520").status, kCliUsageError);
 }
@@ -318,25 +334,16 @@ TEST(CliInfo, APointOfTheChartNamesTheObjectDrawnThere) {
 // A chart magnified about a star's readout place draws it at the middle, at
 // its own size; a centre the view does not show is refused.
 TEST(CliZoom, TheCentreIsDrawnAtTheMiddleAndStarsKeepTheirSize) {
-  const std::string sky = "|--site|東京|--at|2026-01-15 21:00|--dir|south";
-  const QJsonArray rows = Json("table|--format|json" + sky)["rows"].toArray();
-  const auto sirius = std::find_if(rows.begin(), rows.end(), [](const QJsonValue& row) {
-    return row.toObject()["id"].toString() == "sirius";
-  });
-  ASSERT_NE(sirius, rows.end());
-  const std::string centre = std::to_string(sirius->toObject()["az"].toDouble()) + "," +
-                             std::to_string(sirius->toObject()["alt"].toDouble());
+  const std::string sky = kSiriusSky;
+  const QJsonObject sirius = SiriusRow();
+  const std::string centre =
+      std::to_string(sirius["az"].toDouble()) + "," + std::to_string(sirius["alt"].toDouble());
   const std::string zoomed = sky + "|--zoom|4|--center|" + centre;
   const QJsonObject object =
       Json("info" + zoomed + "|--format|json|--x|524|--y|318")["object"].toObject();
   EXPECT_EQ(object["id"].toString(), "sirius");
-  // The disc of radius (5 + 1.46) * 10 twips within a pixel of the middle (7800, 4800).
-  const std::string ops = Invoke("chart|--ops" + zoomed).out;
-  const std::size_t at = ops.find(" 64.6 240 208 0");
-  ASSERT_NE(at, std::string::npos);
-  std::istringstream disc(ops.substr(ops.rfind("circle ", at) + 7));
-  double x = 0, y = 0;
-  disc >> x >> y;
+  // Its disc, of its unmagnified radius, within a pixel of the middle (7800, 4800).
+  const auto [x, y] = SiriusDisc(zoomed);
   EXPECT_NEAR(x, 7800, 15);
   EXPECT_NEAR(y, 4800, 15);
   EXPECT_EQ(Invoke("chart|--ops" + sky + "|--zoom|2|--center|0,40").status, kCliUsageError);
