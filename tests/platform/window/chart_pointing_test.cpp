@@ -1,21 +1,17 @@
 // "What is that?" in the window: a click on the chart, at any scale, names
-// the object drawn there in a panel beside it; the keys step through the
-// objects; Escape and empty sky put the panel away; screen readers hear it.
+// the object there in a panel beside it, which is the chart's accessible name
+// meanwhile; Right steps on; Escape and empty sky put it away; a drag does not.
 
 #include <gtest/gtest.h>
 
 #include <QAccessible>
 #include <QAccessibleInterface>
-#include <QApplication>
 #include <QLabel>
 #include <QPushButton>
 #include <QTest>
-#include <QTimer>
-#include <string>
-#include <vector>
+#include <algorithm>
 
 #include "app/object_info.h"
-#include "app/screen_units.h"
 #include "platform/window/main_window.h"
 #include "tests/platform/fakes.h"
 #include "tests/platform/window/widgets.h"
@@ -29,86 +25,52 @@ struct IgnoredProcess final : app::Process {
   void End() override {}
 };
 
-std::string AccessibleName(QWidget& widget) {
-  return QAccessible::queryAccessibleInterface(&widget)->text(QAccessible::Name).toStdString();
-}
-
 class ChartPointingTest : public ::testing::TestWithParam<QSize> {
  protected:
-  void SetUp() override {
-    w.resize(GetParam());
-    w.show();
-    ASSERT_TRUE(QTest::qWaitForWindowExposed(&w));
-    Find<QPushButton>(w, "Command3").click();  // Tokyo, 2000-01-01 21:00, the south
-    objects = app::ObjectsOnChart(w.Form());
-    ASSERT_GT(objects.size(), 10u);
-  }
-  QWidget& Chart() { return Find<QWidget>(w, "chart"); }
-  QLabel& Panel() { return Find<QLabel>(w, "objectPanel"); }
-  // The object's centre in the chart's own pixels.
-  QPoint InChart(const app::PointedObject& object) {
-    const double scale = double(Chart().width()) / 1040;  // [view pixels per form pixel]
-    return QPointF(object.x * scale / app::kTwipsPerPixel, object.y * scale / app::kTwipsPerPixel)
-        .toPoint();
-  }
-
-  platform_test::FixedClock clock;
+  platform_test::FixedClock clock;  // Tokyo, 2000-01-01 21:00, the south
   platform_test::MemoryStartFile start_file;
   IgnoredProcess process;
   MainWindow w{clock, start_file, process};
-  std::vector<app::PointedObject> objects;
 };
 
-TEST_P(ChartPointingTest, AClickNamesTheObjectBesideItAndEscapeOrEmptySkyPutsItAway) {
-  const app::PointedObject& sirius = *std::find_if(
-      objects.begin(), objects.end(), [](const auto& o) { return o.info.id == "sirius"; });
-  const QPoint at = InChart(sirius);
-  QTest::mouseClick(&Chart(), Qt::LeftButton, {}, at + QPoint(3, -2));
-  ASSERT_TRUE(Panel().isVisible());
-  EXPECT_EQ(Panel().text().toStdString(), sirius.info.Text());
-  EXPECT_EQ(AccessibleName(Chart()), sirius.info.Text());
-  // Beside the star, clear of it, inside the window.
-  const QPoint in_window = Chart().mapTo(&w, at);
-  EXPECT_FALSE(Panel().geometry().adjusted(-4, -4, 4, 4).contains(in_window));
-  EXPECT_LT((Panel().geometry().center() - in_window).manhattanLength(), 200);
-  EXPECT_TRUE(w.rect().contains(Panel().geometry()));
-  ASSERT_EQ(QApplication::focusWidget(), &Chart());
-  const QTimer* countdown = Chart().findChild<QTimer*>();
-  ASSERT_NE(countdown, nullptr);
-  EXPECT_TRUE(countdown->isActive());
-  EXPECT_EQ(countdown->interval(), app::kObjectPanelMilliseconds);
+TEST_P(ChartPointingTest, AClickNamesTheObjectBesideItUntilEscapeOrEmptySky) {
+  w.resize(GetParam());
+  w.show();
+  ASSERT_TRUE(QTest::qWaitForWindowExposed(&w));
+  Find<QPushButton>(w, "Command3").click();
+  const std::vector<app::PointedObject> objects = app::ObjectsOnChart(w.Form());
+  const auto sirius = std::find_if(objects.begin(), objects.end(),
+                                   [](const auto& o) { return o.info.id == "sirius"; });
+  ASSERT_TRUE(sirius != objects.end() && sirius + 1 != objects.end());
+  QWidget& chart = Find<QWidget>(w, "chart");
+  QLabel& panel = Find<QLabel>(w, "objectPanel");
+  const auto name = [&chart] {
+    return QAccessible::queryAccessibleInterface(&chart)->text(QAccessible::Name).toStdString();
+  };
+  const double scale = chart.width() / 15600.0;  // [window pixels per twip]
+  const QPoint at = QPointF(sirius->x * scale, sirius->y * scale).toPoint();
 
-  QTest::keyClick(&Chart(), Qt::Key_Escape);
-  EXPECT_FALSE(Panel().isVisible());
-  EXPECT_EQ(AccessibleName(Chart()), "星図");
+  QTest::mouseClick(&chart, Qt::LeftButton, {}, at + QPoint(3, -2));
+  ASSERT_TRUE(panel.isVisible());
+  EXPECT_EQ(panel.text().toStdString(), sirius->info.Text());
+  EXPECT_EQ(name(), sirius->info.Text());
+  const QPoint in_window = chart.mapTo(&w, at);  // beside the star, clear of it, inside the window
+  EXPECT_FALSE(panel.geometry().adjusted(-4, -4, 4, 4).contains(in_window));
+  EXPECT_LT((panel.geometry().center() - in_window).manhattanLength(), 200);
+  EXPECT_TRUE(w.rect().contains(panel.geometry()));
+  QTest::keyClick(&chart, Qt::Key_Right);  // the click gave the chart the focus
+  EXPECT_EQ(name(), (sirius + 1)->info.Text());
+  QTest::keyClick(&chart, Qt::Key_Escape);
+  EXPECT_FALSE(panel.isVisible());
+  EXPECT_EQ(name(), "星図");
 
-  QTest::mouseClick(&Chart(), Qt::LeftButton, {}, at);
-  ASSERT_TRUE(Panel().isVisible());
-  QTest::mouseClick(&Chart(), Qt::LeftButton, {}, QPoint(Chart().width() / 2, 2));  // empty sky
-  EXPECT_FALSE(Panel().isVisible());
-  // A press that moved is a drag, not a click.
-  QTest::mousePress(&Chart(), Qt::LeftButton, {}, at + QPoint(-40, 0));
-  QTest::mouseMove(&Chart(), at);
-  QTest::mouseRelease(&Chart(), Qt::LeftButton, {}, at);
-  EXPECT_FALSE(Panel().isVisible());
-}
-
-// Right from nothing is the leftmost object, Left goes round to the last;
-// each becomes the chart's name for screen readers (told over AT-SPI in
-// atspi_test.py: offscreen, Qt's accessibility events go nowhere).
-TEST_P(ChartPointingTest, KeysStepThroughTheObjects) {
-  Chart().setFocus(Qt::TabFocusReason);
-  std::vector<std::string> names;
-  for (const Qt::Key key : {Qt::Key_Right, Qt::Key_Left, Qt::Key_Left, Qt::Key_Home, Qt::Key_End,
-                            Qt::Key_Right, Qt::Key_Escape}) {
-    QTest::keyClick(&Chart(), key);
-    names.push_back(AccessibleName(Chart()));
-    EXPECT_EQ(Panel().isVisible() ? Panel().text().toStdString() : "星図", names.back());
-  }
-  EXPECT_EQ(names, (std::vector<std::string>{objects[0].info.Text(), objects.back().info.Text(),
-                                             objects[objects.size() - 2].info.Text(),
-                                             objects[0].info.Text(), objects.back().info.Text(),
-                                             objects[0].info.Text(), "星図"}));
+  QTest::mouseClick(&chart, Qt::LeftButton, {}, at);
+  ASSERT_TRUE(panel.isVisible());
+  QTest::mouseClick(&chart, Qt::LeftButton, {}, QPoint(chart.width() / 2, 2));  // empty sky
+  EXPECT_FALSE(panel.isVisible());
+  QTest::mousePress(&chart, Qt::LeftButton, {}, at + QPoint(-40, 0));
+  QTest::mouseRelease(&chart, Qt::LeftButton, {}, at);
+  EXPECT_FALSE(panel.isVisible());
 }
 
 INSTANTIATE_TEST_SUITE_P(Scales, ChartPointingTest,
