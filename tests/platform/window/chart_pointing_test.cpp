@@ -1,6 +1,7 @@
 // "What is that?" in the window: a click on the chart, at any scale, names
 // the object there in a panel beside it, which is the chart's accessible name
-// meanwhile; Right steps on; Escape and empty sky put it away; a drag does not.
+// meanwhile; Right steps on; Escape (before full screen's) and empty sky put
+// it away; a drag names nothing.
 
 #include <gtest/gtest.h>
 
@@ -71,6 +72,15 @@ TEST_P(ChartPointingTest, AClickNamesTheObjectBesideItUntilEscapeOrEmptySky) {
   QTest::mousePress(&chart, Qt::LeftButton, {}, at + QPoint(-40, 0));
   QTest::mouseRelease(&chart, Qt::LeftButton, {}, at);
   EXPECT_FALSE(panel.isVisible());
+  // In full screen Escape first puts the panel away, then leaves full screen.
+  w.showFullScreen();
+  ASSERT_TRUE(QTest::qWaitFor([this] { return w.isFullScreen(); }));
+  QTest::keyClick(&chart, Qt::Key_Home);
+  QTest::keyClick(&chart, Qt::Key_Escape);
+  EXPECT_FALSE(panel.isVisible());
+  EXPECT_TRUE(w.isFullScreen());
+  QTest::keyClick(&chart, Qt::Key_Escape);
+  EXPECT_FALSE(w.isFullScreen());
 }
 
 INSTANTIATE_TEST_SUITE_P(Scales, ChartPointingTest,
