@@ -76,6 +76,14 @@ class Browser : public TimeZones {
   virtual void DescribeChart(std::string_view words) = 0;
   // Words for assistive technology to read out once it is idle.
   virtual void Announce(std::string_view words) = 0;
+  // The panel naming an object of the chart, beside the object's place
+  // [window pixels] and clear of it, within the chart; read out once
+  // assistive technology is idle, unless `renewed` (the same object on a new
+  // drawing of the chart), which changes what it shows and where, quietly.
+  // After some seconds it calls the page's DismissObject, as Escape and a
+  // scroll of the page do; HideObject takes it away.
+  virtual void ShowObject(std::string_view text, double x, double y, bool renewed) = 0;
+  virtual void HideObject() = 0;
   // The almanac's panel over the window, with the focus, until its button or
   // Escape closes it: the table, or a message in its place (the boxes hold no
   // computable date); either replaces what the panel showed before.

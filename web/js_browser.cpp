@@ -6,6 +6,7 @@
 #include <string>
 #include <vector>
 
+#include "app/object_pointer.h"
 #include "app/screen_units.h"
 #include "chart/palette.h"
 
@@ -31,6 +32,9 @@ void js_show_message(const char* text);
 void js_show_operations(const char* text);
 void js_describe_chart(const char* words);
 void js_announce(const char* words);
+// The panel naming an object at (x, y), for `milliseconds` unless renewed.
+void js_show_object(const char* text, double x, double y, int renewed, int milliseconds);
+void js_hide_object();
 // The almanac's panel: its words (heading, the two tables' captions, the
 // second table's two columns, the close button's caption) and the first
 // table's columns separated by tabs, the rows one a line with their cells
@@ -202,6 +206,14 @@ void JsBrowser::DescribeChart(std::string_view words) {
 
 void JsBrowser::Announce(std::string_view words) {
   js_announce(Text(words).c_str());
+}
+
+void JsBrowser::ShowObject(std::string_view text, double x, double y, bool renewed) {
+  js_show_object(Text(text).c_str(), x, y, renewed, app::kObjectPanelMilliseconds);
+}
+
+void JsBrowser::HideObject() {
+  js_hide_object();
 }
 
 void JsBrowser::ShowAlmanac(const app::AlmanacTable& table) {

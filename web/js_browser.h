@@ -49,6 +49,8 @@ class JsBrowser final : public Browser {
   void ShowOperations(std::string_view text) override;
   void DescribeChart(std::string_view words) override;
   void Announce(std::string_view words) override;
+  void ShowObject(std::string_view text, double x, double y, bool renewed) override;
+  void HideObject() override;
   void ShowAlmanac(const app::AlmanacTable& table) override;
   void ShowAlmanacMessage(std::string_view text) override;
   void SetPrintCaption(std::string_view text) override;

@@ -50,6 +50,23 @@ EMSCRIPTEN_KEEPALIVE void web_print_ended() {
   the_page->PrintEnded();
 }
 
+// A click or tap on the chart [window pixels]; a key that steps through its
+// objects (0 next, 1 previous, 2 first, 3 last, as app::ObjectStep); the
+// panel naming an object put away.
+EMSCRIPTEN_KEEPALIVE void web_point_at(double x, double y) {
+  the_page->PointAt(x, y);
+}
+
+EMSCRIPTEN_KEEPALIVE void web_step_object(int step) {
+  if (step >= 0 && step <= static_cast<int>(app::ObjectStep::kLast)) {
+    the_page->StepObject(static_cast<app::ObjectStep>(step));
+  }
+}
+
+EMSCRIPTEN_KEEPALIVE void web_dismiss_object() {
+  the_page->DismissObject();
+}
+
 }  // extern "C"
 
 int main() {

@@ -209,6 +209,8 @@ void Page::Tick() {
 
 void Page::Repaint() {
   Paint(Picture::kScreen);
+  // The chart stands elsewhere on the screen: the panel goes with it.
+  if (object_shown_) ShowObject(pointer_.Follow(form_), true);
 }
 
 void Page::Print() {
@@ -220,10 +222,36 @@ void Page::PrintEnded() {
   printing_ = false;
 }
 
+void Page::PointAt(double x, double y) {
+  if (runner_.Ended()) return;
+  ShowObject(pointer_.At(form_, x * app::kTwipsPerPixel, y * app::kTwipsPerPixel), false);
+}
+
+void Page::StepObject(app::ObjectStep step) {
+  if (runner_.Ended()) return;
+  ShowObject(pointer_.Step(form_, step), false);
+}
+
+void Page::DismissObject() {
+  ShowObject(std::nullopt, false);
+}
+
+void Page::ShowObject(const std::optional<app::PointedObject>& object, bool renewed) {
+  if (!object) {
+    if (object_shown_) browser_.HideObject();
+    object_shown_ = false;
+    return;
+  }
+  browser_.ShowObject(object->info.Text(), app::PixelsFromTwips(object->x),
+                      app::PixelsFromTwips(object->y), renewed);
+  object_shown_ = true;
+}
+
 void Page::Run(void (app::Form1::*handler)()) {
   if (!runner_.Run(form_, handler)) return;
   Sync();
   Paint();
+  if (object_shown_) ShowObject(pointer_.Follow(form_), true);
   if (handler == &app::Form1::Command3_Click || handler == &app::Form1::Timer1_Timer) FollowSky();
   if (show_operations_) ShowOperations();
 }

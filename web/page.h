@@ -6,6 +6,7 @@
 #include "app/control_table.h"
 #include "app/form.h"
 #include "app/handler_runner.h"
+#include "app/object_pointer.h"
 #include "chart/recording_surface.h"
 #include "web/browser.h"
 #include "web/page_services.h"
@@ -51,6 +52,13 @@ class Page {
   // work of a second picture on every tick.
   void Print();
   void PrintEnded();
+  // "What is that?": a click or tap on the chart at a point [window pixels]
+  // names the object there, or hides the panel on empty sky; the keys step
+  // through the chart's objects (app::ObjectPointer); the panel's time ran
+  // out, or the user put it away.
+  void PointAt(double x, double y);
+  void StepObject(app::ObjectStep step);
+  void DismissObject();
 
   app::Form1& Form() { return form_; }
   const chart::RecordingSurface& Drawing() const { return drawing_; }
@@ -63,6 +71,8 @@ class Page {
   void Paint();
   void Paint(Picture picture);
   void FollowSky();
+  // Shows the object in the panel, or hides the panel for none.
+  void ShowObject(const std::optional<app::PointedObject>& object, bool renewed);
   void ShowOperations();
   void End();
   const app::ControlEntry* Entry(int id) const;
@@ -80,6 +90,8 @@ class Page {
   std::vector<app::ControlEntry> controls_;
   bool show_operations_ = false;
   bool printing_ = false;  // while printing, the printed page's picture follows every drawing
+  app::ObjectPointer pointer_;
+  bool object_shown_ = false;  // the panel names the pointed object
 };
 
 }  // namespace web

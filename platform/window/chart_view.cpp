@@ -2,15 +2,39 @@
 
 #include <QAccessible>
 #include <QAccessibleWidget>
+#include <QApplication>
 #include <QKeyEvent>
 #include <QMenu>
+#include <QMouseEvent>
 #include <QPaintEvent>
 #include <QPainter>
 
+#include "app/screen_units.h"
 #include "platform/qt/chart_picture.h"
 
 namespace platform {
 namespace {
+
+// How far the panel keeps from the centre of the object it names: the
+// largest disc (the Moon's, 8 pixels) and a little more [form pixels].
+constexpr double kPanelClearance = 12;
+
+// The keys that step through the chart's objects, with no modifier.
+std::optional<app::ObjectStep> StepOfKey(const QKeyEvent& key) {
+  if ((key.modifiers() & ~Qt::KeypadModifier) != Qt::NoModifier) return std::nullopt;
+  switch (key.key()) {
+    case Qt::Key_Right:
+      return app::ObjectStep::kNext;
+    case Qt::Key_Left:
+      return app::ObjectStep::kPrevious;
+    case Qt::Key_Home:
+      return app::ObjectStep::kFirst;
+    case Qt::Key_End:
+      return app::ObjectStep::kLast;
+    default:
+      return std::nullopt;
+  }
+}
 
 // The chart for assistive technology: an image, its words as description,
 // read from the view whenever asked.
@@ -18,7 +42,9 @@ class ChartAccessible final : public QAccessibleWidget {
  public:
   explicit ChartAccessible(ChartView* view) : QAccessibleWidget(view, QAccessible::Graphic) {}
   QString text(QAccessible::Text kind) const override {
-    if (kind == QAccessible::Description) return static_cast<ChartView*>(widget())->Words();
+    const auto* view = static_cast<ChartView*>(widget());
+    if (kind == QAccessible::Description) return view->Words();
+    if (kind == QAccessible::Name && !view->Pointed().isEmpty()) return view->Pointed();
     return QAccessibleWidget::text(kind);
   }
 };
@@ -30,8 +56,13 @@ QAccessibleInterface* ChartAccessibleFactory(const QString& /*class_name*/, QObj
 
 }  // namespace
 
-ChartView::ChartView(const chart::RecordingSurface& drawing, QWidget& window)
-    : QWidget(&window), drawing_(drawing) {
+ChartView::ChartView(const chart::RecordingSurface& drawing, const app::Form1& form,
+                     QWidget& window)
+    : QWidget(&window),
+      drawing_(drawing),
+      form_(form),
+      panel_(new ObjectPanel(window)),
+      panel_time_(new QTimer(this)) {
   static const bool factory_installed = [] {
     QAccessible::installFactory(ChartAccessibleFactory);
     return true;
@@ -41,6 +72,9 @@ ChartView::ChartView(const chart::RecordingSurface& drawing, QWidget& window)
   setAccessibleName(QStringLiteral("星図"));
   setAttribute(Qt::WA_OpaquePaintEvent);  // the chart's clear covers it: nothing beneath to paint
   lower();
+  panel_time_->setSingleShot(true);
+  panel_time_->setInterval(app::kObjectPanelMilliseconds);
+  QObject::connect(panel_time_, &QTimer::timeout, this, [this] { HidePanel(); });
 }
 
 void ChartView::Show(chart::Colour sky, chart::Palette palette, double scale,
@@ -56,9 +90,81 @@ void ChartView::Show(chart::Colour sky, chart::Palette palette, double scale,
     QAccessible::updateAccessibility(&news);
   }
   update();
+  if (panel_->isVisible()) Point(pointer_.Follow(form_), false);
+}
+
+void ChartView::Point(const std::optional<app::PointedObject>& object, bool news) {
+  if (!object) {
+    HidePanel();
+    return;
+  }
+  pointed_ = QString::fromStdString(object->info.Text());
+  const double pixels = scale_ / app::kTwipsPerPixel;  // [window pixels per twip]
+  const QPoint centre = pos() + QPointF(object->x * pixels, object->y * pixels).toPoint();
+  panel_->ShowBeside(pointed_, centre, qRound(kPanelClearance * scale_), scale_);
+  if (!news) return;
+  panel_time_->start();
+  TellName();
+}
+
+void ChartView::HidePanel() {
+  if (!panel_->isVisible()) return;
+  panel_->hide();
+  panel_time_->stop();
+  pointed_.clear();
+  TellName();
+}
+
+void ChartView::TellName() {
+  if (!QAccessible::isActive()) return;
+  QAccessibleEvent named(this, QAccessible::NameChanged);
+  QAccessible::updateAccessibility(&named);
+}
+
+bool ChartView::event(QEvent* event) {
+  if (event->type() == QEvent::ShortcutOverride && panel_->isVisible() &&
+      static_cast<QKeyEvent*>(event)->key() == Qt::Key_Escape) {
+    event->accept();
+    return true;
+  }
+  return QWidget::event(event);
+}
+
+void ChartView::mousePressEvent(QMouseEvent* event) {
+  if (event->button() != Qt::LeftButton) {
+    QWidget::mousePressEvent(event);
+    return;
+  }
+  pressed_ = event->position().toPoint();
+  event->accept();
+}
+
+// A press released within the drag distance is a click; one that moved is left to a drag.
+void ChartView::mouseReleaseEvent(QMouseEvent* event) {
+  if (event->button() != Qt::LeftButton || !pressed_) {
+    QWidget::mouseReleaseEvent(event);
+    return;
+  }
+  const QPoint released = event->position().toPoint();
+  const bool click = (released - *pressed_).manhattanLength() < QApplication::startDragDistance();
+  pressed_.reset();
+  event->accept();
+  if (!click) return;
+  const double twips = app::kTwipsPerPixel / scale_;  // [twips per view pixel]
+  Point(pointer_.At(form_, released.x() * twips, released.y() * twips), true);
 }
 
 void ChartView::keyPressEvent(QKeyEvent* event) {
+  if (const std::optional<app::ObjectStep> step = StepOfKey(*event)) {
+    event->accept();
+    Point(pointer_.Step(form_, *step), true);
+    return;
+  }
+  if (event->key() == Qt::Key_Escape && panel_->isVisible()) {
+    event->accept();
+    HidePanel();
+    return;
+  }
   const bool menu_key = event->key() == Qt::Key_Menu ||
                         (event->key() == Qt::Key_F10 && event->modifiers() == Qt::ShiftModifier);
   if (!menu_key) {

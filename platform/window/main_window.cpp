@@ -37,7 +37,7 @@ MainWindow::MainWindow(app::Clock& clock, app::StartFileStore& start_file, app::
   BuildWidgets();
   // Made after the controls, so that the first control, not the chart, has
   // the focus when the window opens; painted beneath every control.
-  chart_ = new ChartView(drawing_, *this);
+  chart_ = new ChartView(drawing_, form_, *this);
   focus_mark_ = new FocusMark(*this);
   form_.Form_Load();
   ConnectEdits();

@@ -13,8 +13,8 @@
 namespace web::testing {
 
 // A browser in memory: what the page shows in each element, the canvases as
-// recorded operations, the almanac's panel, the address, the pending timer, a
-// fixed clock, a few time zones and the page's storage.
+// recorded operations, the almanac's panel, the panel naming an object, the address, the pending
+// timer, a fixed clock, a few time zones and the page's storage.
 struct FakeBrowser final : Browser {
   struct Element {
     ElementLayout layout;
@@ -34,6 +34,13 @@ struct FakeBrowser final : Browser {
   std::optional<std::string> operations;
   std::string description;
   std::vector<std::string> announcements;
+  struct ShownObject {
+    std::string text;
+    double x = 0, y = 0;  // [window pixels]
+    bool renewed = false;
+  };
+  std::optional<ShownObject> object;  // the panel naming an object, while it shows
+  int objectsShown = 0;               // ShowObject, renewals too
   std::string printCaption;
   std::optional<app::AlmanacTable> almanac;   // the panel's table, or
   std::optional<std::string> almanacMessage;  // the message in its place
@@ -71,6 +78,11 @@ struct FakeBrowser final : Browser {
   void ShowOperations(std::string_view text) override { operations = std::string(text); }
   void DescribeChart(std::string_view words) override { description = words; }
   void Announce(std::string_view words) override { announcements.emplace_back(words); }
+  void ShowObject(std::string_view text, double x, double y, bool renewed) override {
+    object = ShownObject{std::string(text), x, y, renewed};
+    ++objectsShown;
+  }
+  void HideObject() override { object.reset(); }
   void SetPrintCaption(std::string_view text) override { printCaption = text; }
   void ShowAlmanac(const app::AlmanacTable& table) override {
     almanac = table;

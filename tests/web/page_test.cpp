@@ -6,6 +6,7 @@
 
 #include <gtest/gtest.h>
 
+#include <cmath>
 #include <memory>
 #include <string>
 #include <vector>
@@ -361,6 +362,34 @@ TEST_F(PageTest, RepaintDrawsTheKeptChartAgain) {
   browser.canvas.Clear();
   page.Repaint();
   EXPECT_EQ(browser.canvas.Text(), drawn);
+}
+
+// "What is that?": a click beside Sirius's disc names it in the panel at the
+// disc; a tick renews it quietly where the star has moved; the readout, the
+// panel's end and empty sky put it away.
+TEST_F(PageTest, AClickNamesAnObjectInThePanelUntilItGoes) {
+  Page& page = Open("site=12&at=2006-01-15T20:00&dir=south&names");
+  const chart::RecordingSurface::Operation* disc = nullptr;
+  for (const auto& op : browser.canvas.Operations()) {
+    if (op.kind == chart::RecordingSurface::Kind::kCircle) disc = &op;
+    if (op.kind == chart::RecordingSurface::Kind::kPrint && op.text == "ｼﾘｳｽ") break;
+  }
+  const double x = disc->values[0] / 15, y = disc->values[1] / 15;  // [window pixels]
+  page.PointAt(x + 4, y - 3);
+  ASSERT_TRUE(browser.object);
+  EXPECT_EQ(browser.object->text.rfind("シリウス（おおいぬ座α） おおいぬ座 -1.46等 高度 ", 0), 0u);
+  EXPECT_LT(std::hypot(browser.object->x - x, browser.object->y - y), 1e-3);  // at the disc
+  EXPECT_FALSE(browser.object->renewed);
+  page.Tick();
+  ASSERT_TRUE(browser.object && browser.object->renewed);
+  EXPECT_GT(browser.object->x, x);  // westwards
+  page.Click(Id("Command2"));       // the readout replaces the chart
+  EXPECT_FALSE(browser.object);
+  page.Click(Id("Command3"));
+  page.StepObject(app::ObjectStep::kFirst);
+  ASSERT_TRUE(browser.object);
+  page.DismissObject();
+  EXPECT_FALSE(browser.object);
 }
 
 // The address follows the sky after the planetarium button and each tick, and

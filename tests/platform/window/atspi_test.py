@@ -2,14 +2,16 @@
 """The window as a screen reader meets it over AT-SPI (run by atspi_test.sh on
 its own X server, session bus and accessibility bus): the controls by their
 names, a sky set and drawn through their accessible actions and texts, the
-chart read as an image whose description is the chart in words, and the
-almanac's dialog read as a table.
+chart read as an image whose description is the chart in words, the object
+the arrow keys point at told as the chart's name, and the almanac's dialog
+read as a table.
 """
 import sys
 import time
 from pathlib import Path
 
 import pyatspi
+from gi.repository import GLib
 
 sys.path.insert(0, str(Path(__file__).resolve().parents[2]))
 from checks import check, finish  # noqa: E402  (tests/checks.py)
@@ -63,6 +65,29 @@ words = chart.description
 check("the chart is read in words",
       words.startswith("東の空、東京、2006年1月15日 20時0分: 月 高度 ") and "、土星 高度 " in words,
       repr(words[:120]))
+
+# "What is that?" by key: the chart in focus takes the name of the object
+# Right points at, told as news; Escape gives it back its own.
+told = []
+pyatspi.Registry.registerEventListener(
+    lambda event: told.append((event.source.getRoleName(), event.source.name)),
+    "object:property-change:accessible-name")
+
+
+def press(keysym):
+    pyatspi.Registry.generateKeyboardEvent(keysym, None, pyatspi.KEY_SYM)
+    for _ in range(50):
+        GLib.MainContext.default().iteration(False)
+        time.sleep(0.01)
+
+
+chart.queryComponent().grabFocus()
+press(0xff53)  # Right
+named = chart.name
+check("Right names an object of the chart", " 高度 " in named and " 方位 " in named, repr(named))
+check("and tells it", ("image", named) in told, repr(told))
+press(0xff1b)  # Escape
+check("Escape gives the chart its own name back", chart.name == "星図", repr(chart.name))
 control("数値", "push button").queryAction().doAction(0)
 time.sleep(0.5)
 check("the readout replaces the chart and its words", chart.description == "",

@@ -1,5 +1,6 @@
 // The page through axe-core (WCAG 2.1 A and AA, best practice): at its start,
-// with a chart by night and by day, after the planetarium button, after 数値,
+// with a chart by night and by day, after the planetarium button, with an
+// object of the chart named, after 数値,
 // in the window's size and a phone's, and at every size. The one finding
 // allowed is the contrast of the window's own colours: black words on the
 // night sky's blue.
@@ -44,6 +45,10 @@ run({
         await tab.click('::-p-aria([name="プラネタリウム"][role="button"])');
         await tab.waitForFunction(() => document.getElementById('chart-news').textContent !== '');
         await expectNone(tab, `${where}: after プラネタリウム`);
+        await tab.focus('#chart');
+        await tab.keyboard.press('Home');
+        await tab.waitForFunction(() => document.getElementById('object').textContent !== '');
+        await expectNone(tab, `${where}: an object of the chart named`);
         await tab.click('::-p-aria([name="数値"][role="button"])');
         await tab.waitForFunction(() => document.querySelector('[role="cell"]').textContent !== '');
         await expectNone(tab, `${where}: after 数値`);
