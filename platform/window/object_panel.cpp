@@ -1,7 +1,6 @@
 #include "platform/window/object_panel.h"
 
 #include <QFontMetrics>
-#include <QSize>
 #include <algorithm>
 
 #include "app/controls.h"
@@ -25,7 +24,6 @@ ObjectPanel::ObjectPanel(QWidget& window) : QLabel(&window) {
   setAutoFillBackground(true);
   setFrameStyle(QFrame::Box | QFrame::Plain);
   setMargin(4);
-  setWordWrap(true);
   setTextFormat(Qt::PlainText);
   hide();
 }
@@ -35,14 +33,17 @@ void ObjectPanel::ShowBeside(const QString& text, QPoint object, int clearance, 
   setText(text);
   const QRect room =
       parentWidget()->rect().adjusted(kEdgeMarginPx, kEdgeMarginPx, -kEdgeMarginPx, -kEdgeMarginPx);
-  // The box the label lays its words out in, wrapped only where the window is too narrow.
-  const int frame = 2 * (margin() + frameWidth());
-  const QSize words =
-      fontMetrics()
-          .boundingRect(QRect(0, 0, room.width() - frame, room.height()), Qt::TextWordWrap, text)
-          .size();
-  const int width = std::min(words.width() + frame, room.width());
-  const int height = words.height() + frame;
+  // One line where the window is wide enough, wrapped where it is not; the
+  // label itself, polished with its style, says how large its words are.
+  setWordWrap(false);
+  ensurePolished();
+  int width = sizeHint().width();
+  int height = sizeHint().height();
+  if (width > room.width()) {
+    setWordWrap(true);
+    width = room.width();
+    height = heightForWidth(width);
+  }
   const int left = std::clamp(object.x() - width / 2, room.left(), room.right() + 1 - width);
   int top = object.y() - clearance - height;
   if (top < room.top()) top = object.y() + std::max(clearance, kPointerHeightPx);
