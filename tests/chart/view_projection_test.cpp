@@ -92,9 +92,9 @@ TEST(ViewProjection, SegmentsFollowTheSkyAndStopAtTheHorizonAndTheSeam) {
                                         a[0] * b[1] - a[1] * b[0]};
     const double pole_length = std::hypot(pole[0], pole[1], pole[2]);
     double length = 0;
-    for (std::size_t i = 0; i < pieces.size(); ++i) {
-      const auto from = south.FromWindow(pieces[i].first);
-      const auto to = south.FromWindow(pieces[i].second);
+    for (const auto& piece : pieces) {
+      const auto from = south.FromWindow(piece.first);
+      const auto to = south.FromWindow(piece.second);
       ASSERT_TRUE(from && to);
       for (const auto& end : {*from, *to}) {
         const auto u = unit(end);
@@ -104,8 +104,7 @@ TEST(ViewProjection, SegmentsFollowTheSkyAndStopAtTheHorizonAndTheSeam) {
         EXPECT_GE(end.altitude, -1e-6);
       }
       // Short pieces only: one never leaps across the chart at the seam.
-      EXPECT_LT(std::hypot(pieces[i].second.x - pieces[i].first.x,
-                           pieces[i].second.y - pieces[i].first.y),
+      EXPECT_LT(std::hypot(piece.second.x - piece.first.x, piece.second.y - piece.first.y),
                 1500);
       length += Separation(*from, *to);
     }
