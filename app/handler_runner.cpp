@@ -14,6 +14,15 @@ bool HandlerRunner::Run(Form1& form, void (Form1::*handler)()) {
   return !ended_;
 }
 
+bool HandlerRunner::Zoom(Form1& form, const std::function<void(chart::ChartZoom&)>& step) {
+  if (ended_ || running_ || !form.ChartOnWindow) return false;
+  running_ = true;
+  step(form.chartZoom);
+  form.RedrawChart();
+  running_ = false;
+  return !ended_;
+}
+
 void HandlerRunner::End() {
   ended_ = true;
   on_end_();

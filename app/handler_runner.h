@@ -3,6 +3,7 @@
 #include <functional>
 
 #include "app/services.h"
+#include "chart/chart_zoom.h"
 
 namespace app {
 
@@ -24,6 +25,12 @@ class HandlerRunner final : public Process {
   // Returned: true when it ran and the program goes on: the front end then
   // shows the model.
   bool Run(Form1& form, void (Form1::*handler)());
+
+  // A zoom or pan step of the user's: `step` changes the form's chartZoom and
+  // the chart is drawn again (Form1::RedrawChart), as a handler, but only
+  // while a chart is shown; an edit in progress goes on.
+  // Returned: true when it ran and the program goes on.
+  bool Zoom(Form1& form, const std::function<void(chart::ChartZoom&)>& step);
 
   // The user changed a box's text: the animation's ticks wait, so that they
   // write no stepped date over what is being typed.

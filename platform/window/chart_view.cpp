@@ -6,10 +6,14 @@
 #include <QKeyEvent>
 #include <QMenu>
 #include <QMouseEvent>
+#include <QNativeGestureEvent>
 #include <QPaintEvent>
 #include <QPainter>
+#include <QWheelEvent>
 
+#include "app/form.h"
 #include "app/screen_units.h"
+#include "app/zoom_steps.h"
 #include "platform/qt/chart_picture.h"
 
 namespace platform {
@@ -36,6 +40,25 @@ std::optional<app::ObjectStep> StepOfKey(const QKeyEvent& key) {
   }
 }
 
+// The keys that zoom the chart while it has the focus: + (or =, the same key
+// unshifted), - and 0, on the main keys or the keypad.
+std::optional<app::ZoomKey> ZoomKeyOf(const QKeyEvent& key) {
+  if ((key.modifiers() & ~(Qt::KeypadModifier | Qt::ShiftModifier)) != Qt::NoModifier) {
+    return std::nullopt;
+  }
+  switch (key.key()) {
+    case Qt::Key_Plus:
+    case Qt::Key_Equal:
+      return app::ZoomKey::kIn;
+    case Qt::Key_Minus:
+      return app::ZoomKey::kOut;
+    case Qt::Key_0:
+      return app::ZoomKey::kWhole;
+    default:
+      return std::nullopt;
+  }
+}
+
 // The chart for assistive technology: an image, its words as description,
 // read from the view whenever asked.
 class ChartAccessible final : public QAccessibleWidget {
@@ -57,12 +80,13 @@ QAccessibleInterface* ChartAccessibleFactory(const QString& /*class_name*/, QObj
 }  // namespace
 
 ChartView::ChartView(const chart::RecordingSurface& drawing, const app::Form1& form,
-                     QWidget& window)
+                     QWidget& window, std::function<void(const ZoomChange&)> zoom)
     : QWidget(&window),
       drawing_(drawing),
       form_(form),
       panel_(new ObjectPanel(window)),
-      panel_time_(new QTimer(this)) {
+      panel_time_(new QTimer(this)),
+      zoom_(std::move(zoom)) {
   static const bool factory_installed = [] {
     QAccessible::installFactory(ChartAccessibleFactory);
     return true;
@@ -90,7 +114,21 @@ void ChartView::Show(chart::Colour sky, chart::Palette palette, double scale,
     QAccessible::updateAccessibility(&news);
   }
   update();
+  ShowHand();
   if (panel_->isVisible()) Point(pointer_.Follow(form_), false);
+}
+
+chart::WindowPoint ChartView::Twips(QPointF point) const {
+  const double twips = app::kTwipsPerPixel / scale_;  // [twips per view pixel]
+  return {point.x() * twips, point.y() * twips};
+}
+
+void ChartView::ShowHand() {
+  if (!form_.ChartOnWindow || !form_.chartZoom.Magnified()) {
+    unsetCursor();
+  } else {
+    setCursor(dragged_ ? Qt::ClosedHandCursor : Qt::OpenHandCursor);
+  }
 }
 
 void ChartView::Point(const std::optional<app::PointedObject>& object, bool news) {
@@ -127,7 +165,30 @@ bool ChartView::event(QEvent* event) {
     event->accept();
     return true;
   }
+  if (event->type() == QEvent::NativeGesture) {
+    const auto* gesture = static_cast<QNativeGestureEvent*>(event);
+    if (gesture->gestureType() == Qt::ZoomNativeGesture) {
+      const double magnified = 1 + gesture->value();
+      const chart::WindowPoint at = Twips(gesture->position());
+      zoom_([magnified, at](chart::ChartZoom& zoom) {
+        app::ZoomByGesture(zoom, 0, 0, magnified, at);
+      });
+      return true;
+    }
+  }
   return QWidget::event(event);
+}
+
+// The turn of the wheel, not the number of its events: a touchpad sends many small ones.
+void ChartView::wheelEvent(QWheelEvent* event) {
+  const double angle = event->angleDelta().y();  // [eighths of a degree]
+  if (angle == 0) {
+    QWidget::wheelEvent(event);
+    return;
+  }
+  event->accept();
+  const chart::WindowPoint at = Twips(event->position());
+  zoom_([angle, at](chart::ChartZoom& zoom) { app::ZoomByWheel(zoom, angle, at); });
 }
 
 void ChartView::mousePressEvent(QMouseEvent* event) {
@@ -139,16 +200,40 @@ void ChartView::mousePressEvent(QMouseEvent* event) {
   event->accept();
 }
 
-// A press released within the drag distance is a click; one that moved is left to a drag.
+// Past the drag distance a press drags the magnified chart along.
+void ChartView::mouseMoveEvent(QMouseEvent* event) {
+  if (!pressed_ || !(event->buttons() & Qt::LeftButton)) {
+    QWidget::mouseMoveEvent(event);
+    return;
+  }
+  event->accept();
+  const QPointF at = event->position();
+  if (!dragged_) {
+    if ((at.toPoint() - *pressed_).manhattanLength() < QApplication::startDragDistance()) return;
+    dragged_ = QPointF(*pressed_);
+    ShowHand();
+  }
+  const chart::WindowPoint from = Twips(*dragged_), to = Twips(at);
+  dragged_ = at;
+  if (!form_.chartZoom.Magnified()) return;
+  zoom_([from, to](chart::ChartZoom& zoom) { zoom.PanBy(to.x - from.x, to.y - from.y); });
+}
+
+// A press released within the drag distance is a click; one that moved is a drag.
 void ChartView::mouseReleaseEvent(QMouseEvent* event) {
   if (event->button() != Qt::LeftButton || !pressed_) {
     QWidget::mouseReleaseEvent(event);
     return;
   }
   const QPoint released = event->position().toPoint();
-  const bool click = (released - *pressed_).manhattanLength() < QApplication::startDragDistance();
+  const bool click =
+      !dragged_ && (released - *pressed_).manhattanLength() < QApplication::startDragDistance();
   pressed_.reset();
   event->accept();
+  if (dragged_) {
+    dragged_.reset();
+    ShowHand();
+  }
   if (!click) return;
   const double twips = app::kTwipsPerPixel / scale_;  // [twips per view pixel]
   Point(pointer_.At(form_, released.x() * twips, released.y() * twips), true);
@@ -158,6 +243,11 @@ void ChartView::keyPressEvent(QKeyEvent* event) {
   if (const std::optional<app::ObjectStep> step = StepOfKey(*event)) {
     event->accept();
     Point(pointer_.Step(form_, *step), true);
+    return;
+  }
+  if (const std::optional<app::ZoomKey> key = ZoomKeyOf(*event)) {
+    event->accept();
+    zoom_([key](chart::ChartZoom& zoom) { app::ZoomByKey(zoom, *key); });
     return;
   }
   if (event->key() == Qt::Key_Escape && panel_->isVisible()) {

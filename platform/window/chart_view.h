@@ -3,10 +3,12 @@
 #include <QPoint>
 #include <QTimer>
 #include <QWidget>
+#include <functional>
 #include <optional>
 #include <string>
 
 #include "app/object_pointer.h"
+#include "chart/chart_zoom.h"
 #include "chart/colour.h"
 #include "chart/palette.h"
 #include "chart/recording_surface.h"
@@ -27,11 +29,20 @@ namespace platform {
 // follows its object through the animation. While the panel shows, the
 // chart's accessible name is the panel's text, told to screen readers as
 // news when the user pointed, not when a tick renewed it.
+//
+// Zoom and pan: the wheel (or a touchpad's pinch) magnifies about the
+// pointer, +, - and 0 while the chart has the focus about the middle, and
+// dragging with the left button moves the magnified chart under an open or
+// closed hand; each step goes to the window, which runs it on the form.
 class ChartView final : public QWidget {
  public:
+  // A step of the user's on the chart's zoom, to be run on the form.
+  using ZoomChange = std::function<void(chart::ChartZoom&)>;
+
   // Given: the recorded chart and the form that drew it, which must outlive
-  // the view, and the window.
-  ChartView(const chart::RecordingSurface& drawing, const app::Form1& form, QWidget& window);
+  // the view, the window, and what runs a zoom step and shows the model again.
+  ChartView(const chart::RecordingSurface& drawing, const app::Form1& form, QWidget& window,
+            std::function<void(const ZoomChange&)> zoom);
 
   // Shows the recording on the sky colour in a palette at a scale (window
   // pixels per form pixel), with the chart's words; repaints. `announce`
@@ -45,11 +56,14 @@ class ChartView final : public QWidget {
  protected:
   void paintEvent(QPaintEvent* event) override;
   // The menu key and Shift+F10 open the chart's menu (its actions) at its
-  // middle; the arrows, Home, End and Escape point at objects.
+  // middle; the arrows, Home, End and Escape point at objects; +, - and 0 zoom.
   void keyPressEvent(QKeyEvent* event) override;
   void mousePressEvent(QMouseEvent* event) override;
+  void mouseMoveEvent(QMouseEvent* event) override;
   void mouseReleaseEvent(QMouseEvent* event) override;
-  // Escape hides the panel before it can leave full screen.
+  void wheelEvent(QWheelEvent* event) override;
+  // Escape hides the panel before it can leave full screen; a touchpad's
+  // pinch zooms.
   bool event(QEvent* event) override;
 
  private:
@@ -58,6 +72,10 @@ class ChartView final : public QWidget {
   void Point(const std::optional<app::PointedObject>& object, bool news);
   void HidePanel();
   void TellName();
+  // A point of the view [view pixels] in the drawing area [twips].
+  chart::WindowPoint Twips(QPointF point) const;
+  // An open hand over a magnified chart, closed while it is dragged.
+  void ShowHand();
 
   const chart::RecordingSurface& drawing_;
   chart::Colour sky_{};
@@ -67,10 +85,12 @@ class ChartView final : public QWidget {
 
   const app::Form1& form_;
   app::ObjectPointer pointer_;
-  ObjectPanel* panel_;             // owned by the window, above every control
-  QTimer* panel_time_;             // owned by the view: the panel goes when it runs out
-  QString pointed_;                // the panel's text while it shows
-  std::optional<QPoint> pressed_;  // where the left button went down [view pixels]
+  ObjectPanel* panel_;              // owned by the window, above every control
+  QTimer* panel_time_;              // owned by the view: the panel goes when it runs out
+  QString pointed_;                 // the panel's text while it shows
+  std::optional<QPoint> pressed_;   // where the left button went down [view pixels]
+  std::optional<QPointF> dragged_;  // while dragging, where the last step left off [view pixels]
+  std::function<void(const ZoomChange&)> zoom_;
 };
 
 }  // namespace platform

@@ -13,6 +13,7 @@
 #include <variant>
 #include <vector>
 
+#include "app/zoom_steps.h"
 #include "platform/qt/fonts.h"
 #include "platform/qt/painter_surface.h"
 #include "platform/window/chart_output.h"
@@ -37,7 +38,8 @@ MainWindow::MainWindow(app::Clock& clock, app::StartFileStore& start_file, app::
   BuildWidgets();
   // Made after the controls, so that the first control, not the chart, has
   // the focus when the window opens; painted beneath every control.
-  chart_ = new ChartView(drawing_, form_, *this);
+  chart_ = new ChartView(drawing_, form_, *this,
+                         [this](const ChartView::ZoomChange& step) { Zoom(step); });
   focus_mark_ = new FocusMark(*this);
   form_.Form_Load();
   ConnectEdits();
@@ -63,9 +65,23 @@ void MainWindow::AddChartActions() {
                [this] { PrintChart(*this, drawing_, form_.BackColor, *form_.ChartOnWindow); });
   copy_ = add(QStringLiteral("コピー"), QKeySequence::Copy,
               [this] { CopyChart(*this, drawing_, form_.BackColor); });
-  auto* separator = new QAction(this);
-  separator->setSeparator(true);
-  chart_->addAction(separator);
+  const auto separate = [this] {
+    auto* separator = new QAction(this);
+    separator->setSeparator(true);
+    chart_->addAction(separator);
+  };
+  separate();
+  const auto zoom_key = [this](app::ZoomKey key) {
+    return [this, key] { Zoom([key](chart::ChartZoom& zoom) { app::ZoomByKey(zoom, key); }); };
+  };
+  zoom_in_ = add(QStringLiteral("拡大"), QKeySequence::ZoomIn, zoom_key(app::ZoomKey::kIn));
+  // Ctrl+= too: the same key as + without Shift on many keyboards.
+  zoom_in_->setShortcuts(
+      {QKeySequence(QKeySequence::ZoomIn), QKeySequence(Qt::CTRL | Qt::Key_Equal)});
+  zoom_out_ = add(QStringLiteral("縮小"), QKeySequence::ZoomOut, zoom_key(app::ZoomKey::kOut));
+  whole_view_ = add(QStringLiteral("全体を表示"), QKeySequence(Qt::CTRL | Qt::Key_0),
+                    zoom_key(app::ZoomKey::kWhole));
+  separate();
   full_screen_ = add(QStringLiteral("全画面表示"), QKeySequence(Qt::Key_F11), [this] {
     if (isFullScreen()) {
       showNormal();
@@ -182,6 +198,10 @@ void MainWindow::SyncFromModel() {
                announce_chart_);
   const bool chart_shown = form_.ChartOnWindow.has_value();
   for (QAction* action : {save_, print_, copy_}) action->setEnabled(chart_shown);
+  const bool magnified = chart_shown && form_.chartZoom.Magnified();
+  zoom_in_->setEnabled(chart_shown && form_.chartZoom.Factor() < chart::kLargestZoom);
+  zoom_out_->setEnabled(magnified);
+  whole_view_->setEnabled(magnified);
   focus_mark_->Follow(scale_.Scale());
 }
 
@@ -192,6 +212,10 @@ void MainWindow::Run(void (app::Form1::*handler)()) {
   announce_chart_ = handler != &app::Form1::Timer1_Timer;
   SyncFromModel();
   announce_chart_ = false;
+}
+
+void MainWindow::Zoom(const ChartView::ZoomChange& step) {
+  if (runner_.Zoom(form_, step)) SyncFromModel();
 }
 
 void MainWindow::ClickReadout() {

@@ -55,8 +55,11 @@ class MainWindow final : public QWidget {
 
  private:
   void Run(void (app::Form1::*handler)());
-  // Save, print, copy and full screen, with their keys and in the chart's menu;
-  // Escape leaves full screen.
+  // A zoom or pan step on the chart (app::HandlerRunner::Zoom), then the
+  // model shown as after a tick.
+  void Zoom(const ChartView::ZoomChange& step);
+  // Save, print, copy, zoom and full screen, with their keys and in the
+  // chart's menu; Escape leaves full screen.
   void AddChartActions();
   void BuildWidgets();
   void MakeReadoutOnceShown();
@@ -80,6 +83,9 @@ class MainWindow final : public QWidget {
   QAction* save_ = nullptr;                 // Ctrl+S, while a chart is shown
   QAction* print_ = nullptr;                // Ctrl+P, while a chart is shown
   QAction* copy_ = nullptr;                 // Ctrl+C, while a chart is shown
+  QAction* zoom_in_ = nullptr;              // Ctrl++, while a chart is shown, up to the largest
+  QAction* zoom_out_ = nullptr;             // Ctrl+-, while a magnified chart is shown
+  QAction* whole_view_ = nullptr;           // Ctrl+0, while a magnified chart is shown
   QAction* full_screen_ = nullptr;          // F11
   QShortcut* leave_full_screen_ = nullptr;  // Escape, enabled in full screen only
 

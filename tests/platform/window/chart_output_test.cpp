@@ -110,8 +110,8 @@ class ChartOutputTest : public ::testing::Test {
   QTemporaryDir dir;
 };
 
-// The chart's menu in Japanese: save, print, copy and full screen, each with
-// its key; the first three wait for a chart.
+// The chart's menu in Japanese: save, print, copy, zoom and full screen, each
+// with its key; the first three wait for a chart, zooming out for a magnified one.
 TEST_F(ChartOutputTest, TheChartsMenuOffersSavePrintCopyAndFullScreen) {
   QWidget& chart = Find<QWidget>(w, "chart");
   EXPECT_EQ(chart.contextMenuPolicy(), Qt::ActionsContextMenu);
@@ -119,13 +119,18 @@ TEST_F(ChartOutputTest, TheChartsMenuOffersSavePrintCopyAndFullScreen) {
   for (QAction* action : chart.actions()) {
     if (!action->isSeparator()) texts << action->text() + " " + action->shortcut().toString();
   }
-  EXPECT_EQ(texts, (QStringList{"星図を保存... Ctrl+S", "印刷... Ctrl+P", "コピー Ctrl+C",
-                                "全画面表示 F11"}));
-  for (const char* waits : {"星図を保存...", "印刷...", "コピー"}) {
+  EXPECT_EQ(texts,
+            (QStringList{"星図を保存... Ctrl+S", "印刷... Ctrl+P", "コピー Ctrl+C", "拡大 Ctrl++",
+                         "縮小 Ctrl+-", "全体を表示 Ctrl+0", "全画面表示 F11"}));
+  for (const char* waits : {"星図を保存...", "印刷...", "コピー", "拡大", "縮小", "全体を表示"}) {
     EXPECT_FALSE(Action(waits)->isEnabled()) << waits;
   }
   DrawChart();
-  for (const char* ready : {"星図を保存...", "印刷...", "コピー"}) {
+  for (const char* ready : {"星図を保存...", "印刷...", "コピー", "拡大"}) {
+    EXPECT_TRUE(Action(ready)->isEnabled()) << ready;
+  }
+  Action("拡大")->trigger();
+  for (const char* ready : {"縮小", "全体を表示"}) {
     EXPECT_TRUE(Action(ready)->isEnabled()) << ready;
   }
 }
@@ -147,7 +152,7 @@ TEST_F(ChartOutputTest, TheChartsMenuOpensFromTheKeyboard) {
     });
     QTest::keyClick(&chart, key, modifiers);
     QTest::qWait(100);
-    EXPECT_EQ(items, 5) << key;  // four actions and a separator
+    EXPECT_EQ(items, 9) << key;  // seven actions and two separators
   }
 }
 
