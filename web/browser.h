@@ -89,6 +89,10 @@ class Browser : public TimeZones {
   // computable date); either replaces what the panel showed before.
   virtual void ShowAlmanac(const app::AlmanacTable& table) = 0;
   virtual void ShowAlmanacMessage(std::string_view text) = 0;
+  // The chart is drawn magnified: the page offers the way back to the whole
+  // view (a button over the chart), and a drag on the chart pans it instead
+  // of scrolling the page.
+  virtual void ShowMagnified(bool magnified) = 0;
   // The line under the printed chart; empty for none.
   virtual void SetPrintCaption(std::string_view text) = 0;
   // The query of the page's address (after '?'), put in place of the present

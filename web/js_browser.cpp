@@ -42,6 +42,7 @@ void js_hide_object();
 void js_show_almanac(const char* words, const char* title, const char* columns, const char* bodies,
                      const char* facts);
 void js_set_print_caption(const char* text);
+void js_show_magnified(int magnified);
 void js_replace_address_query(const char* query);
 void js_canvas_clear(int canvas, int rgb);
 void js_canvas_line(int canvas, double x1, double y1, double x2, double y2, int rgb, double width);
@@ -231,6 +232,10 @@ void JsBrowser::ShowAlmanacMessage(std::string_view text) {
 
 void JsBrowser::SetPrintCaption(std::string_view text) {
   js_set_print_caption(Text(text).c_str());
+}
+
+void JsBrowser::ShowMagnified(bool magnified) {
+  js_show_magnified(magnified ? 1 : 0);
 }
 
 void JsBrowser::ReplaceAddressQuery(std::string_view query) {

@@ -54,6 +54,7 @@ class JsBrowser final : public Browser {
   void ShowAlmanac(const app::AlmanacTable& table) override;
   void ShowAlmanacMessage(std::string_view text) override;
   void SetPrintCaption(std::string_view text) override;
+  void ShowMagnified(bool magnified) override;
   void ReplaceAddressQuery(std::string_view query) override;
   chart::Surface& Canvas(Picture picture) override;
   void CanvasPainted(Picture picture) override;

@@ -67,6 +67,24 @@ EMSCRIPTEN_KEEPALIVE void web_dismiss_object() {
   the_page->DismissObject();
 }
 
+// Zoom and pan of the chart: the wheel's turn [eighths of a degree] at a
+// point; a key (0 in, 1 out, 2 the whole view, as app::ZoomKey); a drag or
+// a pinch: the drawing moved by (dx, dy) and magnified about a point. Points
+// and moves in window pixels.
+EMSCRIPTEN_KEEPALIVE void web_wheel(double angle, double x, double y) {
+  the_page->Wheel(angle, x, y);
+}
+
+EMSCRIPTEN_KEEPALIVE void web_zoom_key(int key) {
+  if (key >= 0 && key <= static_cast<int>(app::ZoomKey::kWhole)) {
+    the_page->ZoomKey(static_cast<app::ZoomKey>(key));
+  }
+}
+
+EMSCRIPTEN_KEEPALIVE void web_gesture(double dx, double dy, double magnified, double x, double y) {
+  the_page->Gesture(dx, dy, magnified, x, y);
+}
+
 }  // extern "C"
 
 int main() {

@@ -236,6 +236,26 @@ void Page::DismissObject() {
   ShowObject(std::nullopt, false);
 }
 
+void Page::Wheel(double angle, double x, double y) {
+  const chart::WindowPoint at{x * app::kTwipsPerPixel, y * app::kTwipsPerPixel};
+  Zoom([angle, at](chart::ChartZoom& zoom) { app::ZoomByWheel(zoom, angle, at); });
+}
+
+void Page::ZoomKey(app::ZoomKey key) {
+  Zoom([key](chart::ChartZoom& zoom) { app::ZoomByKey(zoom, key); });
+}
+
+void Page::Gesture(double dx, double dy, double magnified, double x, double y) {
+  const chart::WindowPoint at{x * app::kTwipsPerPixel, y * app::kTwipsPerPixel};
+  Zoom([dx, dy, magnified, at](chart::ChartZoom& zoom) {
+    app::ZoomByGesture(zoom, dx * app::kTwipsPerPixel, dy * app::kTwipsPerPixel, magnified, at);
+  });
+}
+
+void Page::Zoom(const std::function<void(chart::ChartZoom&)>& step) {
+  if (runner_.Zoom(form_, step)) Show(true);
+}
+
 void Page::ShowObject(const std::optional<app::PointedObject>& object, bool renewed) {
   if (!object) {
     if (object_shown_) browser_.HideObject();
@@ -249,10 +269,14 @@ void Page::ShowObject(const std::optional<app::PointedObject>& object, bool rene
 
 void Page::Run(void (app::Form1::*handler)()) {
   if (!runner_.Run(form_, handler)) return;
+  Show(handler == &app::Form1::Command3_Click || handler == &app::Form1::Timer1_Timer);
+}
+
+void Page::Show(bool follow_sky) {
   Sync();
   Paint();
   if (object_shown_) ShowObject(pointer_.Follow(form_), true);
-  if (handler == &app::Form1::Command3_Click || handler == &app::Form1::Timer1_Timer) FollowSky();
+  if (follow_sky) FollowSky();
   if (show_operations_) ShowOperations();
 }
 
@@ -289,6 +313,7 @@ void Page::Sync() {
     }
   }
   browser_.DescribeChart(form_.ChartDescription);
+  browser_.ShowMagnified(form_.ChartOnWindow && form_.chartZoom.Magnified());
   browser_.SetPrintCaption(form_.ChartOnWindow ? app::ChartCaption(*form_.ChartOnWindow) : "");
 }
 

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <functional>
 #include <string_view>
 #include <vector>
 
@@ -7,6 +8,7 @@
 #include "app/form.h"
 #include "app/handler_runner.h"
 #include "app/object_pointer.h"
+#include "app/zoom_steps.h"
 #include "chart/recording_surface.h"
 #include "web/browser.h"
 #include "web/page_services.h"
@@ -59,6 +61,13 @@ class Page {
   void PointAt(double x, double y);
   void StepObject(app::ObjectStep step);
   void DismissObject();
+  // Zoom and pan of the shown chart (app/zoom_steps.h): the wheel turned
+  // [eighths of a degree] at a point; a zoom key; a drag or a pinch that moved
+  // the drawing by (dx, dy) and magnified it about a point. Points and moves
+  // in window pixels. The address follows.
+  void Wheel(double angle, double x, double y);
+  void ZoomKey(app::ZoomKey key);
+  void Gesture(double dx, double dy, double magnified, double x, double y);
 
   app::Form1& Form() { return form_; }
   const chart::RecordingSurface& Drawing() const { return drawing_; }
@@ -67,6 +76,10 @@ class Page {
  private:
   void AddElements();
   void Run(void (app::Form1::*handler)());
+  void Zoom(const std::function<void(chart::ChartZoom&)>& step);
+  // After a handler or a zoom step: the elements, the chart, the panel, the
+  // address when the sky changed, the listing.
+  void Show(bool follow_sky);
   void Sync();
   void Paint();
   void Paint(Picture picture);

@@ -107,12 +107,13 @@ mergeInto(LibraryManager.library, {
     },
   },
 
-  js_open_canvases__deps: ['$fit', '$pointing'],
+  js_open_canvases__deps: ['$fit', '$pointing', '$zooming'],
   js_open_canvases: function (screenWords, printWords) {
     canvases.open(document.getElementById('chart'), screenWords);
     canvases.open(document.getElementById('print-chart'), printWords);
     fit.apply();
     fit.follow();
     pointing.follow(document.getElementById('chart'));
+    zooming.follow(document.getElementById('chart'));
   },
 });

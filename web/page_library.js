@@ -471,16 +471,41 @@ mergeInto(LibraryManager.library, {
   },
 
   // The address shares what is drawn; a browser that will not change it (a
-  // file opened from disk, in some browsers) keeps the one it has.
+  // file opened from disk, in some browsers) keeps the one it has. A pinch or
+  // a turning wheel asks for a new address at every step, and browsers refuse
+  // more than a few changes a second: a change that comes too soon after the
+  // last one is made once the steps pause, the latest one only.
+  $address: {
+    spacing: 100,  // [milliseconds] between two changes at least
+    written: -Infinity,  // [milliseconds] performance.now() of the last change
+    pending: null,
+
+    write: function (query) {
+      address.written = performance.now();
+      var search = query === '' ? '' : '?' + query;
+      if (window.location.search === search) return;
+      try {
+        window.history.replaceState(window.history.state, '', search + window.location.hash);
+      } catch (error) {
+        // The address stays as it was.
+      }
+    },
+  },
+
+  js_replace_address_query__deps: ['$address'],
   js_replace_address_query: function (text) {
     var query = UTF8ToString(text);
-    var search = query === '' ? '' : '?' + query;
-    if (window.location.search === search) return;
-    try {
-      window.history.replaceState(window.history.state, '', search + window.location.hash);
-    } catch (error) {
-      // The address stays as it was.
+    clearTimeout(address.pending);
+    address.pending = null;
+    var wait = address.written + address.spacing - performance.now();
+    if (wait <= 0) {
+      address.write(query);
+      return;
     }
+    address.pending = setTimeout(function () {
+      address.pending = null;
+      address.write(query);
+    }, wait);
   },
 
   js_start_timer__deps: ['$page'],

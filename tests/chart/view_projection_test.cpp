@@ -104,8 +104,7 @@ TEST(ViewProjection, SegmentsFollowTheSkyAndStopAtTheHorizonAndTheSeam) {
         EXPECT_GE(end.altitude, -1e-6);
       }
       // Short pieces only: one never leaps across the chart at the seam.
-      EXPECT_LT(std::hypot(piece.second.x - piece.first.x, piece.second.y - piece.first.y),
-                1500);
+      EXPECT_LT(std::hypot(piece.second.x - piece.first.x, piece.second.y - piece.first.y), 1500);
       length += Separation(*from, *to);
     }
     EXPECT_NEAR(length, c.length, 0.1);

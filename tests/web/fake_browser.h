@@ -42,6 +42,7 @@ struct FakeBrowser final : Browser {
   std::optional<ShownObject> object;  // the panel naming an object, while it shows
   int objectsShown = 0;               // ShowObject, renewals too
   std::string printCaption;
+  bool magnified = false;
   std::optional<app::AlmanacTable> almanac;   // the panel's table, or
   std::optional<std::string> almanacMessage;  // the message in its place
   std::optional<std::string> addressQuery;    // the last one put in place
@@ -84,6 +85,7 @@ struct FakeBrowser final : Browser {
   }
   void HideObject() override { object.reset(); }
   void SetPrintCaption(std::string_view text) override { printCaption = text; }
+  void ShowMagnified(bool shown) override { magnified = shown; }
   void ShowAlmanac(const app::AlmanacTable& table) override {
     almanac = table;
     almanacMessage.reset();

@@ -418,6 +418,33 @@ TEST_F(PageTest, TheAddressFollowsTheSkyDrawn) {
   EXPECT_EQ(browser.addressChanges, changes);
 }
 
+// The wheel magnifies about the pointer: the sky under it stays, the address
+// gains the zoom and the centre; the whole view is drawn again as it was.
+TEST_F(PageTest, ZoomKeepsTheSkyUnderThePointerAndTheAddressFollows) {
+  Page& page = Open("site=12&at=2006-01-15T20:00&dir=south");
+  const std::string whole = browser.canvas.Text();
+  const auto sirius = [this] {
+    for (const app::PointedObject& o : app::ObjectsOnChart(Form())) {
+      if (o.info.id == "sirius") return chart::WindowPoint{o.x / 15, o.y / 15};  // [window pixels]
+    }
+    ADD_FAILURE() << "Sirius is not on the chart";
+    return chart::WindowPoint{};
+  };
+  const chart::WindowPoint pointer = sirius();
+  for (int notch = 0; notch < 4; ++notch) page.Wheel(app::kWheelNotch, pointer.x, pointer.y);
+  EXPECT_NEAR(sirius().x, pointer.x, 0.01);
+  EXPECT_NEAR(sirius().y, pointer.y, 0.01);
+  EXPECT_TRUE(browser.magnified);
+  EXPECT_NE(browser.addressQuery.value_or("").find("&zoom=2&center="), std::string::npos);
+  page.Gesture(-40, 25, 1, pointer.x, pointer.y);
+  EXPECT_NEAR(sirius().x, pointer.x - 40, 0.01);
+  EXPECT_NEAR(sirius().y, pointer.y + 25, 0.01);
+  page.ZoomKey(app::ZoomKey::kWhole);
+  EXPECT_FALSE(browser.magnified);
+  EXPECT_EQ(browser.addressQuery, "site=12&at=2006-01-15T20:00&dir=south&step=15");
+  EXPECT_EQ(browser.canvas.Text(), whole);
+}
+
 // "東の空、東京、…: 月 高度 23.1 方位 81.2、土星 高度 …" -> 月, 土星.
 std::vector<std::string> NamesDescribed(const std::string& words) {
   std::vector<std::string> names;

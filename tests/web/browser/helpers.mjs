@@ -13,6 +13,9 @@ export const WINDOW = {width: 1040, height: 640};  // [window pixels] the window
 // The sizes the page is tested at: phones both ways, full HD, 4K and the window's own.
 export const SIZES = [{width: 390, height: 844}, {width: 844, height: 390},
   {width: 1920, height: 1080}, {width: 3840, height: 2160}, WINDOW];
+// An upright phone as pupils hold it: its pixels three to a CSS pixel, touch.
+export const PHONE = {width: 390, height: 844, deviceScaleFactor: 3, isMobile: true,
+  hasTouch: true};
 // [CSS pixels] viewports narrower than this get the narrow layout: the chart
 // across the width, the controls at a finger's size beneath it.
 export const NARROW_WIDTH = 600;
@@ -108,6 +111,26 @@ export async function operationsAndAddress(tab) {
     operations: document.getElementById('ops').textContent,
     address: window.location.href,
   }));
+}
+
+// Where Sirius's disc (the one before its name in the operations of an
+// address with `ops` and `names`) is on the screen [CSS pixels], its radius
+// [window pixels], and the chart's box; the operations shown once they differ
+// from `before`.
+export async function siriusOnScreen(tab, before = '') {
+  await tab.waitForFunction((old) => {
+    const shown = document.getElementById('ops').textContent;
+    return shown !== '' && shown !== old;
+  }, {}, before);
+  const {operations} = await operationsAndAddress(tab);
+  const lines = operations.split('\n');
+  const disc = lines.slice(0, lines.findIndex((line) => line.endsWith(' ｼﾘｳｽ'))).reverse()
+      .find((line) => line.startsWith('circle ')).split(' ').slice(1, 4).map(Number);
+  return tab.$eval('#chart', (canvas, [x, y, radius], shown) => {
+    const box = canvas.getBoundingClientRect();
+    return {x: box.left + x / 15 * box.width / 1040, y: box.top + y / 15 * box.height / 640,
+      radius: radius / 15, chart: box.toJSON(), operations: shown};
+  }, disc, operations);
 }
 
 // Runs the tests of a file, each `name: async function`, and reports them.
