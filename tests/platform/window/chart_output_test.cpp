@@ -92,6 +92,21 @@ class ChartOutputTest : public ::testing::Test {
   static QLineEdit* FileBox(QFileDialog& dialog) {
     return dialog.findChild<QLineEdit*>(QStringLiteral("fileNameEdit"));
   }
+  // Prints to a PDF file through the print dialog. Returned: what the box
+  // that followed said, its text and its details; empty for no box.
+  QString PrintToFile(const QString& path) {
+    QString told;
+    Press<QPrintDialog>(Qt::Key_P, [&](QPrintDialog& dialog) {
+      WhenOpen<QMessageBox>([&told](QMessageBox& box) {
+        told = box.text() + "\n" + box.informativeText();
+        box.accept();
+      });
+      ASSERT_NE(FileBox(dialog), nullptr);
+      FileBox(dialog)->setText(path);
+      dialog.accept();
+    });
+    return told;
+  }
   QStringList Files() const { return QDir(dir.path()).entryList(QDir::Files | QDir::Hidden); }
   // Ctrl and a key pressed in the window, which must be the active one for its
   // keys to work, and the dialog it opens answered.
@@ -217,16 +232,7 @@ TEST_F(ChartOutputTest, CtrlPPrintsThePage) {
 TEST_F(ChartOutputTest, APrintThatFailsSaysSo) {
   DrawChart();
   const QString path = dir.filePath(QStringLiteral("missing/page.pdf"));
-  QString told;
-  Press<QPrintDialog>(Qt::Key_P, [&](QPrintDialog& dialog) {
-    WhenOpen<QMessageBox>([&told](QMessageBox& box) {
-      told = box.text() + "\n" + box.informativeText();
-      box.accept();
-    });
-    ASSERT_NE(FileBox(dialog), nullptr);
-    FileBox(dialog)->setText(path);
-    dialog.accept();
-  });
+  const QString told = PrintToFile(path);
   EXPECT_TRUE(told.startsWith(QStringLiteral("星図を印刷できませんでした。\nファイル: ") + path))
       << told.toStdString();
 }
@@ -319,15 +325,7 @@ TEST_F(ChartOutputTest, APrintToAFullDiskKeepsTheOlderFileAndSaysWhy) {
   QString told;
   {
     const platform_test::FileSizeLimit full_disk(16);
-    Press<QPrintDialog>(Qt::Key_P, [&](QPrintDialog& dialog) {
-      WhenOpen<QMessageBox>([&told](QMessageBox& box) {
-        told = box.text() + "\n" + box.informativeText();
-        box.accept();
-      });
-      ASSERT_NE(FileBox(dialog), nullptr);
-      FileBox(dialog)->setText(path);
-      dialog.accept();
-    });
+    told = PrintToFile(path);
   }
   ASSERT_TRUE(older.open(QIODevice::ReadOnly));
   EXPECT_EQ(older.readAll().toStdString(), "%PDF-1.4 an older page, whole");
