@@ -134,7 +134,7 @@ same "completion offers the 75 sites, their Latin names and Mumbai, each once" \
   "$(tr -s ' ' '\n' <<<"$sites" | sort -u | grep -c .)" 150
 declare -A latin_of # a list name's Latin name as `sites` shows it, words joined by hyphens
 while IFS= read -r row; do
-  latin_of[$(cut -f2 <<<"$row")]=$(cut -f3 <<<"$row" | tr ' ' -)
+  latin_of[$(cut -f2 <<<"$row")]=$(cut -f5 <<<"$row" | tr ' ' -)
 done < <("$cli" sites)
 for site in $sites; do
   if ! json=$("$cli" table --site "$site" --format json); then
