@@ -48,6 +48,11 @@ MainWindow::MainWindow(app::Clock& clock, app::StartFileStore& start_file, app::
   SyncFromModel();
 }
 
+MainWindow::~MainWindow() {
+  for (QObject* child : findChildren<QObject*>())
+    QObject::disconnect(child, nullptr, this, nullptr);
+}
+
 // The chart's actions, with their keys anywhere in the window and in the
 // chart's own menu (the right button, or the menu key while it has the focus).
 void MainWindow::AddChartActions() {

@@ -30,6 +30,12 @@ class MainWindow final : public QWidget {
   // must outlive the window. Notes: runs Form_Load before the window is shown.
   MainWindow(app::Clock& clock, app::StartFileStore& start_file, app::Process& process,
              QWidget* parent = nullptr);
+  // Notes: the controls, destroyed after the window's own members, may still
+  // signal as they go (a box losing the focus ends its edit); the window
+  // hears none of it.
+  ~MainWindow() override;
+  MainWindow(const MainWindow&) = delete;
+  MainWindow& operator=(const MainWindow&) = delete;
 
   app::Form1& Form() { return form_; }
   TickTimer& Timer() { return timer_; }
