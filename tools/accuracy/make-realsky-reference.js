@@ -19,14 +19,13 @@
 const fs = require('fs');
 const path = require('path');
 const Astronomy = require('astronomy-engine');
+const {readCatalogue, movedPlace} = require('./moved-stars');
 
 const kJ2000 = 2451545.0;           // Julian day of 2000-01-01 12:00 TT [days]
 const kFirstJdTt = 2415020.5;       // 1900-01-01 00:00 TT [days]
 const kStarStepDays = 1826.2125;    // five Julian years [days]
 const kStarInstantCount = 41;       // 1900 .. 2100
 const kStarDistanceLy = 1e6;        // far enough that the Earth's offset from the Sun does not show
-const kRadPerDeg = Math.PI / 180;
-const kRadPerMas = kRadPerDeg / 3.6e6;
 const kDaysPerTropicalYear = 365.24217;  // Astronomy Engine's year for Delta T
 
 // HR numbers of the stars: large proper motions, the pole, the far south, the ecliptic.
@@ -34,31 +33,6 @@ const kStars = [
   [2491, 'Sirius'], [5340, 'Arcturus'], [5459, 'alpha Cen A'], [424, 'Polaris'],
   [2326, 'Canopus'], [7001, 'Vega'], [3982, 'Regulus'], [472, 'Achernar'],
 ];
-
-// Given the extract's path; returns {HR: {ra [hours], dec [deg], pmra, pmdec [mas/yr]}}.
-function readCatalogue(file) {
-  const stars = {};
-  for (const line of fs.readFileSync(file, 'utf8').split('\n')) {
-    if (line.startsWith('#') || !line.trim()) continue;
-    const f = line.trim().split(/\s+/);
-    stars[Number(f[0])] = {ra: Number(f[3]) / 15, dec: Number(f[4]), pmra: Number(f[5]), pmdec: Number(f[6])};
-  }
-  return stars;
-}
-
-// Given a star and Julian years from J2000; returns its place then {ra [hours], dec [deg]},
-// J2000 frame.
-function movedPlace(star, years) {
-  const a = star.ra * 15 * kRadPerDeg, d = star.dec * kRadPerDeg;
-  const p = [Math.cos(d) * Math.cos(a), Math.cos(d) * Math.sin(a), Math.sin(d)];
-  const east = [-Math.sin(a), Math.cos(a), 0];
-  const north = [-Math.sin(d) * Math.cos(a), -Math.sin(d) * Math.sin(a), Math.cos(d)];
-  const e = star.pmra * kRadPerMas * years, n = star.pmdec * kRadPerMas * years;
-  const q = p.map((x, i) => x + e * east[i] + n * north[i]);
-  let ra = Math.atan2(q[1], q[0]) / kRadPerDeg / 15;
-  if (ra < 0) ra += 24;
-  return {ra, dec: Math.atan2(q[2], Math.hypot(q[0], q[1])) / kRadPerDeg};
-}
 
 // Given a place and an instant (TT); returns the apparent geocentric place of date.
 function apparentPlace(place, time) {
@@ -136,7 +110,7 @@ function deltaTLines() {
 
 function main() {
   const folder = process.argv[2] || path.join(__dirname, '..', '..', 'tests', 'astro', 'data');
-  const catalogue = readCatalogue(path.join(__dirname, '..', 'realsky', 'hipparcos_bsc.txt'));
+  const catalogue = readCatalogue();
   const files = [
     ['star_place_reference.csv', starLines(catalogue)],
     ['refraction_reference.csv', refractionLines()],

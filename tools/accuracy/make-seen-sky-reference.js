@@ -17,9 +17,8 @@
 const fs = require('fs');
 const path = require('path');
 const Astronomy = require('astronomy-engine');
+const {readCatalogue, movedPlace} = require('./moved-stars');
 
-const kRadPerDeg = Math.PI / 180;
-const kRadPerMas = kRadPerDeg / 3.6e6;
 const kStarDistanceLy = 1e6;
 
 const kSites = [['Tokyo', 35.65, 139.75], ['Naha', 26.217, 127.667], ['Sapporo', 43.067, 141.35],
@@ -29,29 +28,6 @@ const kBodies = [['sun', Astronomy.Body.Sun], ['moon', Astronomy.Body.Moon],
   ['jupiter', Astronomy.Body.Jupiter], ['saturn', Astronomy.Body.Saturn]];
 // HR numbers: large proper motions, the pole, the far south, on the ecliptic.
 const kStars = [2491, 5340, 5459, 424, 2326, 7001, 3982, 6134];
-
-function readCatalogue(file) {
-  const stars = {};
-  for (const line of fs.readFileSync(file, 'utf8').split('\n')) {
-    if (line.startsWith('#') || !line.trim()) continue;
-    const f = line.trim().split(/\s+/);
-    stars[Number(f[0])] = {ra: Number(f[3]) / 15, dec: Number(f[4]), pmra: Number(f[5]), pmdec: Number(f[6])};
-  }
-  return stars;
-}
-
-// The star's place after `years` of motion along a straight line, J2000 frame.
-function movedPlace(star, years) {
-  const a = star.ra * 15 * kRadPerDeg, d = star.dec * kRadPerDeg;
-  const p = [Math.cos(d) * Math.cos(a), Math.cos(d) * Math.sin(a), Math.sin(d)];
-  const east = [-Math.sin(a), Math.cos(a), 0];
-  const north = [-Math.sin(d) * Math.cos(a), -Math.sin(d) * Math.sin(a), Math.cos(d)];
-  const e = star.pmra * kRadPerMas * years, n = star.pmdec * kRadPerMas * years;
-  const q = p.map((x, i) => x + e * east[i] + n * north[i]);
-  let ra = Math.atan2(q[1], q[0]) / kRadPerDeg / 15;
-  if (ra < 0) ra += 24;
-  return {ra, dec: Math.atan2(q[2], Math.hypot(q[0], q[1])) / kRadPerDeg};
-}
 
 function seen(body, time, observer) {
   const equator = Astronomy.Equator(body, time, observer, true, true);
@@ -66,7 +42,7 @@ function engineVersion() {
 function main() {
   const out = process.argv[2] ||
       path.join(__dirname, '..', '..', 'tests', 'app', 'data', 'seen_sky_reference.csv');
-  const catalogue = readCatalogue(path.join(__dirname, '..', 'realsky', 'hipparcos_bsc.txt'));
+  const catalogue = readCatalogue();
   const lines = [
     '# The sky as seen from a site, for the tests of the real-sky option of the planetarium.',
     `# Source: Astronomy Engine ${engineVersion()} (npm package astronomy-engine), made by` +
