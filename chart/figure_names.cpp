@@ -4,7 +4,10 @@
 #include <algorithm>
 #include <array>
 #include <cstddef>
+#include <cstdint>
 #include <limits>
+#include <optional>
+#include <span>
 #include <vector>
 
 #include "catalog/constellations.h"
@@ -48,12 +51,40 @@ constexpr std::array<std::array<double, 2>, 7> kNamePlaces{{{0, 0},
 
 }  // namespace
 
+std::optional<WindowPoint> SkyChart::FigureMiddle(const ViewProjection& projection,
+                                                  std::span<const catalog::FigureLine> lines,
+                                                  int figure) const {
+  std::vector<std::uint16_t> counted;
+  WindowPoint sum{0, 0};
+  int on_chart = 0;
+  for (const catalog::FigureLine& line : lines) {
+    if (line.figure != figure) continue;
+    for (const std::uint16_t star : {line.from, line.to}) {
+      if (std::find(counted.begin(), counted.end(), star) != counted.end()) continue;
+      counted.push_back(star);
+      const astro::EquatorialPlace at = FigureStarPlace(star);
+      const astro::HorizontalPlace place = SkyPlace(at.ra, at.dec);
+      const auto point = place.altitude >= 0 ? projection.ToWindow(place) : std::nullopt;
+      if (!point || !ViewProjection::OnChart(*point, 0)) continue;
+      sum = {sum.x + point->x, sum.y + point->y};
+      ++on_chart;
+    }
+  }
+  if (on_chart < 2) return std::nullopt;
+  return WindowPoint{sum.x / on_chart, sum.y / on_chart};
+}
+
 void SkyChart::NameFigure(const ViewProjection& projection, DrawnObject::Kind kind, int index,
-                          double ra_hours, double dec_deg, std::string_view name) {
-  const astro::HorizontalPlace place = SkyPlace(ra_hours, dec_deg);
-  if (!(place.altitude >= 0)) return;
-  const auto point = projection.ToWindow(place);
-  if (!point || !ViewProjection::OnChart(*point, 0)) return;
+                          double ra_hours, double dec_deg, std::string_view name,
+                          std::span<const catalog::FigureLine> lines) {
+  astro::HorizontalPlace place = SkyPlace(ra_hours, dec_deg);
+  auto point = place.altitude >= 0 ? projection.ToWindow(place) : std::nullopt;
+  if (!point || !ViewProjection::OnChart(*point, 0)) {
+    point = FigureMiddle(projection, lines, index);
+    const auto middle = point ? projection.FromWindow(*point) : std::nullopt;
+    if (!middle) return;
+    place = *middle;
+  }
   const double width = TextWidth(name);
   // Whole on the chart, even for a figure at its edge.
   const double left = std::clamp(point->x - width / 2, 0.0, std::max(0.0, kChartWidth - width));
@@ -76,7 +107,8 @@ void SkyChart::NameFigures(const ViewProjection& projection) {
     for (std::size_t i = 0; i < catalog::kAsterismCount; ++i) {
       const catalog::Asterism& asterism = catalog::Asterisms()[i];
       NameFigure(projection, DrawnObject::Kind::kAsterism, static_cast<int>(i),
-                 asterism.name_ra_hours, asterism.name_dec_deg, asterism.japanese);
+                 asterism.name_ra_hours, asterism.name_dec_deg, asterism.japanese,
+                 catalog::AsterismLines());
     }
   }
   if (Options.Has(Option::kConstellationNames)) {
@@ -84,7 +116,8 @@ void SkyChart::NameFigures(const ViewProjection& projection) {
     for (const std::size_t i : ConstellationsByBrightness()) {
       const catalog::Constellation& constellation = catalog::Constellations()[i];
       NameFigure(projection, DrawnObject::Kind::kConstellation, static_cast<int>(i),
-                 constellation.name_ra_hours, constellation.name_dec_deg, constellation.japanese);
+                 constellation.name_ra_hours, constellation.name_dec_deg, constellation.japanese,
+                 catalog::ConstellationLines());
     }
   }
 }

@@ -137,9 +137,17 @@ class SkyChart {
   // The names of the asterisms and the constellations in view, under their options.
   void NameFigures(const ViewProjection& projection);
   // One name, centred on its place when that is above the horizon and on the
-  // chart, moved to where it covers no other words if it can be; noted in Drawn().
+  // chart, otherwise (a magnified chart, a figure at the chart's edge) on the
+  // middle of its figure's stars on the chart (`lines`, those of figure
+  // `index`), moved to where it covers no other words if it can be; noted in
+  // Drawn().
   void NameFigure(const ViewProjection& projection, DrawnObject::Kind kind, int index,
-                  double ra_hours, double dec_deg, std::string_view name);
+                  double ra_hours, double dec_deg, std::string_view name,
+                  std::span<const catalog::FigureLine> lines);
+  // The middle of a figure's stars drawn on the chart; none for fewer than two.
+  std::optional<WindowPoint> FigureMiddle(const ViewProjection& projection,
+                                          std::span<const catalog::FigureLine> lines,
+                                          int figure) const;
   // Notes what was just drawn, for Drawn().
   void Record(DrawnObject::Kind kind, int index, std::string_view name,
               const astro::HorizontalPlace& place, const WindowPoint& point, double radius);

@@ -10,6 +10,7 @@
 #include <vector>
 
 #include "app/form.h"
+#include "chart/chart_zoom.h"
 #include "fakes.h"
 #include "text/number_text.h"
 
@@ -132,6 +133,11 @@ TEST(ChartDescription, NamesTheConstellationsOnTheChart) {
   for (const char* name : {"オリオン座 高度", "おおいぬ座 高度", "ふたご座 高度"}) {
     EXPECT_NE(form.ChartDescription.find(name), std::string::npos) << name;
   }
+  // Magnified three times between Orion's shoulders and feet, the place its
+  // name is kept for lies off the chart: the name stands among its stars.
+  form.chartZoom = *chart::ChartZoom::Toward(3, astro::HorizontalPlace{45, 175}, 180);
+  form.RedrawChart();
+  EXPECT_NE(form.ChartDescription.find("オリオン座 高度"), std::string::npos);
 }
 
 TEST(ChartDescription, SaysWhenNothingNamedIsUpAndNamesTypedCoordinates) {
